@@ -1,0 +1,176 @@
+#include "app/MainDesktopForm.h"
+
+#include "app/SystemRoutines.h"
+#include "app/widgets/AlignLayout.h"
+#include "app/widgets/TImage.h"
+#include "app/widgets/TPageControl.h"
+#include "desktop/DesktopFrame.h"
+#include "mobile/DriveBanner.h"
+#include "mobile/Favorites.h"
+#include "mobile/PelloranFrame.h"
+#include "mobile/QuorvaneFrame.h"
+#include "platform/Application.h"
+#include "platform/Dialogs.h"
+#include "platform/IniFile.h"
+#include "platform/ShellFolders.h"
+#include "platform/SystemInfo.h"
+
+#include <QCloseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTableWidget>
+#include <QTreeWidget>
+#include <QWheelEvent>
+#include <QWindow>
+#include <cmath>
+
+TMainDesktopForm::TMainDesktopForm(QWidget* parent) : QMainWindow(parent)
+{
+    createComponents();
+    connectEvents();
+    // A failing step ends start-up's own work but not the program; the form still opens.
+    try {
+        FormCreate();
+    } catch (const std::exception& error) {
+        TApplication::showException(error);
+    }
+}
+
+TMainDesktopForm::~TMainDesktopForm()
+{
+    qApp->removeEventFilter(this);
+}
+
+void TMainDesktopForm::FormCreate()
+{
+    layoutNow(this);
+    drawToolPanelGradient();
+    DesktopFrame->DateStringGrid->resize(70, DesktopFrame->DateStringGrid->height());
+    DesktopFrame->EventScrollContent->resize(DesktopFrame->EventScrollContent->width(), 1057);
+    DesktopFrame->EventScrollBox->verticalScrollBar()->setValue(0);
+
+    QImage& banner = DesktopFrame->BackupImage->canvas();
+    DrawDriveBanner(banner);
+    const QString computerName = GetComputerNameStr();
+
+    QTreeWidget* contacts = DesktopFrame->ContactListView;
+    contacts->resize(contacts->width(), DesktopFrame->EventPanel->y() - DesktopFrame->NewEventButton->y());
+    contacts->update();
+
+    setWindowTitle("Ambrel Tessary 2.0 ");
+    openDatabase();
+    settleFavoritesPath(computerName);
+    DesktopFrame->InitFrame();
+    PelloranFrame1->hide();
+}
+
+void TMainDesktopForm::drawToolPanelGradient()
+{
+    TImage* image = DesktopFrame->QuorvaneFrame1->Image1;
+    const int w = DesktopFrame->QuorvaneFrame1->width();
+    image->setPictureSize(QSize(image->width(), 2000));
+    const double k = w / 100.0;
+    QPainter painter(&image->canvas());
+    for (int i = 0; i <= w; ++i) {
+        const int left = static_cast<int>(std::lround(i * k));
+        const int right = static_cast<int>(std::lround((i + 1) * k));
+        painter.fillRect(QRect(left, 0, right - left, 2000),
+                         QColor(std::min(11 + i, 255), std::min(70 + i, 255), std::min(115 + i, 255)));
+    }
+}
+
+void TMainDesktopForm::openDatabase()
+{
+    try {
+        ADOConnection.setConnected(false);
+        ADOConnection.ConnectionString =
+            "DRIVER={Microsoft Access Driver (*.mdb)};dbq=" + platform::sys::programFolder() + "desktop.mdb";
+        ADOConnection.setConnected(true);
+    } catch (const std::exception&) {
+        platform::dialogs::messageBox(this, "Can't Find desktop.mdb File!!  ", "ERROR");
+    }
+}
+
+void TMainDesktopForm::settleFavoritesPath(const QString& computerName)
+{
+    const QString current = platform::shell::specialFolderPath(platform::shell::CSIDL_FAVORITES, true);
+    TIniFile ini(PelloranIniPath());
+    if (IsFavoritesGhosted(current)) {
+        PelloranFrame1->QuorvaneFrame1->SetGhosted(true);
+        FFavoritesPath = ini.ReadString("Favorites", computerName, QString());
+    } else {
+        FFavoritesPath = current;
+        ini.WriteString("Favorites", computerName, current);
+    }
+}
+
+void TMainDesktopForm::FormShow()
+{
+    DesktopFrame->InitFrame();
+}
+
+void TMainDesktopForm::FormClose()
+{
+    // With no path of the user's own on record, pointing Favorites at an empty path would
+    // lose the folder altogether; leave the shell as it is instead.
+    if (!FFavoritesPath.isEmpty())
+        SetFavoritesFolder(FFavoritesPath, 0);
+    ADOConnection.Close();
+}
+
+void TMainDesktopForm::FormMouseWheel(int wheelDelta)
+{
+    if (DesktopFrame->isHidden() || DesktopFrame->ToolPageControl->ActivePageIndex() != 0)
+        return;
+    if (++Tag < 3)
+        return;
+    QScrollBar* bar = DesktopFrame->EventScrollBox->verticalScrollBar();
+    bar->setValue(bar->value() - (wheelDelta / 120) * 22);
+    Tag = 0;
+}
+
+void TMainDesktopForm::ApplicationEventsIdle() {}
+
+void TMainDesktopForm::DesktopFrameBackup_BtnClick()
+{
+    DesktopFrame->Backup_BtnClick();
+}
+
+void TMainDesktopForm::DesktopFrameAnalyse_BnClick()
+{
+    DesktopFrame->Analyse_BnClick();
+}
+
+void TMainDesktopForm::DesktopFrameRestore_ButtonClick()
+{
+    DesktopFrame->Restore_ButtonClick();
+}
+
+void TMainDesktopForm::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TMainDesktopForm::closeEvent(QCloseEvent* event)
+{
+    FormClose();
+    event->accept();
+    // Closing the main window ends the program, whatever other form is open.
+    QCoreApplication::quit();
+}
+
+bool TMainDesktopForm::eventFilter(QObject* watched, QEvent* event)
+{
+    // Every wheel turn reaches the window once before it is handed to a widget.
+    if (event->type() != QEvent::Wheel || watched != static_cast<QObject*>(windowHandle()))
+        return false;
+    auto* wheel = static_cast<QWheelEvent*>(event);
+    FormMouseWheel(wheel->angleDelta().y());
+    // The day view scrolls only as the form decides, never by itself.
+    QWidget* under = childAt(mapFromGlobal(wheel->globalPosition().toPoint()));
+    return under && DesktopFrame->EventScrollBox->isAncestorOf(under);
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+// The organiser's one main window: it owns the database connection, holds the desktop
+// frame and the sync view, settles the user's Favorites folder at start and gives it
+// back at close, and turns the mouse wheel into scrolling of the day view.
+
+#include "platform/Database.h"
+
+#include <QMainWindow>
+
+class TDesktopFrame;
+class TPelloranFrame;
+
+class TMainDesktopForm : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit TMainDesktopForm(QWidget* parent = nullptr);
+    ~TMainDesktopForm() override;
+
+    TPelloranFrame* PelloranFrame1;
+    TDesktopFrame* DesktopFrame;
+    TADOConnection ADOConnection;
+    // Counts wheel events on the Day page; every third one scrolls.
+    int Tag = 0;
+
+    void FormCreate();
+    void FormShow();
+    void FormClose();
+    void FormMouseWheel(int wheelDelta);
+    void ApplicationEventsIdle();
+
+    void DesktopFrameBackup_BtnClick();
+    void DesktopFrameAnalyse_BnClick();
+    void DesktopFrameRestore_ButtonClick();
+
+    QString favoritesPath() const { return FFavoritesPath; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createComponents();
+    void connectEvents();
+    void drawToolPanelGradient();
+    void openDatabase();
+    void settleFavoritesPath(const QString& computerName);
+
+    QString FFavoritesPath;
+};

@@ -1,0 +1,39 @@
+// Form description of the main window.
+#include "app/MainDesktopForm.h"
+#include "app/widgets/AlignLayout.h"
+#include "desktop/DesktopFrame.h"
+#include "mobile/PelloranFrame.h"
+#include "platform/Application.h"
+
+#include <QAbstractEventDispatcher>
+#include <QApplication>
+#include <QPushButton>
+
+void TMainDesktopForm::createComponents()
+{
+    setObjectName("MainDesktopForm");
+    QFont formFont("MS Sans Serif");
+    formFont.setPixelSize(11);
+    setFont(formFont);
+    resize(1680, 987);
+
+    auto* client = new QWidget(this);
+    client->setObjectName("ClientArea");
+    setCentralWidget(client);
+    PelloranFrame1 = new TPelloranFrame(client);
+    DesktopFrame = new TDesktopFrame(client);
+    alignChildren(client, {{PelloranFrame1, Align::Client}, {DesktopFrame, Align::Client}});
+}
+
+void TMainDesktopForm::connectEvents()
+{
+    connect(DesktopFrame->Backup_Btn, &QPushButton::clicked, this,
+            guarded(this, &TMainDesktopForm::DesktopFrameBackup_BtnClick));
+    connect(DesktopFrame->Analyse_Bn, &QPushButton::clicked, this,
+            guarded(this, &TMainDesktopForm::DesktopFrameAnalyse_BnClick));
+    connect(DesktopFrame->Restore_Button, &QPushButton::clicked, this,
+            guarded(this, &TMainDesktopForm::DesktopFrameRestore_ButtonClick));
+    connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
+            guarded(this, &TMainDesktopForm::ApplicationEventsIdle));
+    qApp->installEventFilter(this);
+}

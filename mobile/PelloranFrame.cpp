@@ -1,0 +1,6 @@
+#include "mobile/PelloranFrame.h"
+
+TPelloranFrame::TPelloranFrame(QWidget* parent) : QFrame(parent)
+{
+    createComponents();
+}

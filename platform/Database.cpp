@@ -1,0 +1,436 @@
+#include "platform/Database.h"
+
+#include "platform/Locale.h"
+#include "platform/SqlFunctions.h"
+#include "platform/SqlText.h"
+
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <sqlite3.h>
+
+using platform::db::DatabaseError;
+
+namespace {
+
+[[noreturn]] void fail(const QString& message)
+{
+    throw DatabaseError(message.toStdString());
+}
+
+[[noreturn]] void failEngine(sqlite3* db)
+{
+    throw DatabaseError(sqlite3_errmsg(db));
+}
+
+// The dbq value of an ODBC connection string. A path may itself hold ";", so the value
+// runs up to the next ";" that starts another "key=" pair; braces around it are removed.
+QString databaseFileOf(const QString& connectionString)
+{
+    static const QRegularExpression dbq(
+        QStringLiteral("(?:^|;)\\s*dbq\\s*=(.*?)(?:;\\s*[A-Za-z][A-Za-z ]*=|;?\\s*$)"),
+        QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = dbq.match(connectionString);
+    if (!match.hasMatch())
+        return QString();
+    QString value = match.captured(1).trimmed();
+    if (value.startsWith('{') && value.endsWith('}'))
+        value = value.mid(1, value.size() - 2);
+    return value;
+}
+
+void bindValue(sqlite3* db, sqlite3_stmt* stmt, int index, const QVariant& value)
+{
+    auto bindText = [&](const QString& text) {
+        const QByteArray utf8 = text.toUtf8();
+        return sqlite3_bind_text64(stmt, index, utf8.constData(), static_cast<sqlite3_uint64>(utf8.size()),
+                                   SQLITE_TRANSIENT, SQLITE_UTF8);
+    };
+    int rc = SQLITE_OK;
+    if (value.isNull()) {
+        rc = sqlite3_bind_null(stmt, index);
+    } else {
+        switch (value.typeId()) {
+        case QMetaType::Bool:
+        case QMetaType::Int:
+        case QMetaType::UInt:
+        case QMetaType::LongLong:
+        case QMetaType::ULongLong:
+        case QMetaType::Short:
+        case QMetaType::UShort:
+        case QMetaType::Long:
+        case QMetaType::ULong:
+            rc = sqlite3_bind_int64(stmt, index, value.toLongLong());
+            break;
+        case QMetaType::Double:
+        case QMetaType::Float:
+            rc = sqlite3_bind_double(stmt, index, value.toDouble());
+            break;
+        case QMetaType::QDateTime: {
+            const QDateTime stamp = value.toDateTime();
+            rc = stamp.isValid() ? bindText(platform::db::storedDateTime(stamp))
+                                 : sqlite3_bind_null(stmt, index);
+            break;
+        }
+        case QMetaType::QDate: {
+            const QDate date = value.toDate();
+            rc = date.isValid() ? bindText(platform::db::storedDate(date)) : sqlite3_bind_null(stmt, index);
+            break;
+        }
+        case QMetaType::QTime: {
+            const QTime time = value.toTime();
+            rc = time.isValid() ? bindText(time.toString(QStringLiteral("HH:mm:ss")))
+                                : sqlite3_bind_null(stmt, index);
+            break;
+        }
+        case QMetaType::QByteArray: {
+            const QByteArray bytes = value.toByteArray();
+            rc = sqlite3_bind_blob64(stmt, index, bytes.constData(),
+                                     static_cast<sqlite3_uint64>(bytes.size()), SQLITE_TRANSIENT);
+            break;
+        }
+        default:
+            rc = bindText(value.toString());
+            break;
+        }
+    }
+    if (rc != SQLITE_OK)
+        failEngine(db);
+}
+
+QVariant columnValue(sqlite3_stmt* stmt, int column)
+{
+    switch (sqlite3_column_type(stmt, column)) {
+    case SQLITE_INTEGER:
+        return QVariant(static_cast<qlonglong>(sqlite3_column_int64(stmt, column)));
+    case SQLITE_FLOAT:
+        return QVariant(sqlite3_column_double(stmt, column));
+    case SQLITE_TEXT:
+        return QVariant(QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, column)),
+                                          sqlite3_column_bytes(stmt, column)));
+    case SQLITE_BLOB:
+        return QVariant(QByteArray(static_cast<const char*>(sqlite3_column_blob(stmt, column)),
+                                   sqlite3_column_bytes(stmt, column)));
+    default:
+        return QVariant();
+    }
+}
+
+} // namespace
+
+// ---- connection ----
+
+TADOConnection::TADOConnection() = default;
+
+TADOConnection::~TADOConnection()
+{
+    setConnected(false);
+}
+
+void TADOConnection::setConnected(bool connected)
+{
+    if (connected == Connected())
+        return;
+    if (!connected) {
+        sqlite3_close_v2(m_db);
+        m_db = nullptr;
+        return;
+    }
+    const QString path = databaseFileOf(ConnectionString);
+    if (path.isEmpty())
+        fail(QStringLiteral("The connection string names no database file"));
+    // sqlite3_open_v2 would make a missing file only with SQLITE_OPEN_CREATE; checking first
+    // gives a readable message instead of the engine's "unable to open database file".
+    if (!QFileInfo(path).isFile())
+        fail(QStringLiteral("Database file \"%1\" not found").arg(path));
+
+    auto refuse = [&path](const QString& reason) {
+        fail(QStringLiteral("Cannot open \"%1\": %2").arg(path, reason));
+    };
+    sqlite3* db = nullptr;
+    // One connection for the whole run, used only by the main thread: no engine mutex needed.
+    const int rc =
+        sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
+    std::unique_ptr<sqlite3, int (*)(sqlite3*)> guard(db, sqlite3_close_v2);
+    if (rc != SQLITE_OK)
+        refuse(QString::fromUtf8(sqlite3_errmsg(db)));
+    sqlite3_busy_timeout(db, 2000);
+    // Opening is lazy: the header is read only by the first statement, which also tells a
+    // foreign file ("file is not a database") or an empty one (no tables) from ours.
+    sqlite3_stmt* probe = nullptr;
+    if (sqlite3_prepare_v2(db, "select count(*) from sqlite_schema", -1, &probe, nullptr) != SQLITE_OK)
+        refuse(QString::fromUtf8(sqlite3_errmsg(db)));
+    const int step = sqlite3_step(probe);
+    const int tables = step == SQLITE_ROW ? sqlite3_column_int(probe, 0) : 0;
+    sqlite3_finalize(probe);
+    if (step != SQLITE_ROW)
+        refuse(QString::fromUtf8(sqlite3_errmsg(db)));
+    if (tables == 0)
+        refuse(QStringLiteral("the file holds no tables"));
+    platform::db::registerFunctions(db);
+    m_db = guard.release();
+    m_path = path;
+}
+
+sqlite3* TADOConnection::handle() const
+{
+    if (!m_db)
+        fail(QStringLiteral("The database connection is closed"));
+    return m_db;
+}
+
+// ---- parameters ----
+
+TParameter* TParameters::find(const QString& name) const
+{
+    for (const auto& param : m_params)
+        if (param->Name.compare(name, Qt::CaseInsensitive) == 0)
+            return param.get();
+    return nullptr;
+}
+
+TParameter& TParameters::ParamByName(const QString& name)
+{
+    m_owner->syncParameters();
+    if (TParameter* param = find(name))
+        return *param;
+    fail(QStringLiteral("Parameter '%1' not found").arg(name));
+}
+
+int TParameters::Count() const
+{
+    m_owner->syncParameters();
+    return static_cast<int>(m_params.size());
+}
+
+TParameter& TParameters::operator[](int i)
+{
+    m_owner->syncParameters();
+    return *m_params.at(static_cast<size_t>(i));
+}
+
+void TParameters::rebuild(const QStringList& names)
+{
+    m_params.clear();
+    for (const QString& name : names)
+        m_params.push_back(std::make_unique<TParameter>(name));
+}
+
+// ---- query ----
+
+struct TADOQuery::Statement
+{
+    Statement() = default;
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+    Statement(Statement&& other) noexcept : db(other.db), stmt(std::exchange(other.stmt, nullptr)) {}
+    ~Statement() { sqlite3_finalize(stmt); }
+
+    sqlite3* db = nullptr;
+    sqlite3_stmt* stmt = nullptr;
+};
+
+TADOQuery::TADOQuery() : Parameters(this) {}
+
+TADOQuery::~TADOQuery() = default;
+
+void TADOQuery::syncParameters()
+{
+    const QString text = SQL.Text();
+    if (m_paramsKnown && text == m_paramsForText)
+        return;
+    Parameters.rebuild(platform::db::sql::parse(text).names);
+    m_paramsForText = text;
+    m_paramsKnown = true;
+}
+
+TParameter& TADOQuery::ParamByName(const QString& name)
+{
+    return Parameters.ParamByName(name);
+}
+
+TADOQuery::Statement TADOQuery::prepare()
+{
+    if (!Connection)
+        fail(QStringLiteral("The query has no connection"));
+    Statement statement;
+    statement.db = Connection->handle();
+    syncParameters();
+    const auto engine =
+        platform::db::sql::expand(platform::db::sql::parse(m_paramsForText),
+                                  [this](const QString& name) { return Parameters.find(name)->Value; });
+    const char* tail = nullptr;
+    if (sqlite3_prepare_v2(statement.db, engine.sql.constData(), static_cast<int>(engine.sql.size()),
+                           &statement.stmt, &tail) != SQLITE_OK)
+        failEngine(statement.db);
+    if (!statement.stmt)
+        fail(QStringLiteral("The query has no statement"));
+    // One statement per query, so nothing rides along after a ";".
+    if (!QByteArray(tail).trimmed().isEmpty())
+        fail(QStringLiteral("The query holds more than one statement"));
+    for (size_t i = 0; i < engine.values.size(); ++i)
+        bindValue(statement.db, statement.stmt, static_cast<int>(i + 1), engine.values[i]);
+    return statement;
+}
+
+void TADOQuery::Open()
+{
+    Close();
+    Statement statement = prepare();
+    const int columns = sqlite3_column_count(statement.stmt);
+    QStringList names;
+    std::vector<TField::Kind> kinds;
+    for (int c = 0; c < columns; ++c) {
+        names.append(QString::fromUtf8(sqlite3_column_name(statement.stmt, c)));
+        kinds.push_back(TField::kindOf(QString::fromUtf8(sqlite3_column_decltype(statement.stmt, c))));
+    }
+    std::vector<QVariant> values;
+    size_t rows = 0;
+    for (;;) {
+        const int rc = sqlite3_step(statement.stmt);
+        if (rc == SQLITE_DONE)
+            break;
+        if (rc != SQLITE_ROW)
+            failEngine(statement.db);
+        for (int c = 0; c < columns; ++c)
+            values.push_back(columnValue(statement.stmt, c));
+        ++rows;
+    }
+    m_columns = std::move(names);
+    m_columnKinds = std::move(kinds);
+    m_values = std::move(values);
+    m_rowCount = rows;
+    m_row = 0;
+    m_active = true;
+}
+
+void TADOQuery::ExecSQL()
+{
+    Statement statement = prepare();
+    for (;;) {
+        const int rc = sqlite3_step(statement.stmt);
+        if (rc == SQLITE_DONE)
+            return;
+        if (rc != SQLITE_ROW)
+            failEngine(statement.db);
+    }
+}
+
+void TADOQuery::Close()
+{
+    m_active = false;
+    m_columns.clear();
+    m_columnKinds.clear();
+    m_columnLookup.clear();
+    m_values.clear();
+    m_rowCount = 0;
+    m_row = 0;
+}
+
+int TADOQuery::columnIndex(const QString& name) const
+{
+    if (const auto known = m_columnLookup.constFind(name); known != m_columnLookup.cend())
+        return *known;
+    for (int c = 0; c < m_columns.size(); ++c)
+        if (m_columns[c].compare(name, Qt::CaseInsensitive) == 0) {
+            m_columnLookup.insert(name, c);
+            return c;
+        }
+    return -1;
+}
+
+TField TADOQuery::FieldByName(const QString& name) const
+{
+    const int column = columnIndex(name);
+    if (column < 0)
+        fail(QStringLiteral("Field '%1' not found").arg(name));
+    if (m_rowCount == 0)
+        return TField(QVariant(), m_columnKinds[column]);
+    // Past the end the cursor stays on the last row, as a dataset's does.
+    const size_t row = std::min(m_row, m_rowCount - 1);
+    return TField(m_values[row * static_cast<size_t>(m_columns.size()) + static_cast<size_t>(column)],
+                  m_columnKinds[column]);
+}
+
+// ---- fields ----
+
+namespace {
+
+bool isWholeNumber(const QVariant& value)
+{
+    return value.typeId() == QMetaType::LongLong;
+}
+
+} // namespace
+
+TField::TField(QVariant value, const QString& declaredType)
+    : m_value(std::move(value)), m_kind(kindOf(declaredType))
+{
+}
+
+TField::Kind TField::kindOf(const QString& declaredType)
+{
+    if (declaredType.contains(QLatin1String("DATE"), Qt::CaseInsensitive) ||
+        declaredType.contains(QLatin1String("TIME"), Qt::CaseInsensitive))
+        return Kind::DateTime;
+    static const char* const fractions[] = {"REAL",    "FLOA",     "DOUB", "NUMERIC",
+                                            "DECIMAL", "CURRENCY", "MONEY"};
+    for (const char* fraction : fractions)
+        if (declaredType.contains(QLatin1String(fraction), Qt::CaseInsensitive))
+            return Kind::Fraction;
+    return Kind::Plain;
+}
+
+QString TField::AsString() const
+{
+    if (m_value.isNull())
+        return QString();
+    if (m_value.typeId() == QMetaType::QString && m_kind == Kind::DateTime) {
+        const QString text = m_value.toString();
+        const QDateTime stamp = platform::db::parseStoredDateTime(text.toStdString());
+        return stamp.isValid() ? platform::locale::dateTimeToStr(stamp) : text;
+    }
+    if (m_value.typeId() == QMetaType::Double || (isWholeNumber(m_value) && m_kind == Kind::Fraction))
+        return platform::locale::floatToStr(m_value.toDouble());
+    if (m_value.typeId() == QMetaType::QByteArray)
+        return QString::fromUtf8(m_value.toByteArray());
+    return m_value.toString();
+}
+
+int TField::AsInteger() const
+{
+    if (m_value.isNull())
+        return 0;
+    if (isWholeNumber(m_value))
+        return static_cast<int>(m_value.toLongLong());
+    if (m_value.typeId() == QMetaType::Double)
+        return static_cast<int>(qRound64(m_value.toDouble()));
+    bool ok = false;
+    const int value = m_value.toString().trimmed().toInt(&ok);
+    if (!ok)
+        fail(QStringLiteral("'%1' is not a valid integer value").arg(m_value.toString()));
+    return value;
+}
+
+double TField::AsFloat() const
+{
+    if (m_value.isNull())
+        return 0.0;
+    if (isWholeNumber(m_value) || m_value.typeId() == QMetaType::Double)
+        return m_value.toDouble();
+    bool ok = false;
+    const double value = m_value.toString().trimmed().toDouble(&ok);
+    if (!ok)
+        fail(QStringLiteral("'%1' is not a valid floating point value").arg(m_value.toString()));
+    return value;
+}
+
+QDateTime TField::AsDateTime() const
+{
+    if (m_value.isNull())
+        return QDateTime();
+    const QString text = m_value.toString();
+    const QDateTime stamp = platform::db::parseStoredDateTime(text.toStdString());
+    if (!stamp.isValid())
+        fail(QStringLiteral("'%1' is not a valid date and time").arg(text));
+    return stamp;
+}

@@ -1,0 +1,176 @@
+#pragma once
+
+// The organiser's database access: one connection and query components with the
+// shape the forms use (SQL lines, named parameters, Open/ExecSQL, RecordCount,
+// First/Next/Eof, FieldByName). The engine is SQLite; the file keeps the name
+// "desktop.mdb" so that a disk from an older installation is recognised.
+
+#include <QDate>
+#include <QDateTime>
+#include <QHash>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <memory>
+#include <stdexcept>
+#include <vector>
+
+struct sqlite3;
+
+namespace platform::db {
+
+// Raised for every engine error, with the engine's own message.
+class DatabaseError : public std::runtime_error
+{
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Creates a new database file from schema text; refuses to replace an existing file.
+void createDatabase(const QString& path, const QString& schemaSql);
+
+} // namespace platform::db
+
+class TADOConnection
+{
+public:
+    TADOConnection();
+    ~TADOConnection();
+    TADOConnection(const TADOConnection&) = delete;
+    TADOConnection& operator=(const TADOConnection&) = delete;
+
+    // "DRIVER={...};dbq=<path>"; only dbq is read.
+    QString ConnectionString;
+
+    // Connected := True opens the file named by dbq. A missing file, or one that is not
+    // a database, raises DatabaseError; nothing is ever created here.
+    void setConnected(bool connected);
+    bool Connected() const { return m_db != nullptr; }
+    void Open() { setConnected(true); }
+    void Close() { setConnected(false); }
+
+    // The open engine handle; raises DatabaseError when the connection is closed.
+    sqlite3* handle() const;
+    QString databasePath() const { return m_path; }
+
+private:
+    sqlite3* m_db = nullptr;
+    QString m_path;
+};
+
+// A statement's text as lines, joined by line breaks for the engine.
+class TSQLLines
+{
+public:
+    void Clear() { m_lines.clear(); }
+    void Add(const QString& line) { m_lines.append(line); }
+    QString Text() const { return m_lines.join('\n'); }
+    int Count() const { return m_lines.size(); }
+
+private:
+    QStringList m_lines;
+};
+
+class TParameter
+{
+public:
+    explicit TParameter(QString name) : Name(std::move(name)) {}
+    QString Name;
+    // Text, integer, double, QDate (stored as a date) or QDateTime (stored as a date-time).
+    QVariant Value;
+};
+
+class TADOQuery;
+
+class TParameters
+{
+public:
+    explicit TParameters(TADOQuery* owner) : m_owner(owner) {}
+    TParameters(const TParameters&) = delete;
+    TParameters& operator=(const TParameters&) = delete;
+
+    // Matched without regard to case; raises DatabaseError for a name the statement lacks.
+    TParameter& ParamByName(const QString& name);
+    int Count() const;
+    TParameter& operator[](int i);
+
+private:
+    friend class TADOQuery;
+    void rebuild(const QStringList& names);
+    TParameter* find(const QString& name) const;
+    // The list follows the owner's current SQL text, whichever way it is reached.
+    TADOQuery* m_owner;
+    std::vector<std::unique_ptr<TParameter>> m_params;
+};
+
+class TField
+{
+public:
+    TField(QVariant value, const QString& declaredType);
+    bool IsNull() const { return m_value.isNull(); }
+    // Dates in the locale's short date format (time omitted at midnight), numbers with the
+    // locale's decimal separator, as the lists show them.
+    QString AsString() const;
+    int AsInteger() const;
+    double AsFloat() const;
+    QDateTime AsDateTime() const;
+    QVariant Value() const { return m_value; }
+
+    // What a column's declared type says about how its values are shown.
+    enum class Kind { Plain, DateTime, Fraction };
+    static Kind kindOf(const QString& declaredType);
+
+private:
+    friend class TADOQuery;
+    TField(QVariant value, Kind kind) : m_value(std::move(value)), m_kind(kind) {}
+    QVariant m_value;
+    Kind m_kind;
+};
+
+class TADOQuery
+{
+public:
+    TADOQuery();
+    ~TADOQuery();
+    TADOQuery(const TADOQuery&) = delete;
+    TADOQuery& operator=(const TADOQuery&) = delete;
+
+    TADOConnection* Connection = nullptr;
+    TSQLLines SQL;
+    TParameters Parameters;
+    bool Prepared = false;
+
+    // Parameters are taken from the current SQL text the first time they are asked for
+    // after the text changed; values set before a change of text are dropped.
+    TParameter& ParamByName(const QString& name);
+
+    void Open();    // runs a select and keeps every row
+    void ExecSQL(); // runs a change
+    void Close();
+    bool Active() const { return m_active; }
+
+    int RecordCount() const { return static_cast<int>(m_rowCount); }
+    void First() { m_row = 0; }
+    void Next() { ++m_row; }
+    bool Eof() const { return m_row >= m_rowCount; }
+    TField FieldByName(const QString& name) const;
+
+private:
+    friend class TParameters;
+    void syncParameters();
+    struct Statement;
+    Statement prepare();
+    int columnIndex(const QString& name) const;
+
+    bool m_active = false;
+    QString m_paramsForText;
+    bool m_paramsKnown = false;
+    QStringList m_columns;
+    std::vector<TField::Kind> m_columnKinds;
+    // Names as the callers spell them, so a list's loader does not compare names per row.
+    mutable QHash<QString, int> m_columnLookup;
+    // Row-major: m_rowCount rows of m_columns.size() values.
+    std::vector<QVariant> m_values;
+    size_t m_rowCount = 0;
+    size_t m_row = 0;
+};

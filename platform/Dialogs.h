@@ -1,0 +1,60 @@
+#pragma once
+
+// Every message box, folder picker and shell launch of the organiser goes through here.
+// In a real run they use Qt; a test installs a Driver that answers and records them, so
+// no test ever waits on a real modal loop.
+
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+namespace platform::dialogs {
+
+enum class Icon { None, Information, Warning, Error, Question };
+enum Button { Ok = 0x1, Cancel = 0x2, Yes = 0x4, No = 0x8 };
+
+struct MessageRequest
+{
+    QString text;
+    QString title;
+    Icon icon = Icon::None;
+    int buttons = Ok;
+};
+
+struct FolderRequest
+{
+    QString title;
+    QString root; // empty: the whole file system
+};
+
+struct ShellRequest
+{
+    QString verb;   // "open", "explore"
+    QString file;   // a program ("IEXPLORE.EXE"), a folder or a document
+    QString params; // for the browser: the address to open
+};
+
+// What stands in for the user and the desktop while tests run.
+class Driver
+{
+public:
+    virtual ~Driver() = default;
+    virtual int answerMessage(const MessageRequest& request) = 0;
+    virtual QString answerFolder(const FolderRequest& request) = 0; // empty: cancelled
+    virtual bool shellOpen(const ShellRequest& request) = 0;
+};
+
+// nullptr restores the real dialogs.
+void setDriver(Driver* driver);
+
+// Shows a modal message box; returns the Button pressed.
+int messageBox(QWidget* parent, const QString& text, const QString& title, Icon icon = Icon::None,
+               int buttons = Ok);
+// Folder picker; the chosen folder without a trailing "/", or empty when cancelled.
+QString selectFolder(QWidget* parent, const QString& title, const QString& root = QString());
+// "open" on "IEXPLORE.EXE" with an address opens the web browser; "open" or "explore" on a
+// folder opens a file manager; "open" on a document opens it with its program.
+bool shellExecute(const QString& verb, const QString& file, const QString& params = QString());
+
+} // namespace platform::dialogs

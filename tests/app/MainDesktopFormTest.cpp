@@ -1,0 +1,239 @@
+#include "app/MainDesktopForm.h"
+
+#include "app/SystemRoutines.h"
+#include "app/widgets/TPageControl.h"
+#include "desktop/DesktopFrame.h"
+#include "mobile/PelloranFrame.h"
+#include "platform/Application.h"
+#include "platform/IniFile.h"
+#include "platform/Registry.h"
+#include "platform/ShellFolders.h"
+#include "support/TessaryTest.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTest>
+#include <QWheelEvent>
+
+namespace {
+
+const QString UserShellFolders = platform::shell::UserShellFoldersKey;
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void setFavoritesInRegistry(const QString& path)
+{
+    ASSERT_TRUE(platform::registry::writeString(platform::registry::Root::CurrentUser, UserShellFolders,
+                                                "Favorites", path));
+}
+
+QString favoritesInRegistry()
+{
+    return platform::registry::readString(platform::registry::Root::CurrentUser, UserShellFolders,
+                                          "Favorites")
+        .value_or("<none>");
+}
+
+} // namespace
+
+class StartupTest : public TessaryTest
+{
+protected:
+    QString iniPath() const { return programFolder() + "Pelloran.ini"; }
+};
+
+TEST_F(StartupTest, OpensDatabaseAndSetsCaption)
+{
+    createDatabase();
+    TMainDesktopForm form;
+    EXPECT_EQ(form.windowTitle(), "Ambrel Tessary 2.0 ");
+    EXPECT_TRUE(form.ADOConnection.Connected());
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_TRUE(form.PelloranFrame1->isHidden());
+    EXPECT_FALSE(form.DesktopFrame->isHidden());
+}
+
+TEST_F(StartupTest, MissingDatabaseIsReportedAndStartUpGoesOn)
+{
+    TMainDesktopForm form;
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, "Can't Find desktop.mdb File!!  ");
+    EXPECT_EQ(dialogs.messages[0].title, "ERROR");
+    EXPECT_EQ(dialogs.messages[0].buttons, platform::dialogs::Ok);
+    EXPECT_FALSE(form.ADOConnection.Connected());
+    EXPECT_FALSE(QFile::exists(databasePath())) << "opening must never create the file";
+    // Start-up went on past the database: the Favorites path was settled.
+    EXPECT_FALSE(form.favoritesPath().isEmpty());
+}
+
+TEST_F(StartupTest, FileThatIsNotADatabaseIsReported)
+{
+    QFile junk(databasePath());
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write("Standard Jet DB, or anything that is not ours");
+    junk.close();
+    TMainDesktopForm form;
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, "Can't Find desktop.mdb File!!  ");
+    EXPECT_FALSE(form.ADOConnection.Connected());
+}
+
+TEST_F(StartupTest, OwnFavoritesPathIsRecordedForThisComputer)
+{
+    createDatabase();
+    TMainDesktopForm form;
+    const QString own = homeFolder() + "/Favorites";
+    EXPECT_EQ(form.favoritesPath(), own);
+    EXPECT_TRUE(QDir(own).exists()) << "the shell creates a missing Favorites folder";
+    EXPECT_EQ(TIniFile(iniPath()).ReadString("Favorites", GetComputerNameStr(), ""), own);
+}
+
+TEST_F(StartupTest, GhostedFavoritesTakeTheSavedPathAndWriteNothing)
+{
+    createDatabase();
+    setFavoritesInRegistry(programFolder() + "Pelloran/My Favorites");
+    TIniFile(iniPath()).WriteString("Favorites", GetComputerNameStr(), "/home/someone/Favorites");
+    const QByteArray before = readFile(iniPath());
+
+    TMainDesktopForm form;
+    EXPECT_EQ(form.favoritesPath(), "/home/someone/Favorites");
+    EXPECT_EQ(readFile(iniPath()), before);
+
+    form.FormClose();
+    EXPECT_EQ(favoritesInRegistry(), "/home/someone/Favorites");
+}
+
+TEST_F(StartupTest, GhostFolderInOtherLetterCaseCountsAsTheUsersOwn)
+{
+    createDatabase();
+    const QString otherCase = programFolder() + "pelloran/My Favorites";
+    setFavoritesInRegistry(otherCase);
+    TIniFile(iniPath()).WriteString("Favorites", GetComputerNameStr(), "/home/someone/Favorites");
+
+    TMainDesktopForm form;
+    EXPECT_EQ(form.favoritesPath(), otherCase);
+    EXPECT_EQ(TIniFile(iniPath()).ReadString("Favorites", GetComputerNameStr(), ""), otherCase);
+}
+
+TEST_F(StartupTest, CloseWithNoSavedPathLeavesFavoritesAlone)
+{
+    createDatabase();
+    const QString ghost = programFolder() + "Pelloran/My Favorites";
+    setFavoritesInRegistry(ghost);
+
+    TMainDesktopForm form;
+    EXPECT_TRUE(form.favoritesPath().isEmpty());
+    form.FormClose();
+    EXPECT_EQ(favoritesInRegistry(), ghost);
+    EXPECT_FALSE(form.ADOConnection.Connected());
+}
+
+TEST_F(StartupTest, UnwritableSettingsFileIsReportedAndTheFormStillOpens)
+{
+    createDatabase();
+    QDir().mkpath(iniPath()); // a folder where the file should be: every write fails
+    TMainDesktopForm form;
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, "Unable to write to " + iniPath());
+    EXPECT_EQ(form.windowTitle(), "Ambrel Tessary 2.0 ");
+}
+
+class WheelTest : public TessaryTest
+{
+protected:
+    WheelTest()
+    {
+        createDatabase();
+        form = std::make_unique<TMainDesktopForm>();
+        form->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+        bar()->setValue(0);
+    }
+
+    QScrollBar* bar() { return form->DesktopFrame->EventScrollBox->verticalScrollBar(); }
+
+    // One wheel turn over the day view, as the window system delivers it.
+    void turn(int delta)
+    {
+        QWidget* target = form->DesktopFrame->EventScrollBox->viewport();
+        const QPointF local = target->mapTo(form.get(), QPoint(20, 20));
+        QWheelEvent event(local, form->mapToGlobal(local), QPoint(), QPoint(0, delta), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(form->windowHandle(), &event);
+    }
+
+    std::unique_ptr<TMainDesktopForm> form;
+};
+
+TEST_F(WheelTest, EveryThirdTurnOnTheDayPageScrollsTwentyTwoPixels)
+{
+    ASSERT_GT(bar()->maximum(), 100);
+    turn(-120);
+    turn(-120);
+    EXPECT_EQ(bar()->value(), 0) << "the scroll box must not scroll by itself";
+    turn(-120);
+    EXPECT_EQ(bar()->value(), 22);
+    turn(120);
+    turn(120);
+    turn(120);
+    EXPECT_EQ(bar()->value(), 0);
+}
+
+TEST_F(WheelTest, DoubleNotchAsThirdTurnScrollsTwice)
+{
+    turn(-120);
+    turn(-120);
+    turn(-240);
+    EXPECT_EQ(bar()->value(), 44);
+}
+
+TEST_F(WheelTest, OtherPagesNeitherScrollNorCount)
+{
+    TPageControl* pages = form->DesktopFrame->ToolPageControl;
+    turn(-120);
+    pages->setActivePageIndex(1);
+    for (int i = 0; i < 3; ++i)
+        turn(-120);
+    pages->setActivePageIndex(0);
+    EXPECT_EQ(bar()->value(), 0);
+    turn(-120);
+    EXPECT_EQ(bar()->value(), 0);
+    turn(-120);
+    EXPECT_EQ(bar()->value(), 22);
+}
+
+class ThrowingReceiver : public QObject
+{
+public:
+    void Click() { throw std::runtime_error("disk is write-protected"); }
+    bool event(QEvent* event) override
+    {
+        if (event->type() == QEvent::User)
+            throw std::runtime_error("escaped an event override");
+        return QObject::event(event);
+    }
+};
+
+TEST_F(StartupTest, ExceptionsInHandlersAreShownAndTheProgramGoesOn)
+{
+    QPushButton button;
+    ThrowingReceiver receiver;
+    QObject::connect(&button, &QPushButton::clicked, &receiver, guarded(&receiver, &ThrowingReceiver::Click));
+    button.click();
+    button.click();
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_EQ(dialogs.messages[0].text, "disk is write-protected");
+    EXPECT_EQ(dialogs.messages[0].icon, platform::dialogs::Icon::Error);
+
+    QEvent user(QEvent::User);
+    EXPECT_FALSE(QCoreApplication::sendEvent(&receiver, &user));
+    ASSERT_EQ(dialogs.messages.size(), 3u);
+    EXPECT_EQ(dialogs.messages[2].text, "escaped an event override");
+}

@@ -1,0 +1,300 @@
+#include "platform/IniFile.h"
+
+#include "support/TessaryTest.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+namespace {
+
+void writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray readBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString writeErrorText(TIniFile& ini, const QString& section, const QString& key, const QString& value)
+{
+    try {
+        ini.WriteString(section, key, value);
+    } catch (const platform::ini::IniWriteError& error) {
+        return QString::fromStdString(error.what());
+    }
+    return QString();
+}
+
+// Caps the size of any file this process writes, so a write fails even for root.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_saved);
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = m_saved;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_saved);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+
+private:
+    rlimit m_saved{};
+    void (*m_oldHandler)(int) = nullptr;
+};
+
+const QByteArray SampleFile = "; settings of the organiser\n"
+                              "[Favorites]\n"
+                              "  PC-One  =  /home/one/Favorites  \n"
+                              "PC-Two=/home/two\n"
+                              "\n"
+                              "[Syncs]\n"
+                              "Music=Music\n"
+                              "Photos=Photos\n"
+                              "\n"
+                              "[Music]\n"
+                              "PC=/data/music/\n";
+
+} // namespace
+
+class IniFileTest : public TessaryTest
+{
+protected:
+    QString path() const { return programFolder() + "Pelloran.ini"; }
+    void writeSample() const { writeBytes(path(), SampleFile); }
+};
+
+TEST_F(IniFileTest, ReadsMatchSectionsAndKeysWithoutCaseAndTrimBlanks)
+{
+    writeSample();
+    TIniFile ini(path());
+    EXPECT_EQ(ini.ReadString("favorites", "pc-one", "x"), "/home/one/Favorites");
+    EXPECT_EQ(ini.ReadString(" FAVORITES ", " Pc-Two ", "x"), "/home/two");
+    EXPECT_EQ(ini.ReadString("MUSIC", "pc", "x"), "/data/music/");
+    EXPECT_TRUE(ini.SectionExists("syncs"));
+}
+
+TEST_F(IniFileTest, MissingFileSectionOrKeyGivesTheDefault)
+{
+    TIniFile missingFile(programFolder() + "none.ini");
+    EXPECT_EQ(missingFile.ReadString("Favorites", "PC-One", "C:\\"), "C:\\");
+    EXPECT_TRUE(missingFile.ReadSection("Syncs").isEmpty());
+    EXPECT_FALSE(missingFile.SectionExists("Syncs"));
+
+    writeSample();
+    TIniFile ini(path());
+    EXPECT_EQ(ini.ReadString("Photos", "PC", "C:\\"), "C:\\");
+    EXPECT_EQ(ini.ReadString("Music", "DIRECT", "2"), "2");
+    EXPECT_EQ(ini.ReadValue("Music", "SUBDIR"), std::nullopt);
+    EXPECT_EQ(ini.ReadValue("Syncs", "Music"), QString("Music"));
+}
+
+TEST_F(IniFileTest, WriteReplacesTheValueInPlaceKeepingTheKeysSpelling)
+{
+    writeSample();
+    TIniFile ini(path());
+    ini.WriteString("FAVORITES", "pc-one", "/new");
+    QByteArray expected = SampleFile;
+    expected.replace("  PC-One  =  /home/one/Favorites  \n", "PC-One=/new\n");
+    EXPECT_EQ(readBytes(path()), expected);
+}
+
+TEST_F(IniFileTest, WriteAppendsANewKeyAfterTheLastKeyOfItsSection)
+{
+    writeSample();
+    TIniFile ini(path());
+    ini.WriteString("syncs", "Video", "Video");
+    QByteArray expected = SampleFile;
+    expected.replace("Photos=Photos\n", "Photos=Photos\nVideo=Video\n");
+    EXPECT_EQ(readBytes(path()), expected);
+    EXPECT_EQ(ini.ReadSection("Syncs"), QStringList({"Music", "Photos", "Video"}));
+}
+
+TEST_F(IniFileTest, WriteCreatesTheFileAndAppendsMissingSectionsAtTheEnd)
+{
+    TIniFile ini(path());
+    ini.WriteString("Favorites", "", "/home/nameless");
+    ini.WriteString("Syncs", "Music", "Music");
+    EXPECT_EQ(readBytes(path()), "[Favorites]\n=/home/nameless\n[Syncs]\nMusic=Music\n");
+    EXPECT_EQ(ini.ReadString("Favorites", "", "x"), "/home/nameless");
+
+    // A last line without its line end still ends before the new section.
+    writeBytes(path(), "[A]\nk=v");
+    ini.WriteString("B", "k", "w");
+    EXPECT_EQ(readBytes(path()), "[A]\nk=v\n[B]\nk=w\n");
+}
+
+TEST_F(IniFileTest, DeleteKeyAndEraseSectionRemoveOnlyWhatTheyName)
+{
+    writeSample();
+    TIniFile ini(path());
+    ini.DeleteKey("SYNCS", "music");
+    ini.EraseSection("favorites");
+    EXPECT_EQ(readBytes(path()), "; settings of the organiser\n"
+                                 "[Syncs]\n"
+                                 "Photos=Photos\n"
+                                 "\n"
+                                 "[Music]\n"
+                                 "PC=/data/music/\n");
+
+    TIniFile missing(programFolder() + "none.ini");
+    missing.DeleteKey("Syncs", "Music");
+    missing.EraseSection("Syncs");
+    EXPECT_FALSE(QFile::exists(missing.FileName()));
+}
+
+TEST_F(IniFileTest, StrayLinesAreIgnoredOnReadAndKeptOnRewrite)
+{
+    const QByteArray original = "orphan=before any section\n"
+                                "garbage line\n"
+                                "[Favorites\n"
+                                "[Favorites]\n"
+                                ";PC-One=/commented\n"
+                                "   \n"
+                                "no equals sign here\n"
+                                "PC-One=/home/one\n"
+                                "#not a comment here=value\n";
+    writeBytes(path(), original);
+    TIniFile ini(path());
+    EXPECT_EQ(ini.ReadValue("Favorites", "orphan"), std::nullopt);
+    EXPECT_EQ(ini.ReadString("Favorites", "PC-One", "x"), "/home/one");
+    EXPECT_EQ(ini.ReadSection("Favorites"), QStringList({"PC-One", "#not a comment here"}));
+
+    ini.WriteString("Favorites", "PC-One", "/home/changed");
+    QByteArray expected = original;
+    expected.replace("PC-One=/home/one\n", "PC-One=/home/changed\n");
+    EXPECT_EQ(readBytes(path()), expected);
+}
+
+TEST_F(IniFileTest, TheFirstOfDuplicateKeysIsReadAndRewrittenAndDeleteRemovesAll)
+{
+    writeBytes(path(), "[A]\nk=first\nK=second\n[B]\nx=1\n[a]\nk=third\nlate=yes\n");
+    TIniFile ini(path());
+    EXPECT_EQ(ini.ReadString("A", "k", ""), "first");
+    EXPECT_EQ(ini.ReadString("A", "late", ""), "yes");
+
+    ini.WriteString("a", "K", "changed");
+    EXPECT_EQ(readBytes(path()), "[A]\nk=changed\nK=second\n[B]\nx=1\n[a]\nk=third\nlate=yes\n");
+
+    ini.DeleteKey("A", "k");
+    EXPECT_EQ(ini.ReadValue("A", "k"), std::nullopt);
+    EXPECT_EQ(ini.ReadSection("A"), QStringList({"late"}));
+
+    ini.EraseSection("A");
+    EXPECT_EQ(readBytes(path()), "[B]\nx=1\n");
+}
+
+TEST_F(IniFileTest, ALongValueIsReadAsItsFirst2047Characters)
+{
+    TIniFile ini(path());
+    const QString value = QString(2047, 'a') + "bcd";
+    ini.WriteString("S", "k", value);
+    EXPECT_EQ(ini.ReadString("S", "k", ""), value.left(2047));
+    EXPECT_TRUE(readBytes(path()).contains(value.toUtf8()));
+}
+
+TEST_F(IniFileTest, RewriteKeepsLineEndsByteOrderMarkAndNonUtf8Lines)
+{
+    const QByteArray original = "\xEF\xBB\xBF[Favorites]\r\n"
+                                "Caf\xE9-PC=/home/caf\xE9\r\n"
+                                "\xC3\xA9t\xC3\xA9=/home/\xC3\xA9t\xC3\xA9\r\n";
+    writeBytes(path(), original);
+    TIniFile ini(path());
+    EXPECT_EQ(ini.ReadString("favorites", QString::fromLatin1("Caf\xE9-PC"), ""),
+              QString::fromLatin1("/home/caf\xE9"));
+    EXPECT_EQ(ini.ReadString("favorites", QString::fromUtf8("\xC3\x89T\xC3\x89"), ""),
+              QString::fromUtf8("/home/\xC3\xA9t\xC3\xA9"));
+
+    ini.WriteString("Syncs", "Music", "Music");
+    EXPECT_EQ(readBytes(path()), original + "[Syncs]\r\nMusic=Music\r\n");
+}
+
+TEST_F(IniFileTest, AFailedWriteRaisesAndLeavesTheOldFileWhole)
+{
+    writeSample();
+    TIniFile ini(path());
+    {
+        const FileSizeLimit limit(SampleFile.size() + 8);
+        EXPECT_EQ(writeErrorText(ini, "Favorites", "PC-One", QString(200, 'x')),
+                  "Unable to write to " + path());
+    }
+    EXPECT_EQ(readBytes(path()), SampleFile);
+    EXPECT_EQ(QDir(programFolder()).entryList(QDir::Files), QStringList({"Pelloran.ini"}));
+
+    const QString missingFolder = programFolder() + "gone/Pelloran.ini";
+    TIniFile inMissingFolder(missingFolder);
+    EXPECT_EQ(writeErrorText(inMissingFolder, "S", "k", "v"), "Unable to write to " + missingFolder);
+
+    const QString folder = programFolder() + "folder.ini";
+    QDir().mkpath(folder);
+    TIniFile onFolder(folder);
+    EXPECT_EQ(writeErrorText(onFolder, "S", "k", "v"), "Unable to write to " + folder);
+}
+
+TEST_F(IniFileTest, AFileThatCannotBeReadIsNeverReplaced)
+{
+    // A socket cannot be opened as a file, not even by root.
+    const QByteArray socketPath = QFile::encodeName(path());
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    ASSERT_GE(fd, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    ASSERT_LT(size_t(socketPath.size()), sizeof address.sun_path);
+    std::copy(socketPath.begin(), socketPath.end(), address.sun_path);
+    ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+
+    TIniFile ini(path());
+    EXPECT_EQ(writeErrorText(ini, "Favorites", "PC-One", "/home/one"), "Unable to write to " + path());
+    EXPECT_NO_THROW(ini.EraseSection("Favorites"));
+    EXPECT_FALSE(QFileInfo(path()).isFile());
+    ::close(fd);
+}
+
+TEST_F(IniFileTest, FailedRemovalsStaySilentAndKeepTheFile)
+{
+    writeSample();
+    TIniFile ini(path());
+    {
+        const FileSizeLimit limit(16);
+        EXPECT_NO_THROW(ini.DeleteKey("Syncs", "Music"));
+        EXPECT_NO_THROW(ini.EraseSection("Favorites"));
+    }
+    EXPECT_EQ(readBytes(path()), SampleFile);
+}
+
+TEST_F(IniFileTest, NamesAndValuesThatWouldReadBackAsOtherLinesAreRefused)
+{
+    writeSample();
+    TIniFile ini(path());
+    const struct
+    {
+        const char* section;
+        const char* key;
+        const char* value;
+    } refused[] = {
+        {"Syncs", "Music", "line\nbreak"}, {"Syncs", "Music\r", "v"},
+        {"Sy]ncs", "Music", "v"},          {"Syncs", "a=b", "v"},
+        {"Syncs", " [Music]", "v"},        {"Syncs", ";Music", "v"},
+    };
+    for (const auto& c : refused) {
+        SCOPED_TRACE(c.key);
+        EXPECT_EQ(writeErrorText(ini, c.section, c.key, c.value), "Unable to write to " + path());
+    }
+    EXPECT_EQ(readBytes(path()), SampleFile);
+}

@@ -1,0 +1,38 @@
+#include "support/TessaryTest.h"
+
+#include "platform/Database.h"
+#include "platform/Locale.h"
+#include "platform/SystemInfo.h"
+#include "platform/WindowsVersion.h"
+
+#include <QDir>
+#include <QFile>
+
+TessaryTest::TessaryTest()
+{
+    const QString root = m_root.path();
+    m_programFolder = root + "/Tessary/";
+    m_home = root + "/home";
+    QDir().mkpath(m_programFolder);
+    QDir().mkpath(m_home);
+    qputenv("HOME", m_home.toUtf8());
+    qputenv("XDG_CONFIG_HOME", (m_home + "/.config").toUtf8());
+    qputenv("XDG_DATA_HOME", (m_home + "/.local/share").toUtf8());
+    qputenv("XDG_CACHE_HOME", (m_home + "/.cache").toUtf8());
+    platform::sys::setProgramFolder(m_programFolder);
+    platform::locale::pinLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+    platform::version::resetVersionInfo();
+}
+
+TessaryTest::~TessaryTest()
+{
+    platform::sys::setProgramFolder(QString());
+}
+
+void TessaryTest::createDatabase() const
+{
+    QFile schema(TESSARY_SCHEMA_FILE);
+    if (!schema.open(QIODevice::ReadOnly))
+        throw std::runtime_error("cannot read the schema file");
+    platform::db::createDatabase(databasePath(), QString::fromUtf8(schema.readAll()));
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "support/RecordingDriver.h"
+
+#include <QLocale>
+#include <QString>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+// Base of every test: a temporary program folder, HOME and XDG folders of its own, the
+// dialogs answered by a RecordingDriver, and a pinned locale (US English unless a test
+// pins another), so no test touches the real home folder or depends on the machine.
+class TessaryTest : public ::testing::Test
+{
+protected:
+    TessaryTest();
+    ~TessaryTest() override;
+
+    // The program folder, ending in "/".
+    QString programFolder() const { return m_programFolder; }
+    QString homeFolder() const { return m_home; }
+    QString databasePath() const { return m_programFolder + "desktop.mdb"; }
+    // Makes desktop.mdb in the program folder from the project's schema.
+    void createDatabase() const;
+
+    RecordingDriver dialogs;
+
+private:
+    QTemporaryDir m_root;
+    QString m_programFolder;
+    QString m_home;
+};
