@@ -2,6 +2,7 @@
 
 #include "app/SystemRoutines.h"
 #include "app/widgets/AlignLayout.h"
+#include "app/widgets/TDrawGrid.h"
 #include "app/widgets/TImage.h"
 #include "app/widgets/TPageControl.h"
 #include "desktop/DesktopFrame.h"
@@ -20,7 +21,6 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QTableWidget>
 #include <QTreeWidget>
 #include <QWheelEvent>
 #include <QWindow>
@@ -71,14 +71,19 @@ void TMainDesktopForm::drawToolPanelGradient()
     TImage* image = DesktopFrame->QuorvaneFrame1->Image1;
     const int w = DesktopFrame->QuorvaneFrame1->width();
     image->setPictureSize(QSize(image->width(), 2000));
+    QImage& canvas = image->canvas();
+    // Bands of width w/100, one colour step each; every line of the picture is the same,
+    // so one line is drawn and copied down.
     const double k = w / 100.0;
-    QPainter painter(&image->canvas());
+    auto* first = reinterpret_cast<QRgb*>(canvas.scanLine(0));
     for (int i = 0; i <= w; ++i) {
-        const int left = static_cast<int>(std::lround(i * k));
-        const int right = static_cast<int>(std::lround((i + 1) * k));
-        painter.fillRect(QRect(left, 0, right - left, 2000),
-                         QColor(std::min(11 + i, 255), std::min(70 + i, 255), std::min(115 + i, 255)));
+        const int left = std::clamp(static_cast<int>(std::lround(i * k)), 0, canvas.width());
+        const int right = std::clamp(static_cast<int>(std::lround((i + 1) * k)), 0, canvas.width());
+        std::fill(first + left, first + right,
+                  qRgb(std::min(11 + i, 255), std::min(70 + i, 255), std::min(115 + i, 255)));
     }
+    for (int y = 1; y < canvas.height(); ++y)
+        std::copy(first, first + canvas.width(), reinterpret_cast<QRgb*>(canvas.scanLine(y)));
 }
 
 void TMainDesktopForm::openDatabase()

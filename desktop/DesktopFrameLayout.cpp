@@ -1,16 +1,15 @@
 // Form description of the desktop frame.
 #include "app/widgets/AlignLayout.h"
+#include "app/widgets/TDrawGrid.h"
 #include "app/widgets/TImage.h"
 #include "app/widgets/TPageControl.h"
 #include "desktop/DesktopFrame.h"
 #include "mobile/QuorvaneFrame.h"
 
-#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QStatusBar>
-#include <QTableWidget>
 #include <QToolButton>
 #include <QTreeWidget>
 
@@ -154,13 +153,14 @@ void TDesktopFrame::createDayPage()
     fill(EventScrollContent, Qt::white);
     EventScrollContent->resize(1300, 1057);
     EventScrollBox->setWidget(EventScrollContent);
-    DateStringGrid = make<QTableWidget>(EventScrollContent, "DateStringGrid");
-    DateStringGrid->setColumnCount(2);
+    DateStringGrid = make<TDrawGrid>(EventScrollContent, "DateStringGrid");
+    DateStringGrid->setColCount(2);
     DateStringGrid->setRowCount(24);
+    DateStringGrid->setDefaultRowHeight(44);
+    DateStringGrid->setColWidth(0, 70);
+    DateStringGrid->setGridLineWidth(2);
     DateStringGrid->setEnabled(false);
-    DateStringGrid->horizontalHeader()->hide();
-    DateStringGrid->verticalHeader()->hide();
-    DateStringGrid->setGeometry(0, 0, 70, 24 * 44 + 1);
+    DateStringGrid->setGeometry(0, 0, 70, 24 * 46);
 
     alignChildren(DaySheet, {{Panel1, Align::Top},
                              {DateTitlePanel, Align::Top},

@@ -14,7 +14,7 @@ QImage& TImage::canvas()
 
 void TImage::setPictureSize(const QSize& size)
 {
-    QImage resized(size, QImage::Format_ARGB32_Premultiplied);
+    QImage resized(size, m_transparent ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
     resized.fill(m_transparent ? Qt::transparent : Qt::white);
     if (!m_picture.isNull()) {
         QPainter painter(&resized);
