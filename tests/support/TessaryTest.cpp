@@ -1,5 +1,6 @@
 #include "support/TessaryTest.h"
 
+#include "platform/Clock.h"
 #include "platform/Database.h"
 #include "platform/Locale.h"
 #include "platform/SystemInfo.h"
@@ -27,6 +28,7 @@ TessaryTest::TessaryTest()
 TessaryTest::~TessaryTest()
 {
     platform::sys::setProgramFolder(QString());
+    platform::clock::setFixedNow(QDateTime());
 }
 
 void TessaryTest::createDatabase() const

@@ -10,6 +10,8 @@
 // Base of every test: a temporary program folder, HOME and XDG folders of its own, the
 // dialogs answered by a RecordingDriver, and a pinned locale (US English unless a test
 // pins another), so no test touches the real home folder or depends on the machine.
+// A test that depends on today's date fixes the clock (platform::clock::setFixedNow);
+// it is restored afterwards.
 class TessaryTest : public ::testing::Test
 {
 protected:

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+// One loaded event of the day or week view, with its place in the overlap layout.
+struct TEventRec
+{
+    QDateTime start;
+    QDateTime end;
+    QString memo;
+    bool root = false;   // no overlap parent
+    int columnCount = 0; // side-by-side columns of its overlap group; 0 or 1 is the full width
+    int span = 0;        // columns the event covers
+    int journalId = 0;
+};
