@@ -8,6 +8,7 @@
 #include "editors/NewEventForm.h"
 #include "editors/NewExpenseForm.h"
 #include "editors/NewGroupForm.h"
+#include "reader/ReaderForm.h"
 
 #include <memory>
 #include <vector>
@@ -20,6 +21,7 @@ QPointer<TNewGroupForm> NewGroupForm;
 QPointer<TNewExpenseForm> NewExpenseForm;
 QPointer<TAddressForm> AddressForm;
 QPointer<TSelectDirectForm> SelectDirectForm;
+QPointer<TForm1> Form1;
 
 namespace Application {
 namespace {

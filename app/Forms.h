@@ -15,6 +15,7 @@ class TNewGroupForm;
 class TNewExpenseForm;
 class TAddressForm;
 class TSelectDirectForm;
+class TForm1;
 
 extern QPointer<TMainDesktopForm> MainDesktopForm;
 extern QPointer<TGoToForm> GoToForm;
@@ -24,6 +25,8 @@ extern QPointer<TNewGroupForm> NewGroupForm;
 extern QPointer<TNewExpenseForm> NewExpenseForm;
 extern QPointer<TAddressForm> AddressForm;
 extern QPointer<TSelectDirectForm> SelectDirectForm;
+// The reader form, made anew by the tool panel each time it is opened.
+extern QPointer<TForm1> Form1;
 
 namespace Application {
 

@@ -17,6 +17,7 @@
 #include "platform/SystemInfo.h"
 
 #include <QCloseEvent>
+#include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
@@ -170,6 +171,11 @@ void TMainDesktopForm::closeEvent(QCloseEvent* event)
 
 bool TMainDesktopForm::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == DesktopFrame &&
+        (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent)) {
+        DesktopFrame->MainMenu1->setVisible(event->type() == QEvent::ShowToParent);
+        return false;
+    }
     // Every wheel turn reaches the window once before it is handed to a widget.
     if (event->type() != QEvent::Wheel || watched != static_cast<QObject*>(windowHandle()))
         return false;

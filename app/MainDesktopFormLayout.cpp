@@ -7,6 +7,7 @@
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
+#include <QMenuBar>
 #include <QPushButton>
 
 void TMainDesktopForm::createComponents()
@@ -23,6 +24,9 @@ void TMainDesktopForm::createComponents()
     PelloranFrame1 = new TPelloranFrame(client);
     DesktopFrame = new TDesktopFrame(client);
     alignChildren(client, {{PelloranFrame1, Align::Client}, {DesktopFrame, Align::Client}});
+    // The desktop frame's menu serves as the window's menu bar while that frame is shown.
+    setMenuBar(DesktopFrame->MainMenu1);
+    DesktopFrame->MainMenu1->show();
 }
 
 void TMainDesktopForm::connectEvents()

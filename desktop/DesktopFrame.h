@@ -28,6 +28,14 @@ class TEventMemo;
 class TImage;
 class TPageControl;
 class TQuorvaneFrame;
+// the list and disk pages
+class QComboBox;
+class QListWidget;
+class QPlainTextEdit;
+class QProgressBar;
+class QTabWidget;
+class TShape;
+class TShellListView;
 
 class TDesktopFrame : public QFrame
 {
@@ -105,6 +113,102 @@ public:
     TADOQuery CategoryQuery;
     TADOQuery miDeleteAddressQuery;
     // (frame set-up: further page components are declared below this line)
+    // Address page
+    QFrame* AddressTitlePanel;
+    QLabel* LeCategory;
+    QComboBox* ComboAddress;
+    QPushButton* EditGroup;
+    QTreeWidget* AddressListView;
+    QFrame* AddressSplitter;
+    QFrame* AddressMemoPanel;
+    QLabel* AddressNameLabel;
+    QComboBox* AddressCategoryComboBox;
+    QPlainTextEdit* AddressMemo;
+    QFrame* AddressButtonPanel;
+    QPushButton* NewAddressButton;
+    QPushButton* EditAddressButton;
+    QPushButton* Import_BitBtn;
+    QMenu* miAddressList;
+    QAction* miNewAddress;
+    QAction* miEditAddress;
+    QAction* miDeleteAddress;
+    QAction* miSelectAll;
+    QMenu* miChangeCategory;
+    // Password page
+    QFrame* MemoTitlePanel;
+    QLabel* LeMemoCategory;
+    QComboBox* ComboMemo;
+    QPushButton* btmemoCategory;
+    QTreeWidget* MemoListView;
+    QFrame* Splitter2;
+    QFrame* Panel12;
+    QLabel* ToDoLabel;
+    QComboBox* ToDoMemoComboBox;
+    QPlainTextEdit* ToDoMemo;
+    QFrame* MemoButtonPanel;
+    QPushButton* NewMemoButton;
+    QPushButton* EditMemoButton;
+    QMenu* miMemoList;
+    QAction* miNewMemo;
+    QAction* miEditMemo;
+    QAction* miDeleteMemo;
+    QAction* miMemoSelectAll;
+    QMenu* miMemoChangeCategory;
+    // Expense page
+    QFrame* ExpenseTitlePanel;
+    QLabel* LeExpense;
+    QComboBox* ExpenseComboBox;
+    QTreeWidget* ExpenseListView;
+    QFrame* Splitter3;
+    QFrame* ExpenseButtonPanel;
+    QLabel* TotalLabel;
+    QPushButton* NewExpenseButton;
+    QPushButton* EditExpenseButton;
+    QMenu* miExpenseList;
+    QAction* miNewExpense;
+    QAction* miEditExpense;
+    QAction* miDeleteExpense;
+    QAction* miExpenseSelectAll;
+    // Backup page (BackupPanel, BackupImage and its buttons are declared further down)
+    QFrame* TopBackupPanel;
+    QLabel* Label9;
+    QFrame* pnlProfiles;
+    TShape* Shape2;
+    QLabel* Label6;
+    QLabel* Label5;
+    QLabel* FileLabel;
+    QFrame* Panel21;
+    QListWidget* lvSyncs;
+    QFrame* Panel20;
+    QFrame* Panel24;
+    QProgressBar* FileProgressBar;
+    QLabel* Backup_Label;
+    QTabWidget* PageControl1;
+    TShellListView* ShellListView1;
+    QTreeWidget* ProcessListView;
+    QPlainTextEdit* ActionMemo;
+    QFrame* Panel2;
+    QPushButton* CancelButton_Btn;
+    // Restore page (Panel29, RestoreImage and Restore_Button are declared further down)
+    QFrame* Panel27;
+    QLabel* Label10;
+    QFrame* Panel28;
+    TShape* Shape5;
+    QLabel* Label11;
+    QLabel* Label12;
+    QLabel* Label13;
+    QListWidget* RestoreListView;
+    QFrame* Panel30;
+    QFrame* Panel33;
+    QProgressBar* RestoreFileProgressBar;
+    QTabWidget* PageControl2;
+    TShellListView* RestoreShellListView;
+    QTreeWidget* RestoreProcessListView;
+    QPlainTextEdit* RestoreMemo;
+    QFrame* Panel32;
+    QPushButton* Restore_Analyse_Btn;
+    QPushButton* Restore_CancelBtn;
+    TShellListView* DirListView;
     // Backup and Restore pages
     QFrame* BackupPanel;
     TImage* BackupImage;
@@ -130,6 +234,30 @@ public:
     void GoToButtonClick();
     QFrame* CalPanel;
     // (calendar: further members are declared below this line)
+    // Month and year buttons from FCurrentDate.
+    void SetCalendarCaptions();
+    // Captions and a repaint of the month grid; call after changing the selection.
+    void RepaintCalendar();
+    void CalStringGridDrawCell(QPainter& painter, int ACol, int ARow, const QRect& Rect);
+    void CalStringGridSelectCell(int ACol, int ARow, bool* CanSelect);
+    void CalStringGridMouseUp();
+    // The arrows act on mouse-down although their handlers keep their mouse-up names.
+    void CalLeftSpeedButtonMouseUp();
+    void CalRightSpeedButtonMouseUp();
+    void CalMonthSpeedButtonMouseUp();
+    void CalYearSpeedButtonMouseUp();
+    void MonthPopupClick(QObject* Sender);
+    void YearPopupClick(QObject* Sender);
+    // The strip, buttons, grid and popups (desktop/MonthCalendar.h); the members below point into it.
+    class TMonthCalendar* MonthCalendar;
+    QFrame* CalShape;
+    QToolButton* CalLeftSpeedButton;
+    QToolButton* CalMonthSpeedButton;
+    QToolButton* CalYearSpeedButton;
+    QToolButton* CalRightSpeedButton;
+    class TMonthCalendarGrid* CalStringGrid;
+    QMenu* CalMonthPopup;
+    QMenu* CalYearPopup;
 
     // ===== Day view =====
     void InitCalendar();
@@ -162,6 +290,18 @@ public:
     QAction* miDeleteEvent;
     QAction* miEditEvent;
     // (day view: further members are declared below this line)
+    void DateStringGridDrawCell(QPainter& painter, int ACol, int ARow, const QRect& Rect);
+    // The slot panels' handlers; Sender is the panel.
+    void EventCreateDbClick(QWidget* Sender);
+    void EventDragOver(QWidget* Sender, QObject* Source, bool* Accept);
+    void EventDragDrop(QWidget* Sender, QObject* Source);
+    // The day memos' handlers.
+    void EventButtonMouseUp(TEventMemo* Sender);
+    void EventButtonDbClick(TEventMemo* Sender);
+    void miEventKeyUp(TEventMemo* Sender, int* Key);
+    // The overlap forest of the events being laid out; it never shows and is emptied per day.
+    TEventForest EventTreeView;
+    class TRectShape* ColorShape;
 
     // ===== Week view =====
     void BuildWeekView(const QDate& date);
@@ -171,8 +311,26 @@ public:
     std::array<std::vector<TEventRec>, 7> FWeekEvents;
     std::array<std::vector<TEventMemo*>, 7> FWeekMemos;
     // (week view: further members are declared below this line)
+    void WeekDateStringGridDrawCell(QPainter& painter, int ACol, int ARow, const QRect& Rect);
+    void WeekTimeStringGridDrawCell(QPainter& painter, int ACol, int ARow, const QRect& Rect);
+    void WeekDateStringGridSelectCell(int ACol, int ARow, bool* CanSelect);
+    void WeekEventButtonDbClick(TEventMemo* Sender);
+    QFrame* Panel7;
+    QToolButton* PriorSpeedButton;
+    QLabel* WeekSelectPanel;
+    QToolButton* NextSpeedButton;
+    QLabel* WeekLabel;
+    TDrawGrid* WeekDateStringGrid;
+    QFrame* WeekClientPanel;
+    QScrollArea* WeekScrollBox;
+    QWidget* WeekScrollContent;
+    TDrawGrid* WeekTimeStringGrid;
+    // The week grid's background cells, painted in creation order by one widget under the memos.
+    class TShapeCanvas* FWeekShapes;
 
 private:
+    // frame set-up
+    void createMenus();
     void createComponents();
     void connectEvents();
     void createDayPage();
@@ -183,4 +341,15 @@ private:
     void connectCalendarEvents();
     void connectDayViewEvents();
     void connectWeekViewEvents();
+    // day and week views
+    class TNewEventForm* prepareNewEvent();
+    void openSlotEditor(QWidget* slot, const QString* contactName);
+    int highlightedDayEvent() const;
+    void createSlotPanels();
+    void createWeekCells();
+    void sizeCalendarGrids();
+    // calendar
+    // After FCurrentDate changed: both grids repainted and the day view rebuilt.
+    void refreshAfterDateChange();
+    void shiftCurrentDate(int months);
 };

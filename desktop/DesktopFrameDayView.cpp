@@ -1,17 +1,241 @@
+// The day view: loading a day's events, laying out the ones that overlap, and showing them as
+// memos over the hour grid. The user's commands on it are in DesktopFrameDayEvents.cpp.
+#include "app/widgets/AlignLayout.h"
+#include "app/widgets/TDrawGrid.h"
+#include "desktop/CalendarViews.h"
 #include "desktop/DesktopFrame.h"
+#include "desktop/DesktopFrameLayoutHelpers.h"
+#include "desktop/EventMemo.h"
+#include "desktop/ShapeCanvas.h"
+#include "desktop/SlotPanel.h"
+#include "desktop/ViewColours.h"
+#include "platform/Application.h"
+#include "platform/Clock.h"
+#include "platform/Locale.h"
 
-void TDesktopFrame::connectDayViewEvents() {}
-void TDesktopFrame::InitCalendar() {}
-int TDesktopFrame::LoadDayEvents(std::vector<TEventRec>&, const QDate&)
+#include <QAction>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QToolButton>
+
+using calendarview::HalfHourHeight;
+using calendarview::HourHeight;
+
+void TDesktopFrame::connectDayViewEvents()
 {
-    return 0;
+    DateStringGrid->setDrawCell([this](QPainter& painter, int col, int row, const QRect& rect) {
+        DateStringGridDrawCell(painter, col, row, rect);
+    });
+    connect(NewEventButton, &QPushButton::clicked, this, guarded(this, &TDesktopFrame::NewEventButtonClick));
+    connect(EditEventButton, &QPushButton::clicked, this,
+            guarded(this, &TDesktopFrame::EditEventButtonClick));
+    connect(miNewEvent, &QAction::triggered, this, guarded(this, &TDesktopFrame::NewEventButtonClick));
+    connect(miEditEvent, &QAction::triggered, this, guarded(this, &TDesktopFrame::miEditEventClick));
+    connect(miDeleteEvent, &QAction::triggered, this, guarded(this, &TDesktopFrame::miDeleteEventClick));
 }
-void TDesktopFrame::LayoutOverlaps(int, std::vector<TEventRec>&) {}
-void TDesktopFrame::BuildDayView(const QDate&) {}
-void TDesktopFrame::ClearDayEvents() {}
-void TDesktopFrame::ClearEventTree() {}
-void TDesktopFrame::DeleteSelectedEvent() {}
-void TDesktopFrame::NewEventButtonClick() {}
-void TDesktopFrame::EditEventButtonClick() {}
-void TDesktopFrame::miEditEventClick() {}
-void TDesktopFrame::miDeleteEventClick() {}
+
+void TDesktopFrame::InitCalendar()
+{
+    FCurrentDate = platform::clock::today();
+    LocateCurrentCell();
+    RepaintCalendar();
+    layout::fill(ToolPanel, QColor(viewcolours::ToolPanel));
+    sizeCalendarGrids();
+    DateSpeedButton->setChecked(true);
+    if (FHourPanels.empty())
+        createSlotPanels();
+    if (FWeekShapes->isEmpty())
+        createWeekCells();
+    ClearDayEvents();
+    BuildDayView(FCurrentDate);
+}
+
+void TDesktopFrame::sizeCalendarGrids()
+{
+    // A page of the page control is laid out only while it shows; the week grid is measured
+    // now, so the Week page takes the size every page has.
+    WeekSheet->setGeometry(WeekSheet->parentWidget()->rect());
+    layoutNow(WeekSheet);
+
+    DateStringGrid->setDefaultRowHeight(HourHeight);
+    WeekTimeStringGrid->setDefaultRowHeight(HourHeight);
+    WeekDateStringGrid->setRowHeight(0, 24);
+    WeekDateStringGrid->resize(WeekDateStringGrid->width(), 24);
+    DateStringGrid->setColWidth(0, 70);
+    WeekDateStringGrid->setColWidth(0, 70);
+    // 18 pixels are left for the week's vertical scroll bar.
+    const int dayWidth = (WeekDateStringGrid->width() - 70 - 18) / 7;
+    for (int col = 1; col <= 7; ++col)
+        WeekDateStringGrid->setColWidth(col, dayWidth);
+    WeekTimeStringGrid->resize(70, WeekTimeStringGrid->height());
+    layoutNow(WeekSheet);
+
+    EventScrollContent->resize(EventScrollBox->width(), calendarview::ContentHeight);
+    WeekScrollContent->resize(WeekScrollBox->width(), calendarview::ContentHeight);
+    FWeekShapes->resize(WeekScrollContent->size());
+}
+
+void TDesktopFrame::createSlotPanels()
+{
+    const int left = DateStringGrid->width();
+    const int width = EventScrollBox->width() - left;
+    auto makePanel = [&](QRgb colour, int tag, int top, int height) {
+        auto* slot = new TSlotPanel(EventScrollContent, QColor(colour), tag);
+        slot->setGeometry(left, top, width, height);
+        connect(slot, &TSlotPanel::doubleClicked, this, guarded(this, &TDesktopFrame::EventCreateDbClick));
+        connect(slot, &TSlotPanel::dragOver, this, guarded(this, &TDesktopFrame::EventDragOver));
+        connect(slot, &TSlotPanel::dragDrop, this, guarded(this, &TDesktopFrame::EventDragDrop));
+        slot->show();
+        FHourPanels.push_back(slot);
+    };
+    for (int hour = 0; hour < 24; ++hour)
+        makePanel(viewcolours::HourPanel, hour, hour * HourHeight, HourHeight);
+    // Made after the hour panels, so each covers the upper half of its hour.
+    for (int hour = 0; hour < 24; ++hour)
+        makePanel(viewcolours::HalfHourPanel, 24 + hour, hour * HourHeight, HalfHourHeight);
+}
+
+int TDesktopFrame::LoadDayEvents(std::vector<TEventRec>& records, const QDate& date)
+{
+    records.clear();
+    TADOConnection& connection = calendarview::connectionOf(this);
+    // Without a database, which start-up has reported, the calendar stays empty.
+    if (!connection.Connected())
+        return 0;
+    EventQuery.Connection = &connection;
+    EventQuery.Close();
+    EventQuery.SQL.Clear();
+    EventQuery.SQL.Add(" select id , jstarttime , jendtime ,memo  , "
+                       "(Hour([jendtime])-Hour([jstarttime]))*60+Minute([jendtime])-Minute([jstarttime]) AS "
+                       "timerange ");
+    EventQuery.SQL.Add(" from  journal ");
+    EventQuery.SQL.Add(" where DateValue(jstarttime)=");
+    EventQuery.SQL.Add("'" + platform::locale::dateToStr(date) + "'");
+    EventQuery.SQL.Add(
+        "order by journal.jstarttime, "
+        "(Hour([jendtime])-Hour([jstarttime]))*60+Minute([jendtime])-Minute([jstarttime]) DESC");
+    EventQuery.Open();
+    records.reserve(static_cast<size_t>(EventQuery.RecordCount()));
+    for (EventQuery.First(); !EventQuery.Eof(); EventQuery.Next()) {
+        TEventRec record;
+        record.start = EventQuery.FieldByName("jstarttime").AsDateTime();
+        record.end = EventQuery.FieldByName("jendtime").AsDateTime();
+        record.memo = EventQuery.FieldByName("memo").AsString();
+        record.journalId = EventQuery.FieldByName("ID").AsInteger();
+        records.push_back(std::move(record));
+    }
+    return static_cast<int>(records.size());
+}
+
+void TDesktopFrame::LayoutOverlaps(int count, std::vector<TEventRec>& records)
+{
+    if (count <= 1)
+        return;
+    ClearEventTree();
+    EventTreeView.addRoot(0);
+    records[0].root = true;
+    records[0].columnCount = 0;
+    records[0].span = 0;
+    int currentRoot = 0;
+    for (int i = 1; i < count; ++i) {
+        TEventRec& event = records[i];
+        int parent = -1;
+        for (int j = i - 1; j >= 0 && parent < 0; --j) {
+            const TEventRec& earlier = records[j];
+            if ((event.start >= earlier.start && event.end < earlier.end) ||
+                (event.start > earlier.start && event.start < earlier.end) ||
+                (event.start == earlier.start && event.end == earlier.end))
+                parent = j;
+        }
+        event.span = 0;
+        if (parent < 0) {
+            EventTreeView.addRoot(i);
+            event.root = true;
+            event.columnCount = 1;
+            currentRoot = i;
+            continue;
+        }
+        EventTreeView.addChild(parent, i);
+        event.root = false;
+        event.columnCount = 0;
+        const int depth = EventTreeView.depth(i);
+        if (depth + 1 > records[currentRoot].columnCount)
+            records[currentRoot].columnCount = depth + 1;
+    }
+
+    int columns = 0;
+    for (int k : EventTreeView.depthFirst()) {
+        TEventRec& event = records[k];
+        const int depth = EventTreeView.depth(k);
+        event.span = 1;
+        if (depth == 0) {
+            if (!EventTreeView.hasChildren(k))
+                event.columnCount = 1;
+            columns = event.columnCount;
+        } else if (EventTreeView.hasChildren(k) || depth == columns - 1) {
+            event.columnCount = columns;
+        } else {
+            // A leaf short of the group's last column stretches to the group's right edge.
+            event.columnCount = columns;
+            event.span = columns - depth;
+        }
+    }
+}
+
+void TDesktopFrame::BuildDayView(const QDate& date)
+{
+    const int count = LoadDayEvents(FDayEvents, date);
+    if (count == 0)
+        return;
+    LayoutOverlaps(count, FDayEvents);
+    const int left = DateStringGrid->width();
+    const int width = EventScrollBox->width();
+    FDayMemos.reserve(FDayMemos.size() + static_cast<size_t>(count));
+    for (int k = 0; k < count; ++k) {
+        const TEventRec& record = FDayEvents[k];
+        TEventMemo* memo = calendarview::createEventMemo(EventScrollContent, record, k);
+        const int depth = record.columnCount < 2 ? 0 : EventTreeView.depth(k);
+        calendarview::placeHorizontally(memo, record, depth, left, width);
+        memo->PopupMenu = mifunction;
+        connect(memo, &TEventMemo::mouseUp, this, guarded(this, &TDesktopFrame::EventButtonMouseUp));
+        connect(memo, &TEventMemo::doubleClicked, this, guarded(this, &TDesktopFrame::EventButtonDbClick));
+        connect(memo, &TEventMemo::keyUp, this, guarded(this, &TDesktopFrame::miEventKeyUp));
+        FDayMemos.push_back(memo);
+    }
+    {
+        calendarview::ContainerHidden batch(EventScrollContent);
+        for (TEventMemo* memo : FDayMemos) {
+            memo->setEnabled(true);
+            memo->show();
+        }
+    }
+    EventScrollContent->update();
+}
+
+void TDesktopFrame::ClearDayEvents()
+{
+    // A memo may be clearing the view from inside its own handler, so none is freed at once.
+    calendarview::ContainerHidden batch(EventScrollContent);
+    for (TEventMemo* memo : FDayMemos) {
+        memo->hide();
+        memo->deleteLater();
+    }
+    FDayMemos.clear();
+    FDayEvents.clear();
+    ClearEventTree();
+}
+
+void TDesktopFrame::ClearEventTree()
+{
+    EventTreeView.clear();
+}
+
+void TDesktopFrame::DateStringGridDrawCell(QPainter& painter, int ACol, int ARow, const QRect& Rect)
+{
+    SetCalendarCaptions();
+    const QString date = platform::locale::dateToStr(FCurrentDate);
+    if (DateLabel->text() != date)
+        DateLabel->setText(date);
+    calendarview::drawHourCell(painter, ACol, ARow, Rect, 3);
+}

@@ -5,9 +5,14 @@
 #include "app/widgets/TPageControl.h"
 #include "desktop/DesktopFrame.h"
 #include "desktop/DesktopFrameLayoutHelpers.h"
+#include "desktop/PageLayoutHelpers.h"
 #include "mobile/QuorvaneFrame.h"
 
 #include <QLabel>
+#include <QLinearGradient>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QStatusBar>
@@ -15,6 +20,26 @@
 #include <QTreeWidget>
 
 using namespace layout;
+
+namespace {
+
+// The maker's banner at the top left: the tool panel's blue fading into the white strip.
+void drawBanner(QImage& canvas)
+{
+    QPainter painter(&canvas);
+    QLinearGradient fade(0, 0, canvas.width(), 0);
+    fade.setColorAt(0, QColor(11, 70, 115));
+    fade.setColorAt(0.55, QColor(26, 111, 173));
+    fade.setColorAt(1, Qt::white);
+    painter.fillRect(canvas.rect(), fade);
+    painter.setPen(Qt::white);
+    painter.setFont(formFont(26, true));
+    painter.drawText(QRect(14, 0, canvas.width(), 40), Qt::AlignLeft | Qt::AlignBottom, "Tessary 2.0");
+    painter.setFont(formFont(11));
+    painter.drawText(QRect(16, 40, canvas.width(), 18), Qt::AlignLeft | Qt::AlignVCenter, "by Ambrel");
+}
+
+} // namespace
 
 void TDesktopFrame::createComponents()
 {
@@ -26,6 +51,7 @@ void TDesktopFrame::createComponents()
     Image1 = make<TImage>(TopPanel, "Image1");
     Image1->setGeometry(0, 0, 421, 61);
     Image1->setMouseTracking(true);
+    drawBanner(Image1->canvas());
 
     ToolPanel = panel(this, "ToolPanel", 100, 898);
     fill(ToolPanel, QColor(0, 72, 125));
@@ -87,6 +113,7 @@ void TDesktopFrame::createComponents()
     createWeekPage();
     createListPages();
     createDiskPages();
+    createMenus();
 
     alignChildren(this, {{TopPanel, Align::Top},
                          {StatusBar1, Align::Bottom},
@@ -94,36 +121,27 @@ void TDesktopFrame::createComponents()
                          {ClientPanel, Align::Client}});
 }
 
-void TDesktopFrame::createListPages() {}
-
-void TDesktopFrame::createDiskPages()
+void TDesktopFrame::createMenus()
 {
-    BackupPanel = panel(FileSheet, "BackupPanel", 1300, 139);
-    fill(BackupPanel, Qt::white);
-    BackupImage = make<TImage>(BackupPanel, "BackupImage");
-    BackupImage->setTransparent(true);
-    BackupImage->setCentered(true);
-    BackupImage->setGeometry(0, 0, 800, 139);
-    auto* backupButtons = panel(FileSheet, "Panel2", 1300, 30);
-    Analyse_Bn = make<QPushButton>(backupButtons, "Analyse_Bn");
-    Analyse_Bn->setText("Analyse");
-    Analyse_Bn->setGeometry(2, 2, 145, 25);
-    Backup_Btn = make<QPushButton>(backupButtons, "Backup_Btn");
-    Backup_Btn->setText("Backup");
-    Backup_Btn->setGeometry(154, 2, 145, 25);
-    Backup_Btn->setEnabled(false);
-    alignChildren(FileSheet, {{BackupPanel, Align::Top}, {backupButtons, Align::Bottom}});
-
-    Panel29 = panel(TabSheet5, "Panel29", 1300, 139);
-    fill(Panel29, Qt::white);
-    RestoreImage = make<TImage>(Panel29, "RestoreImage");
-    RestoreImage->setTransparent(true);
-    RestoreImage->setCentered(true);
-    RestoreImage->setGeometry(0, 0, 800, 139);
-    auto* restoreButtons = panel(TabSheet5, "Panel32", 1300, 30);
-    Restore_Button = make<QPushButton>(restoreButtons, "Restore_Button");
-    Restore_Button->setText("Restore");
-    Restore_Button->setGeometry(152, 2, 145, 25);
-    Restore_Button->setEnabled(false);
-    alignChildren(TabSheet5, {{Panel29, Align::Top}, {restoreButtons, Align::Bottom}});
+    // The main window shows this bar as its own while the frame is visible.
+    MainMenu1 = make<QMenuBar>(this, "MainMenu1");
+    MainMenu1->hide();
+    miFile = MainMenu1->addMenu("File");
+    miFile->setObjectName("miFile");
+    miImportAddress = miFile->addAction("Import Address");
+    miImportAddress->setObjectName("miImportAddress");
+    miPrint = miFile->addAction("Print");
+    miPrint->setObjectName("miPrint");
+    miSynchronize = miFile->addAction(HotSynSpeedButton->text());
+    miSynchronize->setObjectName("miSynchronize");
+    miQuit = miFile->addAction("Exit");
+    miQuit->setObjectName("miQuit");
+    miHelp = MainMenu1->addMenu("Help");
+    miHelp->setObjectName("miHelp");
+    miTessaryHelp = miHelp->addAction("Tessary Help");
+    miTessaryHelp->setObjectName("miTessaryHelp");
+    miTessary = miHelp->addAction("Tessary Homepage");
+    miTessary->setObjectName("miTessary");
+    miAmbrelHomepage = miHelp->addAction("Ambrel Homepage");
+    miAmbrelHomepage->setObjectName("miAmbrelHomepage");
 }

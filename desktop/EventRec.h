@@ -1,5 +1,7 @@
 #pragma once
 
+#include "desktop/EventForest.h"
+
 #include <QDateTime>
 #include <QString>
 

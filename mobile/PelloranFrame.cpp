@@ -4,3 +4,5 @@ TPelloranFrame::TPelloranFrame(QWidget* parent) : QFrame(parent)
 {
     createComponents();
 }
+
+void TPelloranFrame::LoadProfiles() {}

@@ -12,6 +12,9 @@ class TPelloranFrame : public QFrame
 public:
     explicit TPelloranFrame(QWidget* parent);
 
+    // Reads the sync profiles into the profile list; the list comes with the sync view.
+    void LoadProfiles();
+
     QFrame* ToolPanel;
     TQuorvaneFrame* QuorvaneFrame1;
     QFrame* Panel2;

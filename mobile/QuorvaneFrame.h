@@ -2,6 +2,7 @@
 
 // The column of large buttons at the left of the main window. The same panel is embedded
 // in the desktop frame and in the sync view; its page buttons switch the desktop pages.
+// It reaches the views only through the main window.
 
 #include <QFrame>
 
@@ -22,6 +23,21 @@ public:
     // shows nothing of it.
     void SetGhosted(bool ghosted);
 
+    // Page buttons: each shows its page of the desktop frame and makes that frame the
+    // visible one.
+    void sbScheduleClick();
+    void sbAddressClick();
+    void sbMemoClick();
+    void sbExpenseClick();
+    void sbPasswordClick();
+    void sbBackupClick();
+    void sbRestoreClick();
+    void sbUnGhostClick();
+    void MP3SpeedButtonClick();
+    void sbEmailClick();
+    // Keeps every control as wide as the panel, less one pixel.
+    void FrameResize();
+
     QToolButton* sbSchedule;
     QToolButton* sbAddress;
     QToolButton* sbBackup;
@@ -36,6 +52,13 @@ public:
     QPlainTextEdit* Debug_Memo;
     QToolButton* sbRestore;
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     void createComponents(Copy copy);
+    void connectEvents(Copy copy);
+    // The frame that holds this panel: the desktop frame or the sync view.
+    QWidget* holder() const;
+    void showDesktopPage(int page);
 };

@@ -2,6 +2,7 @@
 #include "app/widgets/AlignLayout.h"
 #include "app/widgets/TImage.h"
 #include "mobile/QuorvaneFrame.h"
+#include "mobile/ToolGlyphs.h"
 
 #include <QPlainTextEdit>
 #include <QToolButton>
@@ -17,26 +18,84 @@ struct ButtonSpec
     QRect geometry;
     int fontPixels;
     bool visible;
+    ToolGlyph glyph;
 };
 
 const ButtonSpec Buttons[] = {
-    {&TQuorvaneFrame::sbSchedule, "sbSchedule", "Schedule", "Schedule", {0, 2, 90, 80}, 13, true},
-    {&TQuorvaneFrame::sbAddress, "sbAddress", "Address Book", "Address Book", {0, 78, 90, 90}, 13, true},
-    {&TQuorvaneFrame::sbBackup, "sbBackup", "Backup", "Backup", {0, 168, 90, 70}, 11, true},
-    {&TQuorvaneFrame::sbRestore, "sbRestore", "Restore", "Synchronize", {0, 240, 90, 70}, 11, true},
-    {&TQuorvaneFrame::sbMemo, "sbMemo", "Password", "Email", {0, 310, 90, 90}, 13, true},
-    {&TQuorvaneFrame::sbExpense, "sbExpense", "Expense", "Email", {0, 400, 90, 90}, 13, true},
-    {&TQuorvaneFrame::sbPassword, "sbPassword", "Password", "Email", {2, 584, 89, 90}, 13, false},
-    {&TQuorvaneFrame::sbGhosted, "sbGhosted", "Favorites To Go", "Favorites", {2, 588, 89, 70}, 11, false},
+    {&TQuorvaneFrame::sbSchedule,
+     "sbSchedule",
+     "Schedule",
+     "Schedule",
+     {0, 2, 90, 80},
+     13,
+     true,
+     ToolGlyph::Schedule},
+    {&TQuorvaneFrame::sbAddress,
+     "sbAddress",
+     "Address Book",
+     "Address Book",
+     {0, 78, 90, 90},
+     13,
+     true,
+     ToolGlyph::Address},
+    {&TQuorvaneFrame::sbBackup,
+     "sbBackup",
+     "Backup",
+     "Backup",
+     {0, 168, 90, 70},
+     11,
+     true,
+     ToolGlyph::Backup},
+    {&TQuorvaneFrame::sbRestore,
+     "sbRestore",
+     "Restore",
+     "Synchronize",
+     {0, 240, 90, 70},
+     11,
+     true,
+     ToolGlyph::Restore},
+    {&TQuorvaneFrame::sbMemo, "sbMemo", "Password", "Email", {0, 310, 90, 90}, 13, true, ToolGlyph::Password},
+    {&TQuorvaneFrame::sbExpense,
+     "sbExpense",
+     "Expense",
+     "Email",
+     {0, 400, 90, 90},
+     13,
+     true,
+     ToolGlyph::Expense},
+    {&TQuorvaneFrame::sbPassword,
+     "sbPassword",
+     "Password",
+     "Email",
+     {2, 584, 89, 90},
+     13,
+     false,
+     ToolGlyph::Password},
+    {&TQuorvaneFrame::sbGhosted,
+     "sbGhosted",
+     "Favorites To Go",
+     "Favorites",
+     {2, 588, 89, 70},
+     11,
+     false,
+     ToolGlyph::Favorites},
     {&TQuorvaneFrame::MP3SpeedButton,
      "MP3SpeedButton",
      "MP3 Player",
      "MP3 Player",
      {0, 588, 90, 70},
      11,
-     false},
-    {&TQuorvaneFrame::sbEmail, "sbEmail", "Email", "Email", {0, 660, 90, 70}, 11, false},
-    {&TQuorvaneFrame::sbUnGhost, "sbUnGhost", "Favorites To Go", "Favorites", {6, 724, 90, 70}, 11, false},
+     false,
+     ToolGlyph::Reader},
+    {&TQuorvaneFrame::sbEmail, "sbEmail", "Email", "Email", {0, 660, 90, 70}, 11, false, ToolGlyph::Email},
+    {&TQuorvaneFrame::sbUnGhost,
+     "sbUnGhost",
+     "Favorites To Go",
+     "Favorites",
+     {6, 724, 90, 70},
+     11,
+     false,
+     ToolGlyph::Favorites},
 };
 
 } // namespace
@@ -64,6 +123,8 @@ void TQuorvaneFrame::createComponents(Copy copy)
         button->setGeometry(spec.geometry);
         button->setAutoRaise(true);
         button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        button->setIcon(toolGlyph(spec.glyph));
+        button->setIconSize(QSize(32, 32));
         QFont font("MS Sans Serif");
         font.setPixelSize(spec.fontPixels);
         button->setFont(font);

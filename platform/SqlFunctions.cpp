@@ -3,6 +3,7 @@
 #include "platform/Database.h"
 #include "platform/Locale.h"
 
+#include <QHash>
 #include <optional>
 #include <sqlite3.h>
 
@@ -66,6 +67,30 @@ QTime parseTime(std::string_view text, size_t pos)
     return QTime(*hour, *minute, second, msec);
 }
 
+// The date of "yyyy-MM-dd..." and the position after it; invalid when the text has no date.
+QDate parseStoredDate(std::string_view text, size_t& pos)
+{
+    pos = 0;
+    const auto year = digits(text, pos, 4);
+    if (!year || !expect(text, pos, '-'))
+        return QDate();
+    const auto month = digits(text, pos, 2);
+    if (!month || !expect(text, pos, '-'))
+        return QDate();
+    const auto day = digits(text, pos, 2);
+    return day ? QDate(*year, *month, *day) : QDate();
+}
+
+// The time after a stored date ("", " HH:mm..." or "T HH:mm..."); midnight for a bare date.
+QTime parseStoredTime(std::string_view text, size_t pos)
+{
+    if (pos == text.size())
+        return QTime(0, 0);
+    if (text[pos] != ' ' && text[pos] != 'T')
+        return QTime();
+    return parseTime(text, pos + 1);
+}
+
 std::string_view argText(sqlite3_value* value)
 {
     if (sqlite3_value_type(value) != SQLITE_TEXT)
@@ -79,8 +104,28 @@ std::string_view argText(sqlite3_value* value)
 QTime timeOf(sqlite3_value* value)
 {
     const std::string_view text = argText(value);
-    const QDateTime stamp = parseStoredDateTime(text);
-    return stamp.isValid() ? stamp.time() : parseTime(text, 0);
+    size_t pos = 0;
+    if (parseStoredDate(text, pos).isValid())
+        return parseStoredTime(text, pos);
+    return parseTime(text, 0);
+}
+
+// The short-date text of a day. The day query calls DateValue on every stored event, and
+// formatting a date through the locale costs far more than the lookup, so texts are kept
+// per day for as long as the short date format stays the same.
+const QByteArray& shortDateText(const QDate& date)
+{
+    static QString pattern;
+    static QHash<qint64, QByteArray> texts;
+    const QString& current = locale::formatSettings().ShortDateFormat;
+    if (current != pattern || texts.size() > 20000) {
+        texts.clear();
+        pattern = current;
+    }
+    auto found = texts.find(date.toJulianDay());
+    if (found == texts.end())
+        found = texts.insert(date.toJulianDay(), locale::dateToStr(date).toUtf8());
+    return *found;
 }
 
 void hourFunction(sqlite3_context* context, int, sqlite3_value** argv)
@@ -105,14 +150,15 @@ void minuteFunction(sqlite3_context* context, int, sqlite3_value** argv)
 void dateValueFunction(sqlite3_context* context, int, sqlite3_value** argv)
 {
     const std::string_view text = argText(argv[0]);
-    QDate date = parseStoredDateTime(text).date();
-    if (!date.isValid())
+    size_t pos = 0;
+    QDate date = parseStoredDate(text, pos);
+    if (!date.isValid() || !parseStoredTime(text, pos).isValid())
         date = locale::strToDate(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
     if (!date.isValid()) {
         sqlite3_result_null(context);
         return;
     }
-    const QByteArray result = locale::dateToStr(date).toUtf8();
+    const QByteArray& result = shortDateText(date);
     sqlite3_result_text(context, result.constData(), static_cast<int>(result.size()), SQLITE_TRANSIENT);
 }
 
@@ -139,23 +185,10 @@ QString storedDate(const QDate& value)
 QDateTime parseStoredDateTime(std::string_view text)
 {
     size_t pos = 0;
-    const auto year = digits(text, pos, 4);
-    if (!year || !expect(text, pos, '-'))
-        return QDateTime();
-    const auto month = digits(text, pos, 2);
-    if (!month || !expect(text, pos, '-'))
-        return QDateTime();
-    const auto day = digits(text, pos, 2);
-    if (!day)
-        return QDateTime();
-    const QDate date(*year, *month, *day);
+    const QDate date = parseStoredDate(text, pos);
     if (!date.isValid())
         return QDateTime();
-    if (pos == text.size())
-        return QDateTime(date, QTime(0, 0));
-    if (text[pos] != ' ' && text[pos] != 'T')
-        return QDateTime();
-    const QTime time = parseTime(text, pos + 1);
+    const QTime time = parseStoredTime(text, pos);
     return time.isValid() ? QDateTime(date, time) : QDateTime();
 }
 

@@ -1,0 +1,115 @@
+#include "desktop/CalendarViews.h"
+
+#include "app/Forms.h"
+#include "app/MainDesktopForm.h"
+#include "desktop/EventMemo.h"
+#include "desktop/NameTables.h"
+#include "desktop/ViewColours.h"
+#include "editors/NewEventForm.h"
+#include "platform/Locale.h"
+
+#include <QPainter>
+#include <cmath>
+#include <stdexcept>
+
+namespace calendarview {
+
+namespace {
+
+int minuteOfDay(const QDateTime& stamp)
+{
+    return stamp.time().hour() * 60 + stamp.time().minute();
+}
+
+// A stored event without an end is shown as an event of no length, not as one that ended
+// before the organiser's epoch.
+QDateTime endOf(const TEventRec& record)
+{
+    return record.end.isValid() ? record.end : record.start;
+}
+
+} // namespace
+
+QDate weekStartOf(const QDate& date)
+{
+    return date.addDays(-(date.dayOfWeek() % 7));
+}
+
+TADOConnection& connectionOf(const QWidget* frame)
+{
+    if (auto* form = qobject_cast<TMainDesktopForm*>(frame->window()))
+        return form->ADOConnection;
+    if (MainDesktopForm)
+        return MainDesktopForm->ADOConnection;
+    throw std::runtime_error("The calendar is not on the main window.");
+}
+
+QString eventHours(const TEventRec& record)
+{
+    const double hours = (minuteOfDay(endOf(record)) - minuteOfDay(record.start)) / 60.0;
+    return platform::locale::floatToStr(std::round(hours * 10000.0) / 10000.0);
+}
+
+TEventMemo* createEventMemo(QWidget* parent, const TEventRec& record, int tag)
+{
+    auto* memo = new TEventMemo(parent);
+    memo->hide();
+    memo->Tag = tag;
+    memo->setColor(QColor(viewcolours::EventMemo));
+    memo->setFontColor(QColor(viewcolours::EventMemoFont));
+    const QString hours = eventHours(record);
+    memo->setText(record.memo + "\r\n(" + hours + "hours)");
+    const QDateTime end = endOf(record);
+    memo->setToolTip(platform::locale::timeToStr(record.start.time()) + "-" +
+                     platform::locale::timeToStr(end.time()) + "\r\n" + record.memo + "(" + hours + "hours)");
+    // Children of a scroll area stand in the content's coordinates, whatever is scrolled.
+    const int top = static_cast<int>(std::lround(minuteOfDay(record.start) / 60.0 * HourHeight));
+    const double minutes = record.start.msecsTo(end) / 60000.0;
+    const int height =
+        minutes >= 30 ? static_cast<int>(std::lround(minutes / 60.0 * HourHeight)) : HalfHourHeight;
+    memo->setGeometry(0, top, 0, height);
+    return memo;
+}
+
+void placeHorizontally(TEventMemo* memo, const TEventRec& record, int depth, int left, int width)
+{
+    if (record.columnCount < 2) {
+        memo->setGeometry(left, memo->y(), width, memo->height());
+        return;
+    }
+    const int column = width / record.columnCount;
+    memo->setGeometry(left + depth * column, memo->y(), record.span * column, memo->height());
+}
+
+void editEventIn(TNewEventForm* form, const TEventRec& record)
+{
+    form->FEditMode = "Edit";
+    form->StartDateTimePicker->setDateTime(record.start);
+    form->EndDateTimePicker->setDateTime(record.end);
+    form->EventMemo->setPlainText(record.memo);
+    form->FEventId = record.journalId;
+}
+
+void drawHourCell(QPainter& painter, int col, int row, const QRect& rect, int textTop)
+{
+    painter.fillRect(rect, QColor(viewcolours::HourColumn));
+    const int right = rect.x() + rect.width();
+    const int bottom = rect.y() + rect.height();
+    painter.setPen(QPen(QColor(viewcolours::HourColumn), 1));
+    painter.drawLine(rect.x(), rect.y(), rect.x(), bottom);
+    painter.setPen(QPen(QColor(viewcolours::HourColumnLine), 1));
+    painter.drawLine(rect.x(), rect.y(), right, rect.y());
+    painter.drawLine(right - 2, rect.y(), right - 2, bottom);
+    if (col != 0)
+        return;
+    QFont font = painter.font();
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    const QString& label = HourLabels[row];
+    const QFontMetrics metrics(font);
+    painter.drawText(right - metrics.horizontalAdvance(label) - 5, rect.y() + textTop + metrics.ascent(),
+                     label);
+}
+
+} // namespace calendarview

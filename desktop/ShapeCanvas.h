@@ -1,0 +1,48 @@
+#pragma once
+
+// Filled rectangles with an outline. TRectShape is one such rectangle filling its widget;
+// TShapeCanvas paints any number of them in the order they were added, later ones in front,
+// so a grid of hundreds of cells costs one widget instead of hundreds.
+
+#include <QColor>
+#include <QRect>
+#include <QWidget>
+#include <vector>
+
+class TRectShape : public QWidget
+{
+    Q_OBJECT
+public:
+    TRectShape(QWidget* parent, const QColor& brush, const QColor& pen);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QColor m_brush;
+    QColor m_pen;
+};
+
+class TShapeCanvas : public QWidget
+{
+    Q_OBJECT
+public:
+    struct Shape
+    {
+        QRect rect;
+        QColor brush;
+        QColor pen;
+    };
+
+    explicit TShapeCanvas(QWidget* parent);
+
+    void add(const QRect& rect, const QColor& brush, const QColor& pen);
+    const std::vector<Shape>& shapes() const { return m_shapes; }
+    bool isEmpty() const { return m_shapes.empty(); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    std::vector<Shape> m_shapes;
+};
