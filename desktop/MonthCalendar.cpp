@@ -116,8 +116,14 @@ QMenu* TMonthCalendar::makePopup(const char* name, const char* itemPrefix,
 
 void TMonthCalendar::setCaptions(const QDate& current)
 {
-    CalMonthSpeedButton->setText(current.isValid() ? MonthNames[current.month()] : QString());
-    CalYearSpeedButton->setText(current.isValid() ? QString::number(current.year()) : QString());
+    // Every cell the grids draw sets the captions again; an unchanged caption is left alone,
+    // as setting a button's text lays the button out anew.
+    const QString month = current.isValid() ? MonthNames[current.month()] : QString();
+    const QString year = current.isValid() ? QString::number(current.year()) : QString();
+    if (CalMonthSpeedButton->text() != month)
+        CalMonthSpeedButton->setText(month);
+    if (CalYearSpeedButton->text() != year)
+        CalYearSpeedButton->setText(year);
 }
 
 void TMonthCalendar::fillMonthPopup(const QDate& current)
