@@ -1,5 +1,7 @@
 #include "platform/Database.h"
 
+#include <QStringDecoder>
+
 #include "platform/Locale.h"
 #include "platform/SqlFunctions.h"
 #include "platform/SqlText.h"
@@ -95,24 +97,6 @@ void bindValue(sqlite3* db, sqlite3_stmt* stmt, int index, const QVariant& value
     }
     if (rc != SQLITE_OK)
         failEngine(db);
-}
-
-QVariant columnValue(sqlite3_stmt* stmt, int column)
-{
-    switch (sqlite3_column_type(stmt, column)) {
-    case SQLITE_INTEGER:
-        return QVariant(static_cast<qlonglong>(sqlite3_column_int64(stmt, column)));
-    case SQLITE_FLOAT:
-        return QVariant(sqlite3_column_double(stmt, column));
-    case SQLITE_TEXT:
-        return QVariant(QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, column)),
-                                          sqlite3_column_bytes(stmt, column)));
-    case SQLITE_BLOB:
-        return QVariant(QByteArray(static_cast<const char*>(sqlite3_column_blob(stmt, column)),
-                                   sqlite3_column_bytes(stmt, column)));
-    default:
-        return QVariant();
-    }
 }
 
 } // namespace
@@ -283,7 +267,10 @@ void TADOQuery::Open()
         names.append(QString::fromUtf8(sqlite3_column_name(statement.stmt, c)));
         kinds.push_back(TField::kindOf(QString::fromUtf8(sqlite3_column_decltype(statement.stmt, c))));
     }
-    std::vector<QVariant> values;
+    std::vector<Cell> values;
+    QString texts;
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    std::vector<QByteArray> blobs;
     size_t rows = 0;
     for (;;) {
         const int rc = sqlite3_step(statement.stmt);
@@ -291,13 +278,44 @@ void TADOQuery::Open()
             break;
         if (rc != SQLITE_ROW)
             failEngine(statement.db);
-        for (int c = 0; c < columns; ++c)
-            values.push_back(columnValue(statement.stmt, c));
+        for (int c = 0; c < columns; ++c) {
+            Cell cell;
+            cell.type = sqlite3_column_type(statement.stmt, c);
+            switch (cell.type) {
+            case SQLITE_INTEGER:
+                cell.integer = sqlite3_column_int64(statement.stmt, c);
+                break;
+            case SQLITE_FLOAT:
+                cell.real = sqlite3_column_double(statement.stmt, c);
+                break;
+            case SQLITE_TEXT: {
+                const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement.stmt, c));
+                const int bytes = sqlite3_column_bytes(statement.stmt, c);
+                cell.offset = texts.size();
+                // UTF-16 never needs more units than UTF-8 has bytes.
+                texts.resize(cell.offset + bytes);
+                QChar* end = decoder.appendToBuffer(texts.data() + cell.offset, QByteArrayView(text, bytes));
+                cell.length = end - (texts.constData() + cell.offset);
+                texts.truncate(cell.offset + cell.length);
+                break;
+            }
+            case SQLITE_BLOB:
+                cell.offset = static_cast<qsizetype>(blobs.size());
+                blobs.emplace_back(static_cast<const char*>(sqlite3_column_blob(statement.stmt, c)),
+                                   sqlite3_column_bytes(statement.stmt, c));
+                break;
+            default:
+                break;
+            }
+            values.push_back(cell);
+        }
         ++rows;
     }
     m_columns = std::move(names);
     m_columnKinds = std::move(kinds);
     m_values = std::move(values);
+    m_texts = std::move(texts);
+    m_blobs = std::move(blobs);
     m_rowCount = rows;
     m_row = 0;
     m_active = true;
@@ -322,6 +340,8 @@ void TADOQuery::Close()
     m_columnKinds.clear();
     m_columnLookup.clear();
     m_values.clear();
+    m_texts.clear();
+    m_blobs.clear();
     m_rowCount = 0;
     m_row = 0;
 }
@@ -347,8 +367,24 @@ TField TADOQuery::FieldByName(const QString& name) const
         return TField(QVariant(), m_columnKinds[column]);
     // Past the end the cursor stays on the last row, as a dataset's does.
     const size_t row = std::min(m_row, m_rowCount - 1);
-    return TField(m_values[row * static_cast<size_t>(m_columns.size()) + static_cast<size_t>(column)],
+    return TField(valueOf(m_values[row * static_cast<size_t>(m_columns.size()) + static_cast<size_t>(column)]),
                   m_columnKinds[column]);
+}
+
+QVariant TADOQuery::valueOf(const Cell& cell) const
+{
+    switch (cell.type) {
+    case SQLITE_INTEGER:
+        return QVariant(static_cast<qlonglong>(cell.integer));
+    case SQLITE_FLOAT:
+        return QVariant(cell.real);
+    case SQLITE_TEXT:
+        return QVariant(m_texts.mid(cell.offset, cell.length));
+    case SQLITE_BLOB:
+        return QVariant(m_blobs[static_cast<size_t>(cell.offset)]);
+    default:
+        return QVariant();
+    }
 }
 
 // ---- fields ----

@@ -169,8 +169,21 @@ private:
     std::vector<TField::Kind> m_columnKinds;
     // Names as the callers spell them, so a list's loader does not compare names per row.
     mutable QHash<QString, int> m_columnLookup;
-    // Row-major: m_rowCount rows of m_columns.size() values.
-    std::vector<QVariant> m_values;
+    // One stored value. Texts live in m_texts and blobs in m_blobs, so a large result costs
+    // a few allocations rather than one per value; a field's value is made when it is read.
+    struct Cell
+    {
+        int type = 0; // the engine's type code
+        qint64 integer = 0;
+        double real = 0;
+        qsizetype offset = 0; // into m_texts (text) or index into m_blobs (blob)
+        qsizetype length = 0;
+    };
+    QVariant valueOf(const Cell& cell) const;
+    // Row-major: m_rowCount rows of m_columns.size() cells.
+    std::vector<Cell> m_values;
+    QString m_texts;
+    std::vector<QByteArray> m_blobs;
     size_t m_rowCount = 0;
     size_t m_row = 0;
 };

@@ -363,6 +363,20 @@ TEST_F(DatabaseTest, FieldsReadAsTheListsShowThem)
     EXPECT_EQ(query.FieldByName("amount").AsString(), "12,5");
 }
 
+TEST_F(DatabaseTest, TextsComeBackWholeRowAfterRow)
+{
+    const QStringList names = {"Müller", "", "José Ñandú", "東京", "a\nb", "plain"};
+    for (const QString& name : names)
+        exec({"insert into mmemo (MMemo) values (:m)"}, {{"m", name}});
+    setUp({"select id, MMemo from mmemo order by id"}, {});
+    query.Open();
+    ASSERT_EQ(query.RecordCount(), names.size());
+    QStringList read;
+    for (query.First(); !query.Eof(); query.Next())
+        read.append(query.FieldByName("MMemo").AsString());
+    EXPECT_EQ(read, names);
+}
+
 TEST_F(DatabaseTest, EmptyResultGivesNullFields)
 {
     setUp({"select id from mmemo order by id desc"}, {});
