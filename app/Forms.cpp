@@ -3,12 +3,15 @@
 #include "app/MainDesktopForm.h"
 #include "app/SelectDirectForm.h"
 #include "editors/AddressForm.h"
+#include "editors/DeleteGroupForm.h"
 #include "editors/GoToForm.h"
+#include "editors/GroupForm.h"
 #include "editors/MemoForm.h"
 #include "editors/NewEventForm.h"
 #include "editors/NewExpenseForm.h"
 #include "editors/NewGroupForm.h"
 #include "reader/ReaderForm.h"
+#include "reports/PrintForm.h"
 
 #include <memory>
 #include <vector>
@@ -22,6 +25,9 @@ QPointer<TNewExpenseForm> NewExpenseForm;
 QPointer<TAddressForm> AddressForm;
 QPointer<TSelectDirectForm> SelectDirectForm;
 QPointer<TForm1> Form1;
+QPointer<TPrintForm> PrintForm;
+QPointer<TGroupForm> GroupForm;
+QPointer<TDeleteGroupForm> DeleteGroupForm;
 
 namespace Application {
 namespace {

@@ -16,6 +16,9 @@ class TNewExpenseForm;
 class TAddressForm;
 class TSelectDirectForm;
 class TForm1;
+class TPrintForm;
+class TGroupForm;
+class TDeleteGroupForm;
 
 extern QPointer<TMainDesktopForm> MainDesktopForm;
 extern QPointer<TGoToForm> GoToForm;
@@ -27,6 +30,11 @@ extern QPointer<TAddressForm> AddressForm;
 extern QPointer<TSelectDirectForm> SelectDirectForm;
 // The reader form, made anew by the tool panel each time it is opened.
 extern QPointer<TForm1> Form1;
+// The print dialog, made anew by each print command.
+extern QPointer<TPrintForm> PrintForm;
+// The category list dialog and its delete dialog, made anew for every use.
+extern QPointer<TGroupForm> GroupForm;
+extern QPointer<TDeleteGroupForm> DeleteGroupForm;
 
 namespace Application {
 

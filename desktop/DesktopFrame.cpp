@@ -86,6 +86,11 @@ void TDesktopFrame::connectEvents()
     connectCalendarEvents();
     connectDayViewEvents();
     connectWeekViewEvents();
+    connectFrameCommands();
+    connectAddressBookEvents();
+    connectMemoListEvents();
+    connectExpenseListEvents();
+    connectCategoryDialogEvents();
 }
 
 void TDesktopFrame::InitFrame()
@@ -238,12 +243,6 @@ void TDesktopFrame::QuorvaneFrame1sbEmailClick()
 }
 
 // The lists' loaders and the disk pages' commands come with their pages.
-void TDesktopFrame::LoadContactList() {}
-void TDesktopFrame::LoadAddressCategories(int) {}
-void TDesktopFrame::LoadMemoCategories(int) {}
-void TDesktopFrame::LoadAddressList(int) {}
-void TDesktopFrame::LoadMemoList(int) {}
-void TDesktopFrame::LoadExpenseList(int) {}
 void TDesktopFrame::Backup_BtnClick() {}
 void TDesktopFrame::Analyse_BnClick() {}
 void TDesktopFrame::Restore_ButtonClick() {}

@@ -6,6 +6,7 @@
 // (the month grid), DesktopFrameDayView.cpp and DesktopFrameWeekView.cpp (the two calendar
 // views); the layout lives in the DesktopFrame*Layout.cpp files.
 
+#include "desktop/Categories.h"
 #include "desktop/EventRec.h"
 #include "platform/Database.h"
 
@@ -328,6 +329,82 @@ public:
     // The week grid's background cells, painted in creation order by one widget under the memos.
     class TShapeCanvas* FWeekShapes;
 
+    // ===== Contact list and frame commands =====
+    void ClearContactList();
+    // Jumps to the chosen contact's entry in the address book.
+    void ContactListViewDblClick();
+    void ToolPanelResize();
+    // Decides for the splitters of all three list pages, by the address page's detail pane.
+    void AddressSplitterCanResize(QObject* Sender, int* NewSize, bool* Accept);
+    void miTessaryHelpClick();
+    void HelpToolButtonClick();
+    void miAmbrelHomepageClick();
+    void miPrintClick();
+
+    // ===== Address book and categories =====
+    void ClearAddressList();
+    void AddressListViewSelectItem();
+    // Remembers the column and sorts by it, ascending at every click.
+    void AddressListViewColumnClick(int column);
+    void NewAddressButtonClick();
+    // Opens the address editor on the topmost selected entry.
+    void AddressListViewDblClick();
+    void miDeleteAddressClick();
+    void AddressListViewKeyUp(int key);
+    void miSelectAllClick();
+    void ClearAddressCategories();
+    void ClearMemoCategories();
+    void ComboAddressChange();
+    void ComboMemoChange();
+    // Sender is the clicked submenu item; its data is the category id it moves the rows to.
+    void miChangeCategoryClick(QObject* Sender);
+    void miChangeMemoCategoryClick(QObject* Sender);
+    // Entry k of a cache stands at position k+1 of the combos that list it.
+    TCategoryList FAddressCategories;
+    TCategoryList FMemoCategories;
+    std::vector<QAction*> FAddressCategoryMenuItems;
+    std::vector<QAction*> FMemoCategoryMenuItems;
+    int FAddressSortColumn = 0;
+
+    // ===== Password list =====
+    void ClearMemoList();
+    // The position line, text and category of the topmost selected entry.
+    void MemoListViewSelectItem();
+    // Remembers the column and sorts by it, ascending at every click.
+    void MemoListViewColumnClick(int column);
+    // A new entry: modal from the button, modeless from the menu.
+    void NewMemoButtonClick();
+    void miNewMemoClick();
+    // Opens the Password editor on the topmost selected entry.
+    void MemoListViewDblClick();
+    void miDeleteMemoClick();
+    void MemoListViewKeyUp(int key);
+    void miMemoSelectAllClick();
+    int FMemoSortColumn = 0;
+
+    // ===== Expense list =====
+    void ClearExpenseList();
+    void ExpenseComboBoxChange();
+    void ExpenseListViewSelectItem();
+    // Remembers the column and sorts by it, ascending at every click.
+    void ExpenseListViewColumnClick(int column);
+    // A new expense: modal on the calendar's day from the button, modeless from the menu.
+    void NewExpenseButtonClick();
+    void miNewExpenseClick();
+    // Opens the expense editor on the topmost selected expense.
+    void ExpenseListViewDblClick();
+    void miDeleteExpenseClick();
+    void ExpenseListViewKeyUp(int key);
+    void miExpenseSelectAllClick();
+    int FExpenseSortColumn = 0;
+    // The sum of the amounts of the rows shown, in ten-thousandths; the total line shows it.
+    qint64 FExpenseTotal = 0;
+
+    // ===== Category dialogs =====
+    // The Category buttons open the category list dialog of their page's kind.
+    void EditGroupClick();
+    void btmemoCategoryClick();
+
 private:
     // frame set-up
     void createMenus();
@@ -352,4 +429,16 @@ private:
     // After FCurrentDate changed: both grids repainted and the day view rebuilt.
     void refreshAfterDateChange();
     void shiftCurrentDate(int months);
+    // contact list and frame commands
+    void connectFrameCommands();
+    void prepareContactList();
+    // address book and categories
+    void connectAddressBookEvents();
+    // Password list
+    void connectMemoListEvents();
+    // expense list
+    void connectExpenseListEvents();
+    void showExpenseTotal();
+    // category dialogs
+    void connectCategoryDialogEvents();
 };

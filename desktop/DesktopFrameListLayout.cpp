@@ -1,6 +1,7 @@
 // Form description of the address, Password and expense pages.
 #include "app/widgets/AlignLayout.h"
 #include "desktop/DesktopFrame.h"
+#include "desktop/ListRows.h"
 #include "desktop/PageLayoutHelpers.h"
 
 #include <QComboBox>
@@ -138,7 +139,7 @@ void TDesktopFrame::createListPages()
     EditGroup = button(AddressTitlePanel, "EditGroup", "Category", {440, 1, 99, 23}, true);
 
     AddressListView = reportList(AddressSheet, "AddressListView", true);
-    AddressListView->setFont(formFont(13));
+    listrows::prepareList(AddressListView);
     AddressSplitter = splitter(AddressSheet, "AddressSplitter");
     AddressMemoPanel = panel(AddressSheet, "AddressMemoPanel", 260, 400);
     fill(AddressMemoPanel, Qt::white);
@@ -176,7 +177,7 @@ void TDesktopFrame::createListPages()
     btmemoCategory = button(MemoTitlePanel, "btmemoCategory", "Category..", {440, 1, 81, 23}, true);
 
     MemoListView = reportList(MemoSheet, "MemoListView", true);
-    MemoListView->setFont(formFont(13));
+    listrows::prepareList(MemoListView);
     setColumns(MemoListView, {"Description", "Category"});
     new ColumnFitter(MemoListView, 0, 100, 600);
     Splitter2 = splitter(MemoSheet, "Splitter2");
@@ -217,7 +218,7 @@ void TDesktopFrame::createListPages()
     ExpenseComboBox->addItems({"Date", "Item", "Amount"});
 
     ExpenseListView = reportList(ExpenseSheet, "ExpenseListView", true);
-    ExpenseListView->setFont(formFont(13));
+    listrows::prepareList(ExpenseListView);
     setColumns(ExpenseListView, {"Date", "Item", "Amount"}, {100});
     new ColumnFitter(ExpenseListView, 1, 100, 600);
     Splitter3 = splitter(ExpenseSheet, "Splitter3");

@@ -8,9 +8,11 @@
 #include <QContextMenuEvent>
 #include <QFontMetrics>
 #include <QFrame>
+#include <QIcon>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPixmap>
 #include <QToolButton>
 
 namespace {
@@ -22,6 +24,25 @@ const QColor OtherMonthText(0xC4, 0xC4, 0xC4);
 const QColor MonthBrush(0xE6, 0xE6, 0xE6);
 const QColor SelectedBrush(75, 144, 128);
 const QColor TodayText(Qt::red);
+
+const QSize DropDownMarkSize(7, 4);
+// Below this a caption would be hard to read; it is then cut short instead.
+constexpr int MinCaptionPixels = 8;
+
+// A small white triangle pointing down, drawn rather than loaded so no resource is needed.
+QIcon dropDownMark()
+{
+    QPixmap picture(DropDownMarkSize);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::white);
+    const QPoint corners[] = {
+        {0, 0}, {DropDownMarkSize.width(), 0}, {DropDownMarkSize.width() / 2, DropDownMarkSize.height()}};
+    painter.drawPolygon(corners, 3);
+    painter.end();
+    return QIcon(picture);
+}
 
 QFont pixelFont(const char* family, int pixels)
 {
@@ -49,6 +70,51 @@ MonthCalendarStyle MonthCalendarStyle::desktopFrame()
     style.dayPointSize = 10;
     style.arrowsOnPress = true;
     style.rightClickOpensPopups = false;
+    style.dropDownMarks = false;
+    style.gridTabStop = true;
+    return style;
+}
+
+MonthCalendarStyle MonthCalendarStyle::eventEditor()
+{
+    MonthCalendarStyle style;
+    style.strip = QRect(1, 1, 155, 15);
+    style.leftButton = QRect(0, 0, 23, 15);
+    style.monthButton = QRect(22, 0, 63, 15);
+    style.yearButton = QRect(86, 0, 47, 15);
+    style.rightButton = QRect(132, 0, 23, 15);
+    style.grid = QRect(1, 15, 154, 115);
+    style.cell = QSize(21, 15);
+    style.stripColour = QColor(169, 206, 92);
+    style.rightButtonName = "RightSpeedButton";
+    style.buttonFont = pixelFont("MS Sans Serif", 13);
+    style.gridFont = pixelFont("MS UI Gothic", 13);
+    style.dayPointSize = 10;
+    style.arrowsOnPress = false;
+    style.rightClickOpensPopups = true;
+    style.dropDownMarks = true;
+    style.gridTabStop = true;
+    return style;
+}
+
+MonthCalendarStyle MonthCalendarStyle::goToDialog()
+{
+    MonthCalendarStyle style = eventEditor();
+    style.leftButton = QRect(0, 0, 21, 15);
+    style.monthButton = QRect(20, 0, 67, 15);
+    style.rightButton = QRect(134, 0, 23, 15);
+    style.grid = QRect(1, 15, 156, 115);
+    style.buttonFont = pixelFont("MS Sans Serif", 11);
+    style.gridFont = pixelFont("MS UI Gothic", 11);
+    style.dayPointSize = 7;
+    style.rightClickOpensPopups = false;
+    return style;
+}
+
+MonthCalendarStyle MonthCalendarStyle::expenseEditor()
+{
+    MonthCalendarStyle style = eventEditor();
+    style.gridTabStop = false;
     return style;
 }
 
@@ -70,6 +136,16 @@ TMonthCalendar::TMonthCalendar(QFrame* panel, const MonthCalendarStyle& style)
     CalLeftSpeedButton->setArrowType(Qt::LeftArrow);
     CalMonthSpeedButton = makeButton("CalMonthSpeedButton", style.monthButton);
     CalYearSpeedButton = makeButton("CalYearSpeedButton", style.yearButton);
+    if (style.dropDownMarks) {
+        const QIcon mark = dropDownMark();
+        for (QToolButton* button : {CalMonthSpeedButton, CalYearSpeedButton}) {
+            button->setIcon(mark);
+            button->setIconSize(DropDownMarkSize);
+            button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+            // Right to left puts the mark after the caption.
+            button->setLayoutDirection(Qt::RightToLeft);
+        }
+    }
     CalRightSpeedButton = makeButton(style.rightButtonName, style.rightButton);
     CalRightSpeedButton->setArrowType(Qt::RightArrow);
 
@@ -77,6 +153,8 @@ TMonthCalendar::TMonthCalendar(QFrame* panel, const MonthCalendarStyle& style)
     CalStringGrid->setObjectName("CalStringGrid");
     CalStringGrid->setGeometry(style.grid);
     CalStringGrid->setFont(style.gridFont);
+    if (!style.gridTabStop)
+        CalStringGrid->setFocusPolicy(Qt::ClickFocus);
 
     CalMonthPopup = makePopup("CalMonthPopup", "Month", MonthItems);
     CalYearPopup = makePopup("CalYearPopup", "Year", YearItems);
@@ -121,9 +199,23 @@ void TMonthCalendar::setCaptions(const QDate& current)
     const QString month = current.isValid() ? MonthNames[current.month()] : QString();
     const QString year = current.isValid() ? QString::number(current.year()) : QString();
     if (CalMonthSpeedButton->text() != month)
-        CalMonthSpeedButton->setText(month);
+        setFittingCaption(CalMonthSpeedButton, month);
     if (CalYearSpeedButton->text() != year)
-        CalYearSpeedButton->setText(year);
+        setFittingCaption(CalYearSpeedButton, year);
+}
+
+void TMonthCalendar::setFittingCaption(QToolButton* button, const QString& caption)
+{
+    button->setText(caption);
+    // The desktop's font stands in for the designed one and may run wider: a caption that would
+    // not fit the narrow buttons of the editors is set smaller rather than cut short.
+    QFont font = m_style.buttonFont;
+    const int chrome = button->sizeHint().width() - QFontMetrics(button->font()).horizontalAdvance(caption);
+    while (font.pixelSize() > MinCaptionPixels &&
+           QFontMetrics(font).horizontalAdvance(caption) + chrome > button->width())
+        font.setPixelSize(font.pixelSize() - 1);
+    if (button->font() != font)
+        button->setFont(font);
 }
 
 void TMonthCalendar::fillMonthPopup(const QDate& current)

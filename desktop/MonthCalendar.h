@@ -43,8 +43,17 @@ struct MonthCalendarStyle
     bool arrowsOnPress;
     // The editors open a button's popup, as last filled, on a right click.
     bool rightClickOpensPopups;
+    // The editors mark the month and year buttons with a drop-down arrow right of the caption.
+    bool dropDownMarks;
+    // Whether Tab reaches the grid; a click focuses it either way.
+    bool gridTabStop;
 
     static MonthCalendarStyle desktopFrame();
+    // The editors' calendars: small cells, arrows on release, drop-down marks. The go-to dialog's
+    // has smaller fonts and no right-click popups; the expense editor's grid is no tab stop.
+    static MonthCalendarStyle eventEditor();
+    static MonthCalendarStyle goToDialog();
+    static MonthCalendarStyle expenseEditor();
 };
 
 class TMonthCalendar : public QWidget
@@ -94,6 +103,7 @@ private:
     QToolButton* makeButton(const char* name, const QRect& place);
     QMenu* makePopup(const char* name, const char* itemPrefix, std::array<QAction*, PopupItems>& items);
     void popupAtButton(QMenu* menu, QToolButton* button);
+    void setFittingCaption(QToolButton* button, const QString& caption);
 
     MonthCalendarStyle m_style;
     QFont m_dayFont;

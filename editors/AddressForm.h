@@ -1,10 +1,79 @@
 #pragma once
 
+// The address editor: the thirteen texts of an address-book entry and its group. OK inserts
+// ("Append") or updates ("Edit") the entry and brings the desktop frame's address list up
+// to date by itself: it adds the new row, rewrites the edited one, or takes the edited row
+// out when the entry left the category the list shows. The frame creates it anew for every
+// use; a new entry's editor is modeless, an edited entry's modal.
+
+#include "desktop/AddressRows.h"
+#include "platform/Database.h"
+
 #include <QDialog>
 
-// Still a plainly empty form; its layout and behaviour come later.
+class QComboBox;
+class QFrame;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QTabWidget;
+class TLabeledEdit;
+
 class TAddressForm : public QDialog
 {
+    Q_OBJECT
 public:
-    explicit TAddressForm(QWidget* parent = nullptr) : QDialog(parent) { setObjectName("AddressForm"); }
+    explicit TAddressForm(QWidget* parent = nullptr);
+
+    // "Append" or "Edit", compared exactly; any other mode makes OK only close the editor.
+    QString FEditMode;
+    int FAddressId = 0;
+    // The category chosen for the entry, set while OK fills the statement.
+    int FCategoryId = -1;
+
+    void FormCreate();
+    void ApplyCaptions();
+    void SetAddressParams();
+    void OKButtonClick();
+    void ExitButtonClick();
+    void AddListRow();
+    void UpdateListRow();
+
+    QTabWidget* PageControl1;
+    QWidget* TabGeneral;
+    QFrame* NameGroup;
+    QLabel* leTName;
+    QFrame* AddressGroup;
+    QLabel* leTAddress;
+    QFrame* ContactGroup;
+    QLabel* leTContact;
+    TLabeledEdit* leFirstName;
+    TLabeledEdit* leLastName;
+    TLabeledEdit* leTitle;
+    TLabeledEdit* leCompanyName;
+    QLabel* leAddress;
+    QPlainTextEdit* meAddress;
+    TLabeledEdit* leCity;
+    TLabeledEdit* leZip;
+    TLabeledEdit* leNation;
+    TLabeledEdit* leOfficephone;
+    TLabeledEdit* leHomePhone;
+    TLabeledEdit* leFax;
+    TLabeledEdit* leMobile;
+    TLabeledEdit* leEmail;
+    QPushButton* OKButton;
+    QPushButton* ExitButton;
+    QLabel* leGroup;
+    QComboBox* GroupComboBox;
+    TADOQuery NewAddressQuery;
+
+protected:
+    // Esc is given no meaning: the editor closes only by its buttons and its close box.
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void createComponents();
+    void connectEvents();
+    // The texts as typed, for the list row.
+    TAddressFields fields() const;
 };

@@ -1,76 +1,130 @@
 #pragma once
 
+// The event editor: the text of a calendar event, its day (on its own month mini-calendar or
+// a date picker) and its start and end in hours and minutes. OK inserts, updates or deletes
+// the event's journal row, then moves the desktop frame to the chosen day and rebuilds its
+// day and week views. A search button looks the event's text up on the web.
+//
+// Callers create it anew for every use, set the mode ("Append" or "Edit"), the day, the
+// hidden pickers and, as the use needs, the text, the event's id and the four time lists,
+// and show it modally or modeless; it behaves the same either way.
+
+#include "desktop/MonthGrid.h"
+#include "editors/MemoEdit.h"
+#include "platform/Database.h"
+
 #include <QComboBox>
 #include <QDate>
 #include <QDateEdit>
 #include <QDateTimeEdit>
 #include <QDialog>
-#include <QPlainTextEdit>
 #include <QString>
-#include <QStringList>
 
-// Stand-in for the event editor until it is built: it carries the fields that the day and
-// week views fill before they show it, and no behaviour.
+class QFrame;
+class QLabel;
+class QMenu;
+class QPainter;
+class QPushButton;
+class QTabWidget;
+class QToolButton;
+class TMonthCalendar;
+class TMonthCalendarGrid;
+
 class TNewEventForm : public QDialog
 {
+    Q_OBJECT
 public:
-    explicit TNewEventForm(QWidget* parent = nullptr) : QDialog(parent)
-    {
-        setObjectName("NewEventForm");
-        resize(442, 383);
-        EventMemo = new QPlainTextEdit(this);
-        EventMemo->setObjectName("EventMemo");
-        EventMemo->setGeometry(28, 39, 291, 73);
-        starth_cb = numberList("starth_cb", 24, 62, 117);
-        startm_cb = numberList("startm_cb", 60, 118, 117);
-        endh_cb = numberList("endh_cb", 24, 188, 117);
-        endm_cb = numberList("endm_cb", 60, 248, 117);
-        StartDateTimePicker = picker("StartDateTimePicker", 58, 155);
-        EndDateTimePicker = picker("EndDateTimePicker", 190, 155);
-        SelectDatePicker = new QDateEdit(this);
-        SelectDatePicker->setObjectName("SelectDatePicker");
-        SelectDatePicker->setGeometry(98, 177, 139, 24);
-    }
+    explicit TNewEventForm(QWidget* parent = nullptr);
 
+    // Set by the caller: "Append" or "Edit", compared exactly; any other mode writes nothing.
     QString FEditMode;
+    // The journal id of the edited event (Edit).
     int FEventId = 0;
+    // The mini-calendar's state; after OK, FCurrentDate is the day chosen in SelectDatePicker.
     QDate FCurrentDate;
+    QDate FFirstCellDate;
     int FSelRow = 0;
     int FSelCol = 0;
+    MonthGrid::CellDates FCellDates;
 
-    QPlainTextEdit* EventMemo;
+    QTabWidget* PageControl1;
+    QWidget* TabSheet1;
+    QFrame* Bevel1;
+    QFrame* Shape1;
+    QLabel* leEvent;
+    // At most 255 characters, the journal's limit.
+    TMemoEdit* EventMemo;
+    QLabel* LeTime;
+    // "00".."23" and "00".."59": an item's index is its number.
     QComboBox* starth_cb;
     QComboBox* startm_cb;
     QComboBox* endh_cb;
     QComboBox* endm_cb;
+    QLabel* StartColonLabel;
+    QLabel* DashLabel;
+    QLabel* EndColonLabel;
+    QFrame* Bevel2;
     // Hidden: they hold the event's whole start and end.
     QDateTimeEdit* StartDateTimePicker;
     QDateTimeEdit* EndDateTimePicker;
+    QLabel* LeDate;
     QDateEdit* SelectDatePicker;
+    QFrame* CalPanel;
+    TMonthCalendar* MonthCalendar;
+    QFrame* CalShape;
+    QToolButton* CalLeftSpeedButton;
+    QToolButton* CalMonthSpeedButton;
+    QToolButton* CalYearSpeedButton;
+    QToolButton* RightSpeedButton;
+    TMonthCalendarGrid* CalStringGrid;
+    QMenu* CalMonthPopup;
+    QMenu* CalYearPopup;
+    QPushButton* OKButton;
+    QPushButton* CancelButton;
+    QLabel* SearchLabel;
+    QComboBox* SearchComboBoxEx1;
+    QToolButton* SpeedButton1;
+    TADOQuery NewEventQuery;
 
-    void LocateCurrentCell() {}
+    void FormCreate();
+    void ApplyCaptions();
+    void OKButtonClick();
+    void CancelButtonClick();
+    void StartDateTimePickerChange();
+    void EventMemoMouseUp();
+    void SpeedButton1Click();
+
+    void BuildMonthCells();
+    void LocateCurrentCell();
+    void CalStringGridDrawCell(QPainter& painter, int ACol, int ARow, const QRect& Rect);
+    void CalStringGridSelectCell(int ACol, int ARow, bool* CanSelect);
+    void CalStringGridMouseUp();
+    void CalLeftSpeedButtonMouseUp();
+    void RightSpeedButtonMouseUp();
+    void CalMonthSpeedButtonMouseUp();
+    void CalYearSpeedButtonMouseUp();
+    void MonthPopupClick(QObject* Sender);
+    void YearPopupClick(QObject* Sender);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    // "00", "01", ... so that an item's index is its number.
-    QComboBox* numberList(const char* name, int count, int x, int y)
-    {
-        auto* list = new QComboBox(this);
-        list->setObjectName(name);
-        QStringList items;
-        for (int i = 0; i < count; ++i)
-            items << QString::asprintf("%02d", i);
-        list->addItems(items);
-        list->setGeometry(x, y, 45, 21);
-        return list;
-    }
+    void createComponents();
+    void createTimeRow();
+    void createCalendarPanel();
+    void createSearchPanel();
+    void connectEvents();
+    // Whole months forward (back when negative); the picker's date follows.
+    void shiftCurrentDate(int months);
+    // Sets the day picker without raising its change handler.
+    void setSelectDate(const QDate& date);
+    // The picker's day with the lists' hour and minute and the time picker's seconds.
+    QDateTime chosenTime(const QDateTimeEdit* picker, const QComboBox* hours, const QComboBox* minutes) const;
+    void writeEvent();
+    void refreshDesktopFrame();
 
-    QDateTimeEdit* picker(const char* name, int x, int y)
-    {
-        auto* edit = new QDateTimeEdit(this);
-        edit->setObjectName(name);
-        edit->setDisplayFormat("HH : mm");
-        edit->move(x, y);
-        edit->hide();
-        return edit;
-    }
+    // The lists have shown the stored times of an edited event once.
+    bool FStoredTimesShown = false;
 };

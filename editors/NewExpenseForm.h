@@ -1,10 +1,117 @@
 #pragma once
 
-#include <QDialog>
+// The expense editor: what was paid for, the amount and the day paid (on its own month
+// mini-calendar or a date picker). OK inserts, updates or deletes the expense's row, writes
+// the row into the desktop frame's expense list and then reloads the list in the sort order
+// chosen on the expense page.
+//
+// The expense page creates it anew for every use: modal for a new expense from the button
+// and for a change, modeless for a new expense from the list's menu.
 
-// Still a plainly empty form; its layout and behaviour come later.
+#include "desktop/ExpenseRows.h"
+#include "desktop/MonthGrid.h"
+#include "platform/Database.h"
+
+#include <QDate>
+#include <QDialog>
+#include <QString>
+#include <optional>
+
+class QDateEdit;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPainter;
+class QPushButton;
+class QTabWidget;
+class QToolButton;
+class TMonthCalendar;
+class TMonthCalendarGrid;
+
 class TNewExpenseForm : public QDialog
 {
+    Q_OBJECT
 public:
-    explicit TNewExpenseForm(QWidget* parent = nullptr) : QDialog(parent) { setObjectName("NewExpenseForm"); }
+    explicit TNewExpenseForm(QWidget* parent = nullptr);
+
+    // Set by the caller: "Append" or "Edit", compared exactly; any other mode writes nothing.
+    QString FEditMode;
+    // The edited expense's id (Edit); after an insert, the new row's id.
+    int FExpenseId = 0;
+    // The mini-calendar's state; OK reads the day from SelectDatePicker, not from here.
+    QDate FCurrentDate;
+    QDate FFirstCellDate;
+    int FSelRow = 0;
+    int FSelCol = 0;
+    MonthGrid::CellDates FCellDates;
+
+    QTabWidget* PageControl1;
+    QWidget* TabSheet1;
+    QFrame* Bevel1;
+    QFrame* Shape1;
+    QLabel* leExpense;
+    QLabel* LeItem;
+    QLineEdit* ItemMaskEdit;
+    QLabel* LeAmount;
+    // Typed characters go through AmountMaskEditKeyPress.
+    QLineEdit* AmountMaskEdit;
+    QFrame* Bevel2;
+    QLabel* LeDate;
+    QDateEdit* SelectDatePicker;
+    QFrame* CalPanel;
+    TMonthCalendar* MonthCalendar;
+    QFrame* CalShape;
+    QToolButton* CalLeftSpeedButton;
+    QToolButton* CalMonthSpeedButton;
+    QToolButton* CalYearSpeedButton;
+    QToolButton* RightSpeedButton;
+    TMonthCalendarGrid* CalStringGrid;
+    QMenu* CalMonthPopup;
+    QMenu* CalYearPopup;
+    QPushButton* OKButton;
+    QPushButton* CancelButton;
+    QPushButton* ToDayButton;
+    TADOQuery NewAddressQuery;
+
+    void FormCreate();
+    void ApplyCaptions();
+    void OKButtonClick();
+    void CancelButtonClick();
+    // Each character typed into the amount: digits, points and backspace go through, any
+    // other is cleared (discarded).
+    void AmountMaskEditKeyPress(QChar* Key);
+    void ToDayButtonClick();
+    void AddListRow();
+    void UpdateListRow();
+    // Sets the day picker without raising a change.
+    void setSelectDate(const QDate& date);
+
+    void BuildMonthCells();
+    void LocateCurrentCell();
+    void CalStringGridDrawCell(QPainter& painter, int ACol, int ARow, const QRect& Rect);
+    void CalStringGridSelectCell(int ACol, int ARow, bool* CanSelect);
+    void CalLeftSpeedButtonMouseUp();
+    void RightSpeedButtonMouseUp();
+    void CalMonthSpeedButtonMouseUp();
+    void CalYearSpeedButtonMouseUp();
+    void MonthPopupClick(QObject* Sender);
+
+protected:
+    // Esc is given no meaning: the editor closes only by its buttons and its close box.
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void createComponents();
+    void createCalendarPanel();
+    void connectEvents();
+    void shiftCurrentDate(int months);
+    // The amount typed, or nothing after telling the user it is not a number.
+    std::optional<expenserow::Currency> checkedAmount();
+    void setExpenseParams(expenserow::Currency amount);
+    // The item, the amount and the day, as the list shows them.
+    expenserow::Places rowPlaces(expenserow::TRowWriter& writer, const QString& item,
+                                 const QString& id) const;
+    // The row holding the edited expense, found by its id.
+    class TListRow* editedRow() const;
 };

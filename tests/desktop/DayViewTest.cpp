@@ -360,12 +360,14 @@ TEST_F(DayViewTest, EditCallersFillTheEditorFromTheChosenEvent)
     }
     expectEvent("Edit Event");
     EXPECT_EQ(NewEventForm->FCurrentDate, Today);
-    EXPECT_EQ(NewEventForm->starth_cb->currentIndex(), 0);
+    EXPECT_EQ(NewEventForm->starth_cb->currentText(), "09") << "shown, the editor lists the stored times";
+    EXPECT_EQ(NewEventForm->startm_cb->currentText(), "15");
 
     frame->miEditEvent->trigger();
     expectEvent("Edit Event");
     EXPECT_TRUE(NewEventForm->isVisible()) << "the popup's editor is modeless";
-    EXPECT_EQ(NewEventForm->endh_cb->currentIndex(), 0);
+    EXPECT_EQ(NewEventForm->endh_cb->currentText(), "10");
+    EXPECT_EQ(NewEventForm->endm_cb->currentText(), "45");
 
     QTest::mouseDClick(memo, Qt::LeftButton);
     expectEvent("Edit Event");

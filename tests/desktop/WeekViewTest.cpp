@@ -147,7 +147,8 @@ TEST_F(WeekViewTest, DoubleClickOnAnEventSelectsItsDayAndShowsTheDayPage)
     EXPECT_EQ(NewEventForm->windowTitle(), "Edit Event");
     EXPECT_EQ(NewEventForm->EventMemo->toPlainText(), "Review");
     EXPECT_EQ(NewEventForm->StartDateTimePicker->dateTime(), QDateTime(wednesday, QTime(15, 0)));
-    EXPECT_EQ(NewEventForm->starth_cb->currentIndex(), 0) << "the week view leaves the lists alone";
+    EXPECT_EQ(NewEventForm->starth_cb->currentText(), "15") << "shown, the editor lists the stored times";
+    EXPECT_EQ(NewEventForm->endh_cb->currentText(), "16");
 }
 
 TEST_F(WeekViewTest, CellsCoverEveryHourWithTheLighterHalfCellsInFront)

@@ -1,0 +1,160 @@
+// picture-form NAME OUT.png: pictures one form of the organiser for the project's visual checks.
+// It makes an empty database in a temporary program folder, creates the main window on it (not
+// shown), creates the named form as its callers would, shows it and saves what its client area
+// shows as a PNG. No modal loop runs, so dialogs can be pictured too. Add a form with one line
+// in the table below.
+#include "app/Forms.h"
+#include "app/MainDesktopForm.h"
+#include "app/SharedTexts.h"
+#include "desktop/DesktopFrame.h"
+#include "editors/DeleteGroupForm.h"
+#include "editors/GoToForm.h"
+#include "editors/GroupForm.h"
+#include "editors/MemoForm.h"
+#include "editors/NewEventForm.h"
+#include "editors/NewExpenseForm.h"
+#include "editors/NewGroupForm.h"
+#include "platform/Application.h"
+#include "platform/Database.h"
+#include "platform/SystemInfo.h"
+
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QWindow>
+#include <cstdio>
+#include <cstring>
+#include <functional>
+
+namespace {
+
+struct FormEntry
+{
+    const char* name;
+    std::function<QWidget*()> create;
+};
+
+const FormEntry Forms[] = {
+    {"TNewEventForm",
+     [] {
+         TNewEventForm* form = Application::CreateForm(NewEventForm);
+         form->SelectDatePicker->setDate(form->FCurrentDate);
+         form->FEditMode = "Append";
+         form->setWindowTitle(SharedTexts::load(65051));
+         form->EventMemo->setPlainText("Dentist");
+         return form;
+     }},
+    {"TGoToForm", [] { return Application::CreateForm(GoToForm); }},
+    {"TNewExpenseForm",
+     [] {
+         TNewExpenseForm* form = Application::CreateForm(NewExpenseForm);
+         form->setWindowTitle("New Expense");
+         form->FEditMode = "Append";
+         form->ItemMaskEdit->setText("Lunch");
+         form->AmountMaskEdit->setText("12.50");
+         return form;
+     }},
+    {"TMemoForm",
+     [] {
+         TMemoForm* form = Application::CreateForm(MemoForm);
+         form->setWindowTitle(SharedTexts::load(65019));
+         form->FEditMode = "Append";
+         form->EditMemo->setPlainText("Bank: 1234");
+         return form;
+     }},
+    {"TGroupForm",
+     [] {
+         MainDesktopForm->DesktopFrame->FAddressCategories = {{1, "Friends"}, {2, "Work"}};
+         TGroupForm* form = Application::CreateForm(GroupForm);
+         form->FGroupKind = "Group";
+         return form;
+     }},
+    {"TNewGroupForm",
+     [] {
+         TNewGroupForm* form = Application::CreateForm(NewGroupForm);
+         form->FGroupKind = "Group";
+         form->FGroupAction = "ReName";
+         form->setWindowTitle(SharedTexts::load(65092));
+         form->GroupActionLabel->setText(SharedTexts::load(65093));
+         form->GroupActionLabel->adjustSize();
+         form->GroupActionEdit->setText("Friends");
+         return form;
+     }},
+    {"TDeleteGroupForm",
+     [] {
+         TDeleteGroupForm* form = Application::CreateForm(DeleteGroupForm);
+         form->SetGroupKind("Group");
+         form->setWindowTitle("Delete'Friends'");
+         return form;
+     }},
+};
+
+void makeProgramFolder(const QString& folder)
+{
+    QFile schema(TESSARY_SCHEMA_FILE);
+    if (!schema.open(QIODevice::ReadOnly))
+        throw std::runtime_error("cannot read " TESSARY_SCHEMA_FILE);
+    platform::db::createDatabase(folder + "desktop.mdb", QString::fromUtf8(schema.readAll()));
+    platform::sys::setProgramFolder(folder);
+}
+
+// Lets the window system show the form and paint it once.
+bool waitUntilShown(QWidget* form)
+{
+    QDeadlineTimer deadline(5000);
+    while (!(form->windowHandle() && form->windowHandle()->isExposed())) {
+        if (deadline.hasExpired())
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    }
+    QCoreApplication::processEvents();
+    return true;
+}
+
+int usage()
+{
+    std::fprintf(stderr, "usage: picture-form NAME OUT.png\nforms:");
+    for (const FormEntry& entry : Forms)
+        std::fprintf(stderr, " %s", entry.name);
+    std::fprintf(stderr, "\n");
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 3)
+        return usage();
+    const FormEntry* entry = nullptr;
+    for (const FormEntry& candidate : Forms)
+        if (std::strcmp(candidate.name, argv[1]) == 0)
+            entry = &candidate;
+    if (!entry)
+        return usage();
+
+    TApplication app(argc, argv);
+    TApplication::setApplicationName("Tessary 2.0");
+    QTemporaryDir programFolder;
+    int result = 1;
+    try {
+        makeProgramFolder(programFolder.path() + "/");
+        Application::CreateForm(MainDesktopForm);
+        QWidget* form = entry->create();
+        form->show();
+        if (!waitUntilShown(form))
+            throw std::runtime_error("the form did not show");
+        const QString out = QString::fromLocal8Bit(argv[2]);
+        if (!form->grab().save(out, "PNG"))
+            throw std::runtime_error("cannot write " + out.toStdString());
+        std::printf("%s: %dx%d -> %s\n", entry->name, form->width(), form->height(), argv[2]);
+        result = 0;
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "picture-form: %s\n", error.what());
+    }
+    Application::releaseForms();
+    return result;
+}

@@ -1,0 +1,122 @@
+// The frame's commands that serve more than one page: the Help and Print menu items, the
+// width rules of the tool column and of the list pages' splitters, and the wiring of the
+// contact list.
+#include "app/Forms.h"
+#include "app/widgets/TPageControl.h"
+#include "desktop/DesktopFrame.h"
+#include "desktop/PaneSplitter.h"
+#include "platform/Application.h"
+#include "platform/Dialogs.h"
+#include "platform/SystemInfo.h"
+#include "reports/PrintForm.h"
+
+#include <QAction>
+#include <QDir>
+#include <QEvent>
+#include <QLayout>
+#include <QTreeWidget>
+#include <functional>
+
+namespace {
+
+const QString MakerSite = "http://www.ambrel.example/";
+constexpr int SplitterMinSize = 190;
+
+// Runs `onResize` after every size change of the widget it watches.
+class ResizeWatcher : public QObject
+{
+public:
+    ResizeWatcher(QWidget* widget, std::function<void()> onResize)
+        : QObject(widget), m_onResize(std::move(onResize))
+    {
+        widget->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Resize)
+            runGuarded(m_onResize);
+        return false;
+    }
+
+private:
+    std::function<void()> m_onResize;
+};
+
+// The report that prints what a page of the frame shows; none for the disk pages.
+QString reportKindOfPage(int page)
+{
+    switch (page) {
+    case 0:
+    case 1:
+        return "Date";
+    case 2:
+        return "Address";
+    case 3:
+        return "Memo";
+    case 4:
+        return "Expense";
+    default:
+        return QString();
+    }
+}
+
+} // namespace
+
+void TDesktopFrame::connectFrameCommands()
+{
+    prepareContactList();
+    connect(ContactListView, &QTreeWidget::itemDoubleClicked, this,
+            guarded(this, &TDesktopFrame::ContactListViewDblClick));
+    connect(miPrint, &QAction::triggered, this, guarded(this, &TDesktopFrame::miPrintClick));
+    connect(miTessaryHelp, &QAction::triggered, this, guarded(this, &TDesktopFrame::miTessaryHelpClick));
+    connect(miTessary, &QAction::triggered, this, guarded(this, &TDesktopFrame::HelpToolButtonClick));
+    connect(miAmbrelHomepage, &QAction::triggered, this,
+            guarded(this, &TDesktopFrame::miAmbrelHomepageClick));
+    new ResizeWatcher(ToolPanel, [this] { ToolPanelResize(); });
+    const auto canResize = [this](QObject* sender, int* newSize, bool* accept) {
+        AddressSplitterCanResize(sender, newSize, accept);
+    };
+    for (QFrame* strip : {AddressSplitter, Splitter2, Splitter3})
+        new TPaneSplitter(strip, SplitterMinSize, canResize);
+}
+
+void TDesktopFrame::ToolPanelResize()
+{
+    for (QWidget* control : ToolPanel->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        // A control aligned to the panel takes its width from its alignment.
+        if (ToolPanel->layout() && ToolPanel->layout()->indexOf(control) >= 0)
+            continue;
+        control->resize(ToolPanel->width() - 1, control->height());
+    }
+}
+
+void TDesktopFrame::AddressSplitterCanResize(QObject*, int*, bool* Accept)
+{
+    // Once the address pane is at its narrowest, no splitter of the lists moves any more.
+    *Accept = AddressMemoPanel->width() > SplitterMinSize;
+}
+
+void TDesktopFrame::miTessaryHelpClick()
+{
+    platform::dialogs::shellExecute("open", QDir(platform::sys::programFolder()).filePath("tesshelp.chm"));
+}
+
+void TDesktopFrame::HelpToolButtonClick()
+{
+    platform::dialogs::shellExecute("open", "IEXPLORE.EXE", MakerSite + "tessary/");
+}
+
+void TDesktopFrame::miAmbrelHomepageClick()
+{
+    platform::dialogs::shellExecute("open", "IEXPLORE.EXE", MakerSite);
+}
+
+void TDesktopFrame::miPrintClick()
+{
+    TPrintForm* form = Application::CreateForm(PrintForm);
+    form->FPrintDate = FCurrentDate;
+    // Without a report kind the dialog prints nothing, so the menu prints what the shown page holds.
+    form->FReportKind = reportKindOfPage(ToolPageControl->ActivePageIndex());
+    form->exec();
+}

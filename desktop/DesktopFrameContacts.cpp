@@ -1,0 +1,154 @@
+// The contact list on the Day page: the last names of every address-book entry. A
+// double-click jumps to the entry in the address book; a drag onto the day view makes the
+// name a new event's text.
+#include "desktop/CalendarViews.h"
+#include "desktop/DesktopFrame.h"
+#include "mobile/QuorvaneFrame.h"
+#include "platform/Application.h"
+
+#include <QApplication>
+#include <QDrag>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QTreeWidget>
+
+namespace {
+
+// Where the rows keep their record's id: the contact's one hidden place, and the address
+// list's sub-item 13 (column 0 is the caption).
+constexpr int ContactIdColumn = 1;
+constexpr int AddressIdColumn = 14;
+
+// An id as the rows hold it, without the blanks and control characters around it.
+QString bareId(const QString& text)
+{
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text.at(first).unicode() <= ' ')
+        ++first;
+    while (last > first && text.at(last - 1).unicode() <= ' ')
+        --last;
+    return text.mid(first, last - first);
+}
+
+// Starts the contact list's drags itself and offers only a copy: the view's own drag also
+// offers a move, and a drop taken as a move would remove the row from the list. The drag's
+// source is the list, which is how the day view knows where a drop comes from.
+class ContactDrag : public QObject
+{
+public:
+    explicit ContactDrag(QTreeWidget* list) : QObject(list), m_list(list)
+    {
+        list->setDragEnabled(false);
+        list->viewport()->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::MouseButtonPress) {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            m_pressAt = mouse->position().toPoint();
+            m_armed = mouse->button() == Qt::LeftButton && m_list->itemAt(m_pressAt);
+        } else if (event->type() == QEvent::MouseButtonRelease) {
+            m_armed = false;
+        } else if (event->type() == QEvent::MouseMove && m_armed) {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            if (!(mouse->buttons() & Qt::LeftButton)) {
+                m_armed = false;
+                return false;
+            }
+            if ((mouse->position().toPoint() - m_pressAt).manhattanLength() >=
+                QApplication::startDragDistance())
+                runGuarded([this] { drag(); });
+            return true;
+        }
+        return false;
+    }
+
+private:
+    void drag()
+    {
+        m_armed = false;
+        const QList<QTreeWidgetItem*> chosen = m_list->selectedItems();
+        if (chosen.isEmpty())
+            return;
+        auto* data = new QMimeData;
+        data->setText(chosen.first()->text(0));
+        auto* drag = new QDrag(m_list);
+        drag->setMimeData(data);
+        drag->exec(Qt::CopyAction);
+        // The drag took the button's release; give the list one so it leaves its pressed state.
+        QMouseEvent release(QEvent::MouseButtonRelease, m_pressAt, m_list->viewport()->mapToGlobal(m_pressAt),
+                            Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(m_list->viewport(), &release);
+    }
+
+    QTreeWidget* m_list;
+    QPoint m_pressAt;
+    bool m_armed = false;
+};
+
+} // namespace
+
+void TDesktopFrame::prepareContactList()
+{
+    ContactListView->setColumnWidth(0, 150);
+    // Rows are drawn as the address list's: white and light grey by turns from the top.
+    ContactListView->setFont(QFont("MS Sans Serif", 10));
+    ContactListView->setAlternatingRowColors(true);
+    QPalette rows = ContactListView->palette();
+    rows.setColor(QPalette::Base, Qt::white);
+    rows.setColor(QPalette::AlternateBase, QColor(238, 238, 238));
+    ContactListView->setPalette(rows);
+    new ContactDrag(ContactListView);
+}
+
+void TDesktopFrame::ClearContactList()
+{
+    ContactListView->clear();
+}
+
+void TDesktopFrame::LoadContactList()
+{
+    ClearContactList();
+    TADOConnection& connection = calendarview::connectionOf(this);
+    // Without a database, which start-up has reported, the list stays empty.
+    if (!connection.Connected())
+        return;
+    AddressQuery.Close();
+    AddressQuery.Connection = &connection;
+    AddressQuery.SQL.Clear();
+    AddressQuery.SQL.Add("  Select ");
+    AddressQuery.SQL.Add("  id, FirstName , LastName , Title  ");
+    AddressQuery.SQL.Add(", CompanyName , Address , City ");
+    AddressQuery.SQL.Add(", Zip         , Nation  , OfficePhone ");
+    AddressQuery.SQL.Add(", HomePhone   , Fax     , Mobile , Email , Categoryid ");
+    AddressQuery.SQL.Add("  from  address ");
+    AddressQuery.Open();
+    QList<QTreeWidgetItem*> rows;
+    rows.reserve(AddressQuery.RecordCount());
+    for (AddressQuery.First(); !AddressQuery.Eof(); AddressQuery.Next()) {
+        auto* row = new QTreeWidgetItem;
+        row->setText(0, AddressQuery.FieldByName("LastName").AsString());
+        row->setText(ContactIdColumn, AddressQuery.FieldByName("ID").AsString());
+        rows.append(row);
+    }
+    ContactListView->addTopLevelItems(rows);
+}
+
+void TDesktopFrame::ContactListViewDblClick()
+{
+    const QList<QTreeWidgetItem*> chosen = ContactListView->selectedItems();
+    if (chosen.isEmpty())
+        return;
+    const QString id = bareId(chosen.first()->text(ContactIdColumn));
+    QuorvaneFrame1->sbAddressClick();
+    for (int i = 0; i < AddressListView->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* row = AddressListView->topLevelItem(i);
+        if (bareId(row->text(AddressIdColumn)) != id)
+            continue;
+        AddressListView->setFocus();
+        AddressListView->setCurrentItem(row);
+        AddressListView->scrollToItem(row);
+    }
+}

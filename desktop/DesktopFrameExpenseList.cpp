@@ -1,0 +1,201 @@
+// The expense page: every expense with the total of their amounts, the sort choice, sorting
+// by column, Select All, deletion, and the opening of the expense editor.
+#include "app/Forms.h"
+#include "app/SharedTexts.h"
+#include "desktop/CalendarViews.h"
+#include "desktop/DesktopFrame.h"
+#include "desktop/ExpenseRows.h"
+#include "desktop/ListQuery.h"
+#include "desktop/ListRows.h"
+#include "editors/NewExpenseForm.h"
+#include "platform/Application.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+
+namespace {
+
+// A hidden id place as the integer it holds; anything else stops the command.
+int idIn(const QString& text)
+{
+    bool ok = false;
+    const int id = text.trimmed().toInt(&ok);
+    if (!ok)
+        throw std::runtime_error(QStringLiteral("'%1' is not a valid integer value").arg(text).toStdString());
+    return id;
+}
+
+// The order lines of the sort choice's items; any other index gives no order.
+const char* orderLine(int sortIndex)
+{
+    switch (sortIndex) {
+    case 0:
+        return " order by paydate desc ";
+    case 1:
+        return " order by item    desc ";
+    case 2:
+        return " order by amount  desc ";
+    default:
+        return nullptr;
+    }
+}
+
+} // namespace
+
+void TDesktopFrame::connectExpenseListEvents()
+{
+    connect(ExpenseComboBox, &QComboBox::activated, this,
+            guarded(this, &TDesktopFrame::ExpenseComboBoxChange));
+    connect(ExpenseListView, &QTreeWidget::itemSelectionChanged, this,
+            guarded(this, &TDesktopFrame::ExpenseListViewSelectItem));
+    connect(ExpenseListView->header(), &QHeaderView::sectionClicked, this,
+            guarded(this, &TDesktopFrame::ExpenseListViewColumnClick));
+    connect(ExpenseListView, &QTreeWidget::itemDoubleClicked, this,
+            guarded(this, &TDesktopFrame::ExpenseListViewDblClick));
+    listrows::onKeyUp(ExpenseListView, [this](int key) { ExpenseListViewKeyUp(key); });
+    connect(NewExpenseButton, &QPushButton::clicked, this,
+            guarded(this, &TDesktopFrame::NewExpenseButtonClick));
+    connect(EditExpenseButton, &QPushButton::clicked, this,
+            guarded(this, &TDesktopFrame::ExpenseListViewDblClick));
+    connect(miNewExpense, &QAction::triggered, this, guarded(this, &TDesktopFrame::miNewExpenseClick));
+    connect(miEditExpense, &QAction::triggered, this, guarded(this, &TDesktopFrame::ExpenseListViewDblClick));
+    connect(miDeleteExpense, &QAction::triggered, this, guarded(this, &TDesktopFrame::miDeleteExpenseClick));
+    connect(miExpenseSelectAll, &QAction::triggered, this,
+            guarded(this, &TDesktopFrame::miExpenseSelectAllClick));
+}
+
+void TDesktopFrame::ClearExpenseList()
+{
+    ExpenseListView->clear();
+}
+
+void TDesktopFrame::showExpenseTotal()
+{
+    TotalLabel->setText(QStringLiteral("Total:") + expenserow::amountText(FExpenseTotal));
+}
+
+void TDesktopFrame::LoadExpenseList(int sortIndex)
+{
+    ClearExpenseList();
+    AddressQuery.Close();
+    AddressQuery.Connection = &calendarview::connectionOf(this);
+    AddressQuery.SQL.Clear();
+    AddressQuery.SQL.Add("  Select ");
+    AddressQuery.SQL.Add("  id, item , amount , paydate  ");
+    AddressQuery.SQL.Add("  from  expense ");
+    if (const char* order = orderLine(sortIndex))
+        AddressQuery.SQL.Add(order);
+
+    TListQuery query(AddressQuery);
+    const int id = query.column("id"), item = query.column("item"), amount = query.column("amount"),
+              paydate = query.column("paydate");
+    TListRowBuilder rows(&FExpenseSortColumn);
+    expenserow::TRowWriter writer;
+    FExpenseTotal = 0;
+    // The list keeps its own order, by the text of the remembered column; the rows read
+    // before a failure still reach it, and the total is theirs.
+    try {
+        while (query.next()) {
+            const expenserow::Currency value = expenserow::currencyOf(query.real(amount));
+            FExpenseTotal = expenserow::addToTotal(FExpenseTotal, value);
+            rows.add(writer.places(query.text(paydate), query.text(item), value, query.text(id)));
+        }
+    } catch (...) {
+        listrows::fill(ExpenseListView, rows, FExpenseSortColumn);
+        showExpenseTotal();
+        throw;
+    }
+    listrows::fill(ExpenseListView, rows, FExpenseSortColumn);
+    showExpenseTotal();
+}
+
+void TDesktopFrame::ExpenseComboBoxChange()
+{
+    LoadExpenseList(ExpenseComboBox->currentIndex());
+}
+
+void TDesktopFrame::ExpenseListViewSelectItem()
+{
+    if (listrows::firstSelected(ExpenseListView) && !EditExpenseButton->isEnabled())
+        EditExpenseButton->setEnabled(true);
+}
+
+void TDesktopFrame::ExpenseListViewColumnClick(int column)
+{
+    FExpenseSortColumn = column;
+    listrows::sortBy(ExpenseListView, column);
+}
+
+void TDesktopFrame::NewExpenseButtonClick()
+{
+    TNewExpenseForm* editor = Application::CreateForm(NewExpenseForm);
+    editor->setWindowTitle("New Expense");
+    editor->FEditMode = "Append";
+    editor->FCurrentDate = FCurrentDate;
+    editor->setSelectDate(FCurrentDate);
+    editor->exec();
+}
+
+void TDesktopFrame::miNewExpenseClick()
+{
+    TNewExpenseForm* editor = Application::CreateForm(NewExpenseForm);
+    editor->FEditMode = "Append";
+    editor->show();
+}
+
+void TDesktopFrame::ExpenseListViewDblClick()
+{
+    const QTreeWidgetItem* row = listrows::firstSelected(ExpenseListView);
+    if (!row)
+        return;
+    const QDate paydate = expenserow::dateOf(row->text(expenserow::Date));
+    const int id = idIn(row->text(expenserow::Id));
+    TNewExpenseForm* editor = Application::CreateForm(NewExpenseForm);
+    editor->setWindowTitle(SharedTexts::load(64992));
+    editor->FEditMode = "Edit";
+    editor->setSelectDate(paydate);
+    editor->ItemMaskEdit->setText(row->text(expenserow::Item));
+    editor->AmountMaskEdit->setText(expenserow::trimBlanks(row->text(expenserow::Amount)));
+    editor->FExpenseId = id;
+    editor->exec();
+}
+
+void TDesktopFrame::miDeleteExpenseClick()
+{
+    // The total follows the rows that leave the list, also when a later delete fails.
+    const auto deleteExpense = [this](QTreeWidgetItem* row) {
+        miDeleteAddressQuery.Connection = &calendarview::connectionOf(this);
+        miDeleteAddressQuery.Close();
+        miDeleteAddressQuery.Prepared = true;
+        miDeleteAddressQuery.SQL.Clear();
+        miDeleteAddressQuery.SQL.Add(" delete from expense where ");
+        miDeleteAddressQuery.SQL.Add(" id in ( :id )  ");
+        miDeleteAddressQuery.ParamByName("id").Value = row->text(expenserow::Id);
+        repaint();
+        miDeleteAddressQuery.ExecSQL();
+        FExpenseTotal -= expenserow::parseAmount(row->text(expenserow::Amount)).value_or(0);
+    };
+    try {
+        listrows::deleteSelected(ExpenseListView, deleteExpense);
+    } catch (...) {
+        showExpenseTotal();
+        throw;
+    }
+    showExpenseTotal();
+}
+
+void TDesktopFrame::ExpenseListViewKeyUp(int key)
+{
+    if (key == Qt::Key_Delete)
+        miDeleteExpenseClick();
+}
+
+void TDesktopFrame::miExpenseSelectAllClick()
+{
+    listrows::selectAllIfAnySelected(ExpenseListView);
+}

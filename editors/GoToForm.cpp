@@ -1,0 +1,193 @@
+#include "editors/GoToForm.h"
+
+#include "app/SharedTexts.h"
+#include "app/widgets/TDrawGrid.h"
+#include "desktop/DesktopFrame.h"
+#include "desktop/MonthCalendar.h"
+#include "desktop/MonthCalendarGrid.h"
+#include "editors/DesktopAccess.h"
+#include "platform/Application.h"
+#include "platform/Clock.h"
+
+#include <QAction>
+#include <QKeyEvent>
+#include <QPushButton>
+
+TGoToForm::TGoToForm(QWidget* parent) : QDialog(parent)
+{
+    createComponents();
+    connectEvents();
+    FormCreate();
+}
+
+void TGoToForm::connectEvents()
+{
+    connect(OKButton, &QPushButton::clicked, this, guarded(this, &TGoToForm::OKButtonClick));
+    connect(CancelButton, &QPushButton::clicked, this, guarded(this, &TGoToForm::CancelButtonClick));
+    connect(ToDayButton, &QPushButton::clicked, this, guarded(this, &TGoToForm::ToDayButtonClick));
+
+    CalStringGrid->setDrawCell([this](QPainter& painter, int col, int row, const QRect& rect) {
+        CalStringGridDrawCell(painter, col, row, rect);
+    });
+    connect(CalStringGrid, &TMonthCalendarGrid::selectCell, this,
+            guarded(this, &TGoToForm::CalStringGridSelectCell));
+    connect(CalStringGrid, &TMonthCalendarGrid::mouseUp, this,
+            guarded(this, &TGoToForm::CalStringGridMouseUp));
+    connect(MonthCalendar, &TMonthCalendar::leftArrow, this,
+            guarded(this, &TGoToForm::CalLeftSpeedButtonMouseUp));
+    connect(MonthCalendar, &TMonthCalendar::rightArrow, this,
+            guarded(this, &TGoToForm::RightSpeedButtonMouseUp));
+    connect(MonthCalendar, &TMonthCalendar::monthButtonUp, this,
+            guarded(this, &TGoToForm::CalMonthSpeedButtonMouseUp));
+    connect(MonthCalendar, &TMonthCalendar::yearButtonUp, this,
+            guarded(this, &TGoToForm::CalYearSpeedButtonMouseUp));
+    for (QAction* item : MonthCalendar->MonthItems)
+        connect(item, &QAction::triggered, this, [this, item] { runGuarded([&] { CalMonthClick(item); }); });
+    for (QAction* item : MonthCalendar->YearItems)
+        connect(item, &QAction::triggered, this, [this, item] { runGuarded([&] { CalYearClick(item); }); });
+}
+
+void TGoToForm::FormCreate()
+{
+    setWindowTitle(SharedTexts::load(65097));
+    OKButton->setText(SharedTexts::load(65099));
+    ToDayButton->setText(SharedTexts::load(65098));
+    CancelButton->setText(SharedTexts::load(65100));
+    const TDesktopFrame& frame = desktopaccess::frame();
+    FFirstCellDate = frame.FFirstCellDate;
+    FCurrentDate = frame.FCurrentDate;
+    FSelRow = frame.FSelRow;
+    FSelCol = frame.FSelCol;
+    LocateCurrentCell();
+    CalStringGrid->update();
+}
+
+void TGoToForm::keyPressEvent(QKeyEvent* event)
+{
+    // Only OK, Cancel and the close box end the dialog; Esc means nothing here.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void TGoToForm::OKButtonClick()
+{
+    TDesktopFrame& frame = desktopaccess::frame();
+    frame.FCurrentDate = FCurrentDate;
+    frame.FFirstCellDate = FFirstCellDate;
+    frame.FSelRow = FSelRow;
+    frame.FSelCol = FSelCol;
+    frame.LocateCurrentCell();
+    frame.RepaintCalendar();
+    frame.DateStringGrid->update();
+    frame.ClearDayEvents();
+    frame.BuildDayView(FCurrentDate);
+    accept();
+}
+
+void TGoToForm::CancelButtonClick()
+{
+    reject();
+}
+
+void TGoToForm::ToDayButtonClick()
+{
+    FCurrentDate = platform::clock::today();
+    BuildMonthCells();
+    LocateCurrentCell();
+    CalStringGrid->update();
+}
+
+void TGoToForm::BuildMonthCells()
+{
+    FFirstCellDate = MonthGrid::firstCellDate(FCurrentDate);
+    FSelRow = 0;
+    FSelCol = 0;
+    FCellDates = MonthGrid::cellDates(FFirstCellDate);
+}
+
+void TGoToForm::LocateCurrentCell()
+{
+    BuildMonthCells();
+    const MonthGrid::CellPos cell = MonthGrid::locate(FCellDates, FCurrentDate);
+    FSelRow = cell.row;
+    FSelCol = cell.col;
+}
+
+void TGoToForm::CalStringGridDrawCell(QPainter& painter, int ACol, int ARow, const QRect& Rect)
+{
+    MonthCalendar->setCaptions(FCurrentDate);
+    MonthCalendar->drawCell(painter, ACol, ARow, Rect, FCellDates, FCurrentDate, FSelRow, FSelCol);
+}
+
+void TGoToForm::CalStringGridSelectCell(int ACol, int ARow, bool* CanSelect)
+{
+    if (ARow == 0) {
+        *CanSelect = false;
+        return;
+    }
+    const QDate date = FCellDates[MonthGrid::cellIndex(ACol, ARow)];
+    const bool shownMonth = date.month() == FCurrentDate.month();
+    FCurrentDate = date;
+    if (shownMonth) {
+        FSelRow = ARow;
+        FSelCol = ACol;
+    } else {
+        // The grid is rebuilt around the day's month and the day found by its distance from the
+        // first cell.
+        BuildMonthCells();
+        const qint64 days = FFirstCellDate.daysTo(date);
+        FSelRow = static_cast<int>(days / MonthGrid::Columns) + 1;
+        FSelCol = static_cast<int>(days % MonthGrid::Columns);
+    }
+    CalStringGrid->update();
+}
+
+void TGoToForm::CalStringGridMouseUp()
+{
+    CalStringGrid->setCurrentCell(FSelCol, FSelRow);
+}
+
+void TGoToForm::shiftCurrentDate(int months)
+{
+    FCurrentDate = MonthGrid::addMonths(FCurrentDate, months);
+    MonthCalendar->setCaptions(FCurrentDate);
+    LocateCurrentCell();
+    CalStringGrid->update();
+}
+
+void TGoToForm::CalLeftSpeedButtonMouseUp()
+{
+    shiftCurrentDate(-1);
+}
+
+void TGoToForm::RightSpeedButtonMouseUp()
+{
+    shiftCurrentDate(1);
+}
+
+void TGoToForm::CalMonthSpeedButtonMouseUp()
+{
+    MonthCalendar->fillMonthPopup(FCurrentDate);
+    MonthCalendar->popupMonthMenu();
+}
+
+void TGoToForm::CalYearSpeedButtonMouseUp()
+{
+    MonthCalendar->fillYearPopup(FCurrentDate);
+    MonthCalendar->popupYearMenu();
+}
+
+void TGoToForm::CalMonthClick(QObject* Sender)
+{
+    if (auto* item = qobject_cast<QAction*>(Sender))
+        shiftCurrentDate(item->data().toInt());
+}
+
+void TGoToForm::CalYearClick(QObject* Sender)
+{
+    if (auto* item = qobject_cast<QAction*>(Sender))
+        shiftCurrentDate(12 * item->data().toInt());
+}

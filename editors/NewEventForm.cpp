@@ -1,0 +1,235 @@
+#include "editors/NewEventForm.h"
+
+#include "app/MainDesktopForm.h"
+#include "app/SharedTexts.h"
+#include "app/widgets/TDrawGrid.h"
+#include "desktop/DesktopFrame.h"
+#include "desktop/MonthCalendar.h"
+#include "desktop/MonthCalendarGrid.h"
+#include "editors/DesktopAccess.h"
+#include "editors/EditorLayout.h"
+#include "editors/EventSearch.h"
+#include "platform/Application.h"
+#include "platform/Dialogs.h"
+
+#include <QAction>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTabWidget>
+#include <QToolButton>
+
+namespace {
+
+void setListIndex(QComboBox* list, int index)
+{
+    const QSignalBlocker quiet(list);
+    list->setCurrentIndex(index);
+}
+
+} // namespace
+
+TNewEventForm::TNewEventForm(QWidget* parent) : QDialog(parent)
+{
+    createComponents();
+    connectEvents();
+    FormCreate();
+}
+
+void TNewEventForm::connectEvents()
+{
+    connect(OKButton, &QPushButton::clicked, this, guarded(this, &TNewEventForm::OKButtonClick));
+    connect(CancelButton, &QPushButton::clicked, this, guarded(this, &TNewEventForm::CancelButtonClick));
+    connect(StartDateTimePicker, &QDateTimeEdit::dateTimeChanged, this,
+            guarded(this, &TNewEventForm::StartDateTimePickerChange));
+    connect(EventMemo, &TMemoEdit::mouseUp, this, guarded(this, &TNewEventForm::EventMemoMouseUp));
+    connect(SpeedButton1, &QToolButton::clicked, this, guarded(this, &TNewEventForm::SpeedButton1Click));
+    // The day picker has no handler: the mini-calendar does not follow it.
+
+    CalStringGrid->setDrawCell([this](QPainter& painter, int col, int row, const QRect& rect) {
+        CalStringGridDrawCell(painter, col, row, rect);
+    });
+    connect(CalStringGrid, &TMonthCalendarGrid::selectCell, this,
+            guarded(this, &TNewEventForm::CalStringGridSelectCell));
+    connect(CalStringGrid, &TMonthCalendarGrid::mouseUp, this,
+            guarded(this, &TNewEventForm::CalStringGridMouseUp));
+    connect(MonthCalendar, &TMonthCalendar::leftArrow, this,
+            guarded(this, &TNewEventForm::CalLeftSpeedButtonMouseUp));
+    connect(MonthCalendar, &TMonthCalendar::rightArrow, this,
+            guarded(this, &TNewEventForm::RightSpeedButtonMouseUp));
+    connect(MonthCalendar, &TMonthCalendar::monthButtonUp, this,
+            guarded(this, &TNewEventForm::CalMonthSpeedButtonMouseUp));
+    connect(MonthCalendar, &TMonthCalendar::yearButtonUp, this,
+            guarded(this, &TNewEventForm::CalYearSpeedButtonMouseUp));
+    for (QAction* item : MonthCalendar->MonthItems)
+        connect(item, &QAction::triggered, this,
+                [this, item] { runGuarded([&] { MonthPopupClick(item); }); });
+    for (QAction* item : MonthCalendar->YearItems)
+        connect(item, &QAction::triggered, this, [this, item] { runGuarded([&] { YearPopupClick(item); }); });
+}
+
+void TNewEventForm::FormCreate()
+{
+    TMainDesktopForm& main = desktopaccess::mainForm();
+    NewEventQuery.Connection = &main.ADOConnection;
+    const TDesktopFrame& frame = *main.DesktopFrame;
+    FFirstCellDate = frame.FFirstCellDate;
+    FCurrentDate = frame.FCurrentDate;
+    FSelRow = frame.FSelRow;
+    FSelCol = frame.FSelCol;
+    LocateCurrentCell();
+    CalStringGrid->update();
+    ApplyCaptions();
+    setListIndex(SearchComboBoxEx1, 0);
+}
+
+void TNewEventForm::ApplyCaptions()
+{
+    PageControl1->setTabText(PageControl1->indexOf(TabSheet1), SharedTexts::load(65123));
+    editorlayout::setCaption(leEvent, SharedTexts::load(65054));
+    editorlayout::setCaption(LeTime, SharedTexts::load(65055));
+    editorlayout::setCaption(LeDate, SharedTexts::load(65053));
+    OKButton->setText(SharedTexts::load(65099));
+    CancelButton->setText(SharedTexts::load(65100));
+}
+
+void TNewEventForm::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // Every caller of a change sets the hidden pickers to the stored times; showing them in the
+    // lists keeps an OK without a change from overwriting them with 00:00.
+    if (FEditMode == "Edit" && !FStoredTimesShown) {
+        FStoredTimesShown = true;
+        setListIndex(starth_cb, StartDateTimePicker->time().hour());
+        setListIndex(startm_cb, StartDateTimePicker->time().minute());
+        setListIndex(endh_cb, EndDateTimePicker->time().hour());
+        setListIndex(endm_cb, EndDateTimePicker->time().minute());
+    }
+}
+
+void TNewEventForm::keyPressEvent(QKeyEvent* event)
+{
+    // Only OK, Cancel and the close box end the editor; Esc means nothing here.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+QDateTime TNewEventForm::chosenTime(const QDateTimeEdit* picker, const QComboBox* hours,
+                                    const QComboBox* minutes) const
+{
+    // Seconds and milliseconds stay as the picker holds them; the lists give hour and minute.
+    const QTime held = picker->time();
+    return QDateTime(
+        SelectDatePicker->date(),
+        QTime(hours->currentText().toInt(), minutes->currentText().toInt(), held.second(), held.msec()));
+}
+
+void TNewEventForm::OKButtonClick()
+{
+    // Only the hours are compared: 10:00 to 10:30 is refused.
+    if (starth_cb->currentText() == endh_cb->currentText() ||
+        starth_cb->currentText().toInt() > endh_cb->currentText().toInt()) {
+        platform::dialogs::messageBox(this, "Input Rule Error", QApplication::applicationName());
+        return;
+    }
+    {
+        const QSignalBlocker quietStart(StartDateTimePicker);
+        const QSignalBlocker quietEnd(EndDateTimePicker);
+        StartDateTimePicker->setDateTime(chosenTime(StartDateTimePicker, starth_cb, startm_cb));
+        EndDateTimePicker->setDateTime(chosenTime(EndDateTimePicker, endh_cb, endm_cb));
+    }
+    FCurrentDate = SelectDatePicker->date();
+    writeEvent();
+    // The frame follows the chosen day also when nothing was written.
+    refreshDesktopFrame();
+    // Only this editor closes; another one still open keeps what the user entered there.
+    accept();
+}
+
+void TNewEventForm::writeEvent()
+{
+    const QString text = EventMemo->toPlainText();
+    auto bindEvent = [&] {
+        NewEventQuery.ParamByName("jstarttime").Value = StartDateTimePicker->dateTime();
+        NewEventQuery.ParamByName("jendtime").Value = EndDateTimePicker->dateTime();
+        NewEventQuery.ParamByName("memo").Value = text;
+    };
+    NewEventQuery.Prepared = true;
+    if (FEditMode == "Append") {
+        NewEventQuery.Close();
+        NewEventQuery.SQL.Clear();
+        NewEventQuery.SQL.Add(" Insert Into journal ( jstarttime , jendtime , memo ) ");
+        NewEventQuery.SQL.Add(" values ( :jstarttime , :jendtime , :memo  )");
+        if (!text.isEmpty()) {
+            bindEvent();
+            NewEventQuery.ExecSQL();
+        }
+    }
+    if (FEditMode == "Edit") {
+        NewEventQuery.Close();
+        NewEventQuery.SQL.Clear();
+        if (!text.isEmpty()) {
+            NewEventQuery.SQL.Add(
+                " update journal set jstarttime=:jstarttime  , jendtime=:jendtime , memo=:memo ");
+            NewEventQuery.SQL.Add(" where  id=:eventid ");
+            bindEvent();
+        } else {
+            // An event whose text was emptied is deleted.
+            NewEventQuery.Close();
+            NewEventQuery.SQL.Clear();
+            NewEventQuery.SQL.Add(" delete from journal ");
+            NewEventQuery.SQL.Add(" where  id=:eventid ");
+        }
+        NewEventQuery.ParamByName("eventid").Value = FEventId;
+        NewEventQuery.ExecSQL();
+    }
+}
+
+void TNewEventForm::refreshDesktopFrame()
+{
+    TMainDesktopForm& main = desktopaccess::mainForm();
+    TDesktopFrame& frame = *main.DesktopFrame;
+    frame.FSelRow = FSelRow;
+    frame.FSelCol = FSelCol;
+    frame.FCurrentDate = FCurrentDate;
+    frame.LocateCurrentCell();
+    frame.RepaintCalendar();
+    frame.DateStringGrid->update();
+    main.update();
+    frame.ClearDayEvents();
+    frame.BuildDayView(FCurrentDate);
+    frame.ClearWeekEvents();
+    frame.BuildWeekView(FCurrentDate);
+    frame.EditEventButton->setEnabled(false);
+}
+
+void TNewEventForm::CancelButtonClick()
+{
+    reject();
+}
+
+void TNewEventForm::StartDateTimePickerChange()
+{
+    // Only the user's own change counts, and it needs the picker's focus; values set by code
+    // come without it.
+    if (!StartDateTimePicker->hasFocus())
+        return;
+    const QSignalBlocker quiet(EndDateTimePicker);
+    EndDateTimePicker->setDateTime(StartDateTimePicker->dateTime().addSecs(3600));
+}
+
+void TNewEventForm::EventMemoMouseUp()
+{
+    SearchLabel->setText(EventMemo->selectedText());
+}
+
+void TNewEventForm::SpeedButton1Click()
+{
+    const QString term = SearchLabel->text().isEmpty() ? EventMemo->toPlainText() : SearchLabel->text();
+    platform::dialogs::shellExecute("open", "IEXPLORE.EXE",
+                                    eventsearch::address(SearchComboBoxEx1->currentIndex(), term));
+}

@@ -1,0 +1,45 @@
+#include "platform/Transaction.h"
+
+#include "platform/Database.h"
+
+#include <sqlite3.h>
+
+namespace platform::db {
+
+namespace {
+
+void run(sqlite3* db, const char* sql)
+{
+    char* message = nullptr;
+    if (sqlite3_exec(db, sql, nullptr, nullptr, &message) != SQLITE_OK) {
+        const std::string text = message ? message : sqlite3_errmsg(db);
+        sqlite3_free(message);
+        throw DatabaseError(text);
+    }
+}
+
+} // namespace
+
+Transaction::Transaction(TADOConnection& connection) : m_connection(connection)
+{
+    // IMMEDIATE takes the write lock now, so no statement inside can fail for want of it.
+    run(m_connection.handle(), "BEGIN IMMEDIATE");
+}
+
+Transaction::~Transaction()
+{
+    if (!m_open || !m_connection.Connected())
+        return;
+    sqlite3* db = m_connection.handle();
+    // Some engine errors end the transaction by themselves; then there is nothing to undo.
+    if (!sqlite3_get_autocommit(db))
+        sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+}
+
+void Transaction::commit()
+{
+    run(m_connection.handle(), "COMMIT");
+    m_open = false;
+}
+
+} // namespace platform::db

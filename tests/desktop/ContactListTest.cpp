@@ -1,0 +1,195 @@
+#include "app/widgets/TPageControl.h"
+#include "desktop/CalendarViewFixture.h"
+#include "editors/NewEventForm.h"
+#include "mobile/QuorvaneFrame.h"
+#include "reports/PrintForm.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QToolButton>
+#include <QTreeWidget>
+
+namespace {
+
+struct Entry
+{
+    QString lastName;
+    int categoryId;
+};
+
+// Presses the left button on a splitter strip, moves it `dx` pixels sideways, lets it go.
+void dragStrip(QWidget* strip, int dx)
+{
+    const QPointF from(1, 10);
+    const QPointF to = from + QPointF(dx, 0);
+    auto send = [strip](QEvent::Type type, const QPointF& at, Qt::MouseButton button, Qt::MouseButtons held) {
+        QMouseEvent event(type, at, strip->mapToGlobal(at), button, held, Qt::NoModifier);
+        QCoreApplication::sendEvent(strip, &event);
+    };
+    send(QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
+    send(QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
+}
+
+} // namespace
+
+class ContactListTest : public CalendarViewTest
+{
+protected:
+    ContactListTest() { MainDesktopForm = form.get(); }
+
+    // Stores the entries; returns their ids in the same order.
+    std::vector<int> addEntries(const std::vector<Entry>& entries)
+    {
+        std::vector<int> ids;
+        TADOQuery query;
+        query.Connection = &form->ADOConnection;
+        for (const Entry& entry : entries) {
+            query.SQL.Clear();
+            query.SQL.Add("insert into address (LastName, FirstName, Categoryid) values (:l, 'First', :c)");
+            query.ParamByName("l").Value = entry.lastName;
+            query.ParamByName("c").Value = entry.categoryId;
+            query.ExecSQL();
+            query.SQL.Clear();
+            query.SQL.Add("select max(id) as id from address");
+            query.Open();
+            ids.push_back(query.FieldByName("id").AsInteger());
+        }
+        return ids;
+    }
+
+    std::vector<std::pair<QString, QString>> contactRows() const
+    {
+        std::vector<std::pair<QString, QString>> rows;
+        for (int i = 0; i < frame->ContactListView->topLevelItemCount(); ++i) {
+            const QTreeWidgetItem* row = frame->ContactListView->topLevelItem(i);
+            rows.emplace_back(row->text(0), row->text(1));
+        }
+        return rows;
+    }
+
+    QTreeWidgetItem* contact(const QString& lastName) const
+    {
+        const auto found = frame->ContactListView->findItems(lastName, Qt::MatchExactly);
+        return found.isEmpty() ? nullptr : found.first();
+    }
+};
+
+TEST_F(ContactListTest, HoldsEveryEntrysLastNameWhateverTheAddressFilter)
+{
+    const std::vector<int> ids = addEntries({{"Smith", 1}, {"", 2}, {"Jones", -1}, {" ", 1}});
+    frame->QuorvaneFrame1->sbAddress->click();
+    frame->LoadAddressList(2);
+
+    frame->QuorvaneFrame1->sbSchedule->click();
+
+    const std::vector<std::pair<QString, QString>> expected = {{"Smith", QString::number(ids[0])},
+                                                               {"", QString::number(ids[1])},
+                                                               {"Jones", QString::number(ids[2])},
+                                                               {" ", QString::number(ids[3])}};
+    EXPECT_EQ(contactRows(), expected);
+    EXPECT_EQ(frame->ContactListView->columnCount(), 1);
+}
+
+TEST_F(ContactListTest, ContactDroppedOnTheDayViewBecomesTheEventsText)
+{
+    addEntries({{"Smith", 1}, {"Jones", -1}});
+    frame->LoadContactList();
+    showDay(Today);
+    contact("Jones")->setSelected(true);
+
+    bool accept = false;
+    QWidget* slot = frame->FHourPanels[10];
+    frame->EventDragOver(slot, frame->ContactListView, &accept);
+    ASSERT_TRUE(accept);
+    ModalCloser closer;
+    frame->EventDragDrop(slot, frame->ContactListView);
+
+    ASSERT_TRUE(closer.closedAny());
+    EXPECT_EQ(NewEventForm->EventMemo->toPlainText(), "Jones");
+    EXPECT_EQ(NewEventForm->StartDateTimePicker->dateTime(), QDateTime(Today, QTime(10, 30)));
+}
+
+TEST_F(ContactListTest, DoubleClickSelectsTheEntryInTheAddressBookShowingAllCategories)
+{
+    const std::vector<int> ids = addEntries({{"Brown", 2}, {"Smith", 1}, {"Adams", 2}});
+    frame->LoadContactList();
+    frame->LoadAddressList(2);
+    ASSERT_EQ(frame->AddressListView->topLevelItemCount(), 2);
+
+    QTreeWidgetItem* smith = contact("Smith");
+    const QRect at = frame->ContactListView->visualItemRect(smith);
+    // A user's double-click: a click, then the second press and its release.
+    QWidget* viewport = frame->ContactListView->viewport();
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, at.center());
+    QTest::mouseDClick(viewport, Qt::LeftButton, {}, at.center());
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, at.center());
+
+    EXPECT_EQ(frame->ToolPageControl->ActivePageIndex(), 2);
+    const QList<QTreeWidgetItem*> selected = frame->AddressListView->selectedItems();
+    ASSERT_EQ(selected.size(), 1);
+    EXPECT_EQ(selected.first()->text(0), "Smith");
+    EXPECT_EQ(selected.first()->text(14).trimmed(), QString::number(ids[1]));
+    EXPECT_EQ(frame->AddressNameLabel->text(), "Smith,First");
+}
+
+TEST_F(ContactListTest, HelpFileAndWebPagesOpenThroughTheShell)
+{
+    const struct
+    {
+        QAction* item;
+        QString file;
+        QString address;
+    } cases[] = {
+        {frame->miTessaryHelp, programFolder() + "tesshelp.chm", QString()},
+        {frame->miTessary, "IEXPLORE.EXE", "http://www.ambrel.example/tessary/"},
+        {frame->miAmbrelHomepage, "IEXPLORE.EXE", "http://www.ambrel.example/"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.item->objectName().toStdString());
+        dialogs.shellRequests.clear();
+        c.item->trigger();
+        ASSERT_EQ(dialogs.shellRequests.size(), 1u);
+        EXPECT_EQ(dialogs.shellRequests[0].verb, "open");
+        EXPECT_EQ(dialogs.shellRequests[0].file, c.file);
+        EXPECT_EQ(dialogs.shellRequests[0].params, c.address);
+    }
+}
+
+TEST_F(ContactListTest, PrintFromTheMenuPrintsWhatTheShownPageHolds)
+{
+    frame->FCurrentDate = QDate(2024, 3, 9);
+    const QString kinds[] = {"Date", "Date", "Address", "Memo", "Expense", "", ""};
+    for (int page = 0; page < 7; ++page) {
+        SCOPED_TRACE(page);
+        frame->ToolPageControl->setActivePageIndex(page);
+        const QPointer<TPrintForm> earlier = PrintForm;
+        ModalCloser closer;
+        frame->miPrint->trigger();
+        ASSERT_TRUE(closer.closedAny());
+        ASSERT_TRUE(PrintForm);
+        EXPECT_NE(PrintForm, earlier);
+        EXPECT_EQ(PrintForm->FReportKind, kinds[page]);
+        EXPECT_EQ(PrintForm->FPrintDate, QDate(2024, 3, 9));
+    }
+}
+
+TEST_F(ContactListTest, SplittersStopOnceTheAddressPaneIsAtItsNarrowest)
+{
+    frame->ToolPageControl->setActivePageIndex(3);
+    const int memoPane = frame->Panel12->width();
+    dragStrip(frame->Splitter2, -40);
+    ASSERT_EQ(frame->Panel12->width(), memoPane + 40);
+
+    frame->ToolPageControl->setActivePageIndex(2);
+    ASSERT_EQ(frame->AddressMemoPanel->width(), 260);
+    dragStrip(frame->AddressSplitter, 100); // would leave 160: held at the minimum
+    ASSERT_EQ(frame->AddressMemoPanel->width(), 190);
+    dragStrip(frame->AddressSplitter, -50);
+    EXPECT_EQ(frame->AddressMemoPanel->width(), 190);
+
+    frame->ToolPageControl->setActivePageIndex(3);
+    dragStrip(frame->Splitter2, -30);
+    EXPECT_EQ(frame->Panel12->width(), memoPane + 40);
+}

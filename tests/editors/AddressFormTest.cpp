@@ -1,0 +1,231 @@
+#include "editors/AddressForm.h"
+
+#include "desktop/AddressBookFixture.h"
+#include "desktop/AddressRows.h"
+#include "editors/LabeledEdit.h"
+
+#include <QComboBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <functional>
+
+namespace {
+
+// Runs `act` on the next modal dialog as soon as it is up; gives up after a deadline so that
+// a dialog that never comes cannot hang the test.
+class WhenModal
+{
+public:
+    explicit WhenModal(std::function<void(QDialog*)> act) : m_act(std::move(act))
+    {
+        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                m_timer.stop();
+                m_act(dialog);
+                // Whatever the action left open is closed, so exec() returns.
+                if (dialog->isVisible())
+                    dialog->reject();
+                m_ran = true;
+            } else if (m_deadline.hasExpired()) {
+                m_timer.stop();
+            }
+        });
+        m_timer.start(5);
+    }
+    bool ran() const { return m_ran; }
+
+private:
+    std::function<void(QDialog*)> m_act;
+    QTimer m_timer;
+    QDeadlineTimer m_deadline{5000};
+    bool m_ran = false;
+};
+
+} // namespace
+
+class AddressFormTest : public AddressBookTest
+{
+protected:
+    AddressFormTest()
+    {
+        friends = addCategory("Friends");
+        work = addCategory("Work");
+    }
+
+    QTreeWidget* list() const { return frame->AddressListView; }
+
+    TAddressForm* openNew()
+    {
+        frame->NewAddressButton->click();
+        EXPECT_TRUE(AddressForm && AddressForm->isVisible());
+        return AddressForm;
+    }
+
+    QTreeWidgetItem* row(const QString& lastName) const
+    {
+        for (int i = 0; i < list()->topLevelItemCount(); ++i)
+            if (list()->topLevelItem(i)->text(addressrow::LastName) == lastName)
+                return list()->topLevelItem(i);
+        return nullptr;
+    }
+
+    int friends = 0;
+    int work = 0;
+};
+
+TEST_F(AddressFormTest, AppendStoresTheEntryAndAddsItsRowWithTheNewId)
+{
+    addAddress("Adams", "x", -1);
+    addAddress("Young", "x", -1);
+    frame->LoadAddressCategories(0);
+
+    TAddressForm* editor = openNew();
+    editor->leLastName->setText("Miller");
+    editor->leTitle->setText("   ");
+    editor->meAddress->setPlainText("Main St 1\nFloor 2");
+    editor->leOfficephone->setText("555-1");
+    editor->OKButton->click();
+
+    const QString id = QString::number(lastId("address"));
+    EXPECT_EQ(
+        select("select FirstName, LastName, Title, CompanyName, Address, City, Zip, Nation, OfficePhone,"
+               " HomePhone, Fax, Mobile, Email, Categoryid from address where id = " +
+               id),
+        std::vector<QStringList>({{" ", "Miller", "   ", " ", "Main St 1\nFloor 2", " ", " ", " ", "555-1",
+                                   " ", " ", " ", " ", "-1"}}));
+    EXPECT_EQ(rowsOf(list(), addressrow::PlaceCount).at(1),
+              QStringList({"Miller", "", "", "All", "   ", "", "Main St 1\nFloor 2", "", "", "", "555-1", "",
+                           "", "", id, "-1"}));
+    EXPECT_FALSE(editor->isVisible());
+}
+
+TEST_F(AddressFormTest, ANewEntryGetsARowOnlyWhereTheFilterShowsItsGroup)
+{
+    // Selecting a row puts the filter on the row's group, so the selected row is of the
+    // filter's group.
+    struct Case
+    {
+        int filterPosition;
+        int groupPosition;
+        bool listed;
+    };
+    for (const Case& c : {Case{0, 2, true}, Case{1, 1, true}, Case{1, 2, false}}) {
+        execute("delete from address");
+        addAddress("Old", "x", c.filterPosition == 0 ? -1 : friends);
+        frame->LoadAddressCategories(c.filterPosition);
+        frame->LoadAddressList(categories::idAtPosition(frame->FAddressCategories, c.filterPosition));
+        list()->topLevelItem(0)->setSelected(true);
+
+        TAddressForm* editor = openNew();
+        editor->leLastName->setText("New");
+        editor->GroupComboBox->setCurrentIndex(c.groupPosition);
+        editor->OKButton->click();
+
+        EXPECT_EQ(select("select count(*) from address where LastName = 'New'").at(0).at(0), "1");
+        EXPECT_EQ(row("New") != nullptr, c.listed)
+            << "filter " << c.filterPosition << " group " << c.groupPosition;
+        EXPECT_TRUE(row("Old")->isSelected());
+        EXPECT_TRUE(frame->EditAddressButton->isEnabled());
+    }
+}
+
+TEST_F(AddressFormTest, EditOpensOnTheTopmostSelectedEntryAndRewritesItsRowInPlace)
+{
+    addAddress("Adams", "x", -1);
+    const int id = addAddress("Brown", "  Bea", -1);
+    addAddress("Clark", "x", -1);
+    frame->LoadAddressCategories(0);
+    QTreeWidgetItem* brown = row("Brown");
+    brown->setSelected(true);
+    row("Clark")->setSelected(true);
+
+    QString shownFirstName;
+    int shownGroup = -1;
+    WhenModal edit([&](QDialog* dialog) {
+        auto* editor = qobject_cast<TAddressForm*>(dialog);
+        ASSERT_TRUE(editor);
+        shownFirstName = editor->leFirstName->text();
+        shownGroup = editor->GroupComboBox->currentIndex();
+        editor->leLastName->setText("Zimmer");
+        editor->GroupComboBox->setCurrentIndex(2);
+        editor->OKButton->click();
+    });
+    frame->EditAddressButton->click();
+
+    ASSERT_TRUE(edit.ran());
+    EXPECT_EQ(shownFirstName, "Bea");
+    EXPECT_EQ(shownGroup, 0);
+    EXPECT_EQ(select("select LastName, FirstName, Categoryid from address where id = " + QString::number(id)),
+              std::vector<QStringList>({{"Zimmer", "Bea", QString::number(work)}}));
+    // The same row, moved to where its new last name sorts, showing the new group.
+    EXPECT_EQ(list()->topLevelItem(2), brown);
+    EXPECT_EQ(QStringList({brown->text(addressrow::LastName), brown->text(addressrow::Category),
+                           brown->text(addressrow::Id), brown->text(addressrow::CategoryId)}),
+              QStringList({"Zimmer", "Work", QString::number(id), QString::number(work)}));
+    EXPECT_EQ(list()->topLevelItemCount(), 3);
+}
+
+TEST_F(AddressFormTest, AnEntryEditedOutOfTheShownGroupTakesOnlyItsOwnRowAway)
+{
+    addAddress("Adams", "x", friends);
+    addAddress("Brown", "x", friends);
+    frame->LoadAddressCategories(1);
+    frame->LoadAddressList(friends);
+
+    for (const char* edited : {"Adams", "Brown"}) {
+        for (int i = 0; i < list()->topLevelItemCount(); ++i)
+            list()->topLevelItem(i)->setSelected(true);
+        WhenModal edit([](QDialog* dialog) {
+            auto* editor = qobject_cast<TAddressForm*>(dialog);
+            editor->GroupComboBox->setCurrentIndex(2);
+            editor->OKButton->click();
+        });
+        frame->AddressListViewDblClick();
+        ASSERT_TRUE(edit.ran());
+        EXPECT_FALSE(row(edited));
+        if (row("Brown")) {
+            EXPECT_TRUE(row("Brown")->isSelected());
+            EXPECT_TRUE(frame->EditAddressButton->isEnabled());
+        }
+    }
+    EXPECT_EQ(list()->topLevelItemCount(), 0);
+    EXPECT_FALSE(frame->EditAddressButton->isEnabled());
+    EXPECT_EQ(select("select count(*) from address where Categoryid = " + QString::number(work)).at(0).at(0),
+              "2");
+}
+
+TEST_F(AddressFormTest, TheGroupChosenIsStoredEvenWhenTheCategoriesWereReloadedMeanwhile)
+{
+    frame->LoadAddressCategories(0);
+    TAddressForm* editor = openNew();
+    editor->leLastName->setText("Miller");
+    editor->GroupComboBox->setCurrentIndex(2); // "Work"
+
+    // While the modeless editor is open, "Friends" is deleted and the categories read again.
+    execute("delete from category where id = " + QString::number(friends));
+    frame->LoadAddressCategories(0);
+    editor->OKButton->click();
+
+    EXPECT_EQ(select("select Categoryid from address where LastName = 'Miller'").at(0).at(0),
+              QString::number(work));
+    ASSERT_TRUE(row("Miller"));
+    EXPECT_EQ(row("Miller")->text(addressrow::Category), "Work");
+}
+
+TEST_F(AddressFormTest, CancelAndAnEditorWithoutAModeWriteNothing)
+{
+    frame->LoadAddressCategories(0);
+    TAddressForm* editor = openNew();
+    editor->leLastName->setText("Miller");
+    editor->ExitButton->click();
+    EXPECT_FALSE(editor->isVisible());
+
+    editor = Application::CreateForm(AddressForm);
+    editor->leLastName->setText("Miller");
+    editor->show();
+    editor->OKButton->click();
+    EXPECT_FALSE(editor->isVisible());
+
+    EXPECT_EQ(select("select count(*) from address").at(0).at(0), "0");
+    EXPECT_EQ(list()->topLevelItemCount(), 0);
+}

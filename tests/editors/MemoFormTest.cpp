@@ -1,0 +1,162 @@
+#include "editors/MemoForm.h"
+
+#include "desktop/MemoListFixture.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+class MemoFormTest : public MemoListTest
+{
+protected:
+    // Opens the editor from the list's Edit button and lets `act` work in it.
+    void editWith(const std::function<void(TMemoForm*)>& act)
+    {
+        WhenModal edit([&](QDialog* dialog) {
+            auto* editor = qobject_cast<TMemoForm*>(dialog);
+            ASSERT_TRUE(editor);
+            act(editor);
+        });
+        frame->EditMemoButton->click();
+        EXPECT_TRUE(edit.ran());
+    }
+};
+
+TEST_F(MemoFormTest, NewFromTheButtonIsModalAndStoresTheEntryUnderTheNewId)
+{
+    addMemo("a", -1);
+    addMemo("z", -1);
+    frame->LoadMemoCategories(0);
+
+    QString caption;
+    WhenModal create([&](QDialog* dialog) {
+        auto* editor = qobject_cast<TMemoForm*>(dialog);
+        ASSERT_TRUE(editor);
+        caption = editor->windowTitle();
+        editor->EditMemo->setPlainText("mail pw\nsecond line");
+        editor->CategoryComboBox->setCurrentIndex(2);
+        editor->OKButton->click();
+    });
+    frame->NewMemoButton->click();
+    ASSERT_TRUE(create.ran());
+    EXPECT_EQ(caption, "Password");
+
+    const QString id = QString::number(lastId("mmemo"));
+    EXPECT_EQ(MemoForm->FMemoId, id.toInt());
+    EXPECT_EQ(select("select MMemo, Categoryid from mmemo where id = " + id),
+              std::vector<QStringList>({{"mail pw\nsecond line", QString::number(mail)}}));
+    EXPECT_EQ(rowsOf(list(), memorow::PlaceCount).at(1),
+              QStringList({"mail pw\nsecond line", "Mail", id, QString::number(mail)}));
+    EXPECT_TRUE(list()->selectedItems().isEmpty());
+    selectRows({"mail pw\nsecond line"});
+    EXPECT_EQ(frame->ToDoLabel->text(), "Password 2 of 3");
+}
+
+TEST_F(MemoFormTest, NewFromTheMenuIsModelessAndStoresTheCategoryChosenEvenAfterAReload)
+{
+    frame->LoadMemoCategories(0);
+    frame->miNewMemo->trigger();
+    TMemoForm* editor = MemoForm;
+    ASSERT_TRUE(editor && editor->isVisible());
+    EXPECT_FALSE(editor->isModal());
+    EXPECT_EQ(editor->windowTitle(), "Memo");
+    editor->EditMemo->setPlainText("webmail");
+    editor->CategoryComboBox->setCurrentIndex(2); // "Mail"
+
+    // While it is open, "Bank" is deleted and the categories read again.
+    execute("delete from mcategory where id = " + QString::number(bank));
+    frame->LoadMemoCategories(0);
+    editor->OKButton->click();
+
+    EXPECT_EQ(stored(), QStringList({"webmail=" + QString::number(mail)}));
+    ASSERT_TRUE(row("webmail"));
+    EXPECT_EQ(row("webmail")->text(memorow::Category), "Mail");
+    EXPECT_FALSE(editor->isVisible());
+}
+
+TEST_F(MemoFormTest, ANewEntryGetsARowOnlyWhereTheFilterShowsItsCategory)
+{
+    struct Case
+    {
+        int filterPosition;
+        int categoryPosition;
+        bool listed;
+    };
+    for (const Case& c : {Case{0, 2, true}, Case{1, 1, true}, Case{1, 2, false}}) {
+        execute("delete from mmemo");
+        addMemo("old", c.filterPosition == 0 ? -1 : bank);
+        frame->LoadMemoCategories(c.filterPosition);
+        frame->LoadMemoList(categories::idAtPosition(frame->FMemoCategories, c.filterPosition));
+        list()->topLevelItem(0)->setSelected(true);
+
+        frame->miNewMemo->trigger();
+        MemoForm->EditMemo->setPlainText("new");
+        MemoForm->CategoryComboBox->setCurrentIndex(c.categoryPosition);
+        MemoForm->OKButton->click();
+
+        EXPECT_EQ(select("select count(*) from mmemo where MMemo = 'new'").at(0).at(0), "1");
+        EXPECT_EQ(row("new") != nullptr, c.listed)
+            << "filter " << c.filterPosition << " category " << c.categoryPosition;
+        EXPECT_TRUE(row("old")->isSelected());
+        EXPECT_TRUE(frame->EditMemoButton->isEnabled());
+    }
+}
+
+TEST_F(MemoFormTest, EditRewritesTheRowAndThePaneOfTheSelectedEntryInPlace)
+{
+    addMemo("a", -1);
+    const int id = addMemo("  \tb pin", bank);
+    addMemo("c", -1);
+    frame->LoadMemoCategories(0);
+    QTreeWidgetItem* edited = row("  \tb pin");
+    edited->setSelected(true);
+    row("c")->setSelected(true);
+    EXPECT_EQ(frame->ToDoLabel->text(), "Password 1 of 3"); // leading blanks sort first
+
+    editWith([](TMemoForm* editor) {
+        EXPECT_EQ(editor->EditMemo->toPlainText(), "b pin");
+        EXPECT_EQ(editor->CategoryComboBox->currentText(), "Bank");
+        editor->EditMemo->setPlainText("z pin");
+        editor->CategoryComboBox->setCurrentIndex(2);
+        editor->OKButton->click();
+    });
+
+    EXPECT_EQ(select("select MMemo, Categoryid from mmemo where id = " + QString::number(id)),
+              std::vector<QStringList>({{"z pin", QString::number(mail)}}));
+    // The same row, moved to where its new text sorts, keeping the entry's id.
+    EXPECT_EQ(list()->topLevelItem(2), edited);
+    EXPECT_EQ(rowsOf(list(), memorow::PlaceCount).at(2),
+              QStringList({"z pin", "Mail", QString::number(id), QString::number(mail)}));
+    EXPECT_EQ(frame->ToDoMemo->toPlainText(), "z pin");
+    EXPECT_EQ(frame->ToDoMemoComboBox->currentText(), "Mail");
+    list()->clearSelection();
+    selectRows({"z pin"});
+    EXPECT_EQ(frame->ToDoLabel->text(), "Password 3 of 3");
+}
+
+TEST_F(MemoFormTest, AnEntryEditedOutOfTheShownCategoryTakesOnlyItsOwnRowAway)
+{
+    addMemo("a", bank);
+    addMemo("b", bank);
+    frame->LoadMemoCategories(1);
+    frame->LoadMemoList(bank);
+
+    for (const char* edited : {"a", "b"}) {
+        list()->topLevelItem(0)->setSelected(true);
+        frame->miMemoSelectAll->trigger();
+        editWith([](TMemoForm* editor) {
+            editor->CategoryComboBox->setCurrentIndex(2);
+            editor->OKButton->click();
+        });
+        EXPECT_FALSE(row(edited));
+        if (row("b")) {
+            EXPECT_TRUE(row("b")->isSelected());
+            EXPECT_TRUE(frame->EditMemoButton->isEnabled());
+        }
+    }
+    EXPECT_EQ(list()->topLevelItemCount(), 0);
+    EXPECT_FALSE(frame->EditMemoButton->isEnabled());
+    EXPECT_EQ(stored(), QStringList({"a=" + QString::number(mail), "b=" + QString::number(mail)}));
+}
