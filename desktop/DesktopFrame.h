@@ -331,6 +331,8 @@ public:
 
     // ===== Contact list and frame commands =====
     void ClearContactList();
+    // The database's change stamp when the contact list was last loaded.
+    std::pair<qint64, qint64> FContactStamp{-1, -1};
     // Jumps to the chosen contact's entry in the address book.
     void ContactListViewDblClick();
     void ToolPanelResize();

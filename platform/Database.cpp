@@ -1,13 +1,12 @@
 #include "platform/Database.h"
 
-#include <QStringDecoder>
-
 #include "platform/Locale.h"
 #include "platform/SqlFunctions.h"
 #include "platform/SqlText.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QStringDecoder>
 #include <sqlite3.h>
 
 using platform::db::DatabaseError;
@@ -104,6 +103,17 @@ void bindValue(sqlite3* db, sqlite3_stmt* stmt, int index, const QVariant& value
 // ---- connection ----
 
 TADOConnection::TADOConnection() = default;
+
+std::pair<qint64, qint64> TADOConnection::changeStamp() const
+{
+    sqlite3_stmt* stmt = nullptr;
+    qint64 version = 0;
+    if (sqlite3_prepare_v2(handle(), "PRAGMA data_version", -1, &stmt, nullptr) == SQLITE_OK &&
+        sqlite3_step(stmt) == SQLITE_ROW)
+        version = sqlite3_column_int64(stmt, 0);
+    sqlite3_finalize(stmt);
+    return {sqlite3_total_changes64(handle()), version};
+}
 
 TADOConnection::~TADOConnection()
 {
@@ -367,8 +377,9 @@ TField TADOQuery::FieldByName(const QString& name) const
         return TField(QVariant(), m_columnKinds[column]);
     // Past the end the cursor stays on the last row, as a dataset's does.
     const size_t row = std::min(m_row, m_rowCount - 1);
-    return TField(valueOf(m_values[row * static_cast<size_t>(m_columns.size()) + static_cast<size_t>(column)]),
-                  m_columnKinds[column]);
+    return TField(
+        valueOf(m_values[row * static_cast<size_t>(m_columns.size()) + static_cast<size_t>(column)]),
+        m_columnKinds[column]);
 }
 
 QVariant TADOQuery::valueOf(const Cell& cell) const

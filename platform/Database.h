@@ -46,6 +46,9 @@ public:
     // a database, raises DatabaseError; nothing is ever created here.
     void setConnected(bool connected);
     bool Connected() const { return m_db != nullptr; }
+    // Grows with every change to the database, by this connection or another, so a reader
+    // can tell that what it loaded before is still what the database holds.
+    std::pair<qint64, qint64> changeStamp() const;
     void Open() { setConnected(true); }
     void Close() { setConnected(false); }
 

@@ -92,6 +92,34 @@ TEST_F(ContactListTest, HoldsEveryEntrysLastNameWhateverTheAddressFilter)
     EXPECT_EQ(frame->ContactListView->columnCount(), 1);
 }
 
+TEST_F(ContactListTest, AReloadShowsWhatAnyoneChangedSinceTheLastLoad)
+{
+    addEntries({{"Adams", -1}});
+    TDesktopFrame* frame = form->DesktopFrame;
+    frame->LoadContactList();
+    ASSERT_EQ(frame->ContactListView->topLevelItemCount(), 1);
+    frame->ContactListView->topLevelItem(0)->setSelected(true);
+
+    frame->LoadContactList(); // unchanged: same rows, nothing chosen
+    EXPECT_EQ(frame->ContactListView->topLevelItemCount(), 1);
+    EXPECT_TRUE(frame->ContactListView->selectedItems().isEmpty());
+
+    addEntries({{"Baker", -1}}); // through the organiser's own connection
+    frame->LoadContactList();
+    EXPECT_EQ(frame->ContactListView->topLevelItemCount(), 2);
+
+    // Another program changing the file counts as well.
+    TADOConnection other;
+    other.ConnectionString = "dbq=" + databasePath();
+    other.Open();
+    TADOQuery query;
+    query.Connection = &other;
+    query.SQL.Add("insert into address (LastName) values ('Clark')");
+    query.ExecSQL();
+    frame->LoadContactList();
+    EXPECT_EQ(frame->ContactListView->topLevelItemCount(), 3);
+}
+
 TEST_F(ContactListTest, ContactDroppedOnTheDayViewBecomesTheEventsText)
 {
     addEntries({{"Smith", 1}, {"Jones", -1}});
