@@ -1,0 +1,79 @@
+// What the benchmarks share: a bare SQLite connection for the reference side, timing that
+// alternates ours and the reference, the organiser's main window, and the command line.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <functional>
+#include <sqlite3.h>
+#include <string>
+#include <vector>
+
+class TDesktopFrame;
+
+namespace bench {
+
+class Database
+{
+public:
+    enum class Access { ReadOnly, ReadWrite };
+
+    Database(const QString& path, Access access);
+    ~Database();
+    Database(const Database&) = delete;
+    Database& operator=(const Database&) = delete;
+
+    void execute(const QString& sql);
+
+    // Runs a select to its end, touching every value as a reader would, and hands each row to
+    // perRow; the number of rows. A template so that the timed loop carries no indirect call.
+    template <typename PerRow> int drain(const QByteArray& sql, PerRow perRow)
+    {
+        sqlite3_stmt* stmt = nullptr;
+        if (sqlite3_prepare_v2(m_db, sql.constData(), static_cast<int>(sql.size()), &stmt, nullptr) !=
+            SQLITE_OK)
+            fail(sql.toStdString());
+        int rows = 0;
+        int rc = SQLITE_OK;
+        while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+            for (int c = 0; c < sqlite3_column_count(stmt); ++c)
+                sqlite3_column_text(stmt, c);
+            perRow(stmt);
+            ++rows;
+        }
+        sqlite3_finalize(stmt);
+        if (rc != SQLITE_DONE)
+            fail(sql.toStdString());
+        return rows;
+    }
+
+    int drain(const QByteArray& sql)
+    {
+        return drain(sql, [](sqlite3_stmt*) {});
+    }
+
+private:
+    [[noreturn]] void fail(const std::string& sql) const;
+
+    sqlite3* m_db = nullptr;
+};
+
+double median(std::vector<double> values);
+double millisecondsOf(const std::function<void()>& work);
+
+// Times ours and the reference in turn, runs times each after one warm-up of both, so that a
+// drift in the machine's speed hits both alike. verify runs after the timing and before the line
+//   bench <name>: ours <ms> reference <ms> ratio <r> (target <= <t>)
+// with the medians of the two times and of the pairwise ratios.
+void compare(const char* name, double target, int runs, const std::function<void()>& ours,
+             const std::function<void()>& reference, const std::function<void()>& verify = {});
+
+// Creates the main window, shows it maximised and waits until it is on screen.
+TDesktopFrame* showMainWindow();
+
+// The shared command line "NAME PROGRAM_FOLDER [--runs N]": runs run(folder ending in '/', runs)
+// inside the application and turns an exception into a message and exit status 1.
+int runProgram(int argc, char** argv, const char* name, const char* dataNote,
+               const std::function<void(const QString& folder, int runs)>& run);
+
+} // namespace bench
