@@ -53,13 +53,7 @@ void TGoToForm::FormCreate()
     OKButton->setText(SharedTexts::load(65099));
     ToDayButton->setText(SharedTexts::load(65098));
     CancelButton->setText(SharedTexts::load(65100));
-    const TDesktopFrame& frame = desktopaccess::frame();
-    FFirstCellDate = frame.FFirstCellDate;
-    FCurrentDate = frame.FCurrentDate;
-    FSelRow = frame.FSelRow;
-    FSelCol = frame.FSelCol;
-    LocateCurrentCell();
-    CalStringGrid->update();
+    startFrom(desktopaccess::frame());
 }
 
 void TGoToForm::keyPressEvent(QKeyEvent* event)
@@ -100,45 +94,21 @@ void TGoToForm::ToDayButtonClick()
     CalStringGrid->update();
 }
 
-void TGoToForm::BuildMonthCells()
-{
-    FFirstCellDate = MonthGrid::firstCellDate(FCurrentDate);
-    FSelRow = 0;
-    FSelCol = 0;
-    FCellDates = MonthGrid::cellDates(FFirstCellDate);
-}
-
-void TGoToForm::LocateCurrentCell()
-{
-    BuildMonthCells();
-    const MonthGrid::CellPos cell = MonthGrid::locate(FCellDates, FCurrentDate);
-    FSelRow = cell.row;
-    FSelCol = cell.col;
-}
-
 void TGoToForm::CalStringGridDrawCell(QPainter& painter, int ACol, int ARow, const QRect& Rect)
 {
-    MonthCalendar->setCaptions(FCurrentDate);
-    MonthCalendar->drawCell(painter, ACol, ARow, Rect, FCellDates, FCurrentDate, FSelRow, FSelCol);
+    drawCell(painter, ACol, ARow, Rect);
 }
 
 void TGoToForm::CalStringGridSelectCell(int ACol, int ARow, bool* CanSelect)
 {
-    if (ARow == 0) {
-        *CanSelect = false;
+    const CellChoice choice = chooseCell(ACol, ARow, CanSelect);
+    if (choice == CellChoice::Refused)
         return;
-    }
-    const QDate date = FCellDates[MonthGrid::cellIndex(ACol, ARow)];
-    const bool shownMonth = date.month() == FCurrentDate.month();
-    FCurrentDate = date;
-    if (shownMonth) {
-        FSelRow = ARow;
-        FSelCol = ACol;
-    } else {
+    if (choice == CellChoice::OtherMonth) {
         // The grid is rebuilt around the day's month and the day found by its distance from the
         // first cell.
         BuildMonthCells();
-        const qint64 days = FFirstCellDate.daysTo(date);
+        const qint64 days = FFirstCellDate.daysTo(FCurrentDate);
         FSelRow = static_cast<int>(days / MonthGrid::Columns) + 1;
         FSelCol = static_cast<int>(days % MonthGrid::Columns);
     }
@@ -147,47 +117,37 @@ void TGoToForm::CalStringGridSelectCell(int ACol, int ARow, bool* CanSelect)
 
 void TGoToForm::CalStringGridMouseUp()
 {
-    CalStringGrid->setCurrentCell(FSelCol, FSelRow);
-}
-
-void TGoToForm::shiftCurrentDate(int months)
-{
-    FCurrentDate = MonthGrid::addMonths(FCurrentDate, months);
-    MonthCalendar->setCaptions(FCurrentDate);
-    LocateCurrentCell();
-    CalStringGrid->update();
+    moveGridCursor();
 }
 
 void TGoToForm::CalLeftSpeedButtonMouseUp()
 {
-    shiftCurrentDate(-1);
+    shiftMonths(-1);
 }
 
 void TGoToForm::RightSpeedButtonMouseUp()
 {
-    shiftCurrentDate(1);
+    shiftMonths(1);
 }
 
 void TGoToForm::CalMonthSpeedButtonMouseUp()
 {
-    MonthCalendar->fillMonthPopup(FCurrentDate);
-    MonthCalendar->popupMonthMenu();
+    openMonthPopup();
 }
 
 void TGoToForm::CalYearSpeedButtonMouseUp()
 {
-    MonthCalendar->fillYearPopup(FCurrentDate);
-    MonthCalendar->popupYearMenu();
+    openYearPopup();
 }
 
 void TGoToForm::CalMonthClick(QObject* Sender)
 {
-    if (auto* item = qobject_cast<QAction*>(Sender))
-        shiftCurrentDate(item->data().toInt());
+    if (const std::optional<int> tag = popupTag(Sender))
+        shiftMonths(*tag);
 }
 
 void TGoToForm::CalYearClick(QObject* Sender)
 {
-    if (auto* item = qobject_cast<QAction*>(Sender))
-        shiftCurrentDate(12 * item->data().toInt());
+    if (const std::optional<int> tag = popupTag(Sender))
+        shiftMonths(12 * *tag);
 }

@@ -73,13 +73,7 @@ void TNewEventForm::FormCreate()
 {
     TMainDesktopForm& main = desktopaccess::mainForm();
     NewEventQuery.Connection = &main.ADOConnection;
-    const TDesktopFrame& frame = *main.DesktopFrame;
-    FFirstCellDate = frame.FFirstCellDate;
-    FCurrentDate = frame.FCurrentDate;
-    FSelRow = frame.FSelRow;
-    FSelCol = frame.FSelCol;
-    LocateCurrentCell();
-    CalStringGrid->update();
+    startFrom(*main.DesktopFrame);
     ApplyCaptions();
     setListIndex(SearchComboBoxEx1, 0);
 }

@@ -9,7 +9,7 @@
 // hidden pickers and, as the use needs, the text, the event's id and the four time lists,
 // and show it modally or modeless; it behaves the same either way.
 
-#include "desktop/MonthGrid.h"
+#include "editors/EditorCalendar.h"
 #include "editors/MemoEdit.h"
 #include "platform/Database.h"
 
@@ -22,15 +22,14 @@
 
 class QFrame;
 class QLabel;
-class QMenu;
 class QPainter;
 class QPushButton;
 class QTabWidget;
 class QToolButton;
-class TMonthCalendar;
-class TMonthCalendarGrid;
 
-class TNewEventForm : public QDialog
+// The mini-calendar's state is the calendar base's; after OK, FCurrentDate is the day chosen
+// in SelectDatePicker.
+class TNewEventForm : public QDialog, public TEditorCalendar
 {
     Q_OBJECT
 public:
@@ -40,12 +39,6 @@ public:
     QString FEditMode;
     // The journal id of the edited event (Edit).
     int FEventId = 0;
-    // The mini-calendar's state; after OK, FCurrentDate is the day chosen in SelectDatePicker.
-    QDate FCurrentDate;
-    QDate FFirstCellDate;
-    int FSelRow = 0;
-    int FSelCol = 0;
-    MonthGrid::CellDates FCellDates;
 
     QTabWidget* PageControl1;
     QWidget* TabSheet1;
@@ -69,16 +62,6 @@ public:
     QDateTimeEdit* EndDateTimePicker;
     QLabel* LeDate;
     QDateEdit* SelectDatePicker;
-    QFrame* CalPanel;
-    TMonthCalendar* MonthCalendar;
-    QFrame* CalShape;
-    QToolButton* CalLeftSpeedButton;
-    QToolButton* CalMonthSpeedButton;
-    QToolButton* CalYearSpeedButton;
-    QToolButton* RightSpeedButton;
-    TMonthCalendarGrid* CalStringGrid;
-    QMenu* CalMonthPopup;
-    QMenu* CalYearPopup;
     QPushButton* OKButton;
     QPushButton* CancelButton;
     QLabel* SearchLabel;
@@ -94,8 +77,6 @@ public:
     void EventMemoMouseUp();
     void SpeedButton1Click();
 
-    void BuildMonthCells();
-    void LocateCurrentCell();
     void CalStringGridDrawCell(QPainter& painter, int ACol, int ARow, const QRect& Rect);
     void CalStringGridSelectCell(int ACol, int ARow, bool* CanSelect);
     void CalStringGridMouseUp();

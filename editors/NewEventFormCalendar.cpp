@@ -1,27 +1,9 @@
 // The event editor's month mini-calendar: a chosen day, an arrow or a popup choice moves the
 // editor's own current date, and the day picker follows it.
-#include "desktop/MonthCalendar.h"
 #include "desktop/MonthCalendarGrid.h"
 #include "editors/NewEventForm.h"
 
-#include <QAction>
 #include <QSignalBlocker>
-
-void TNewEventForm::BuildMonthCells()
-{
-    FFirstCellDate = MonthGrid::firstCellDate(FCurrentDate);
-    FSelRow = 0;
-    FSelCol = 0;
-    FCellDates = MonthGrid::cellDates(FFirstCellDate);
-}
-
-void TNewEventForm::LocateCurrentCell()
-{
-    BuildMonthCells();
-    const MonthGrid::CellPos cell = MonthGrid::locate(FCellDates, FCurrentDate);
-    FSelRow = cell.row;
-    FSelCol = cell.col;
-}
 
 void TNewEventForm::setSelectDate(const QDate& date)
 {
@@ -31,42 +13,30 @@ void TNewEventForm::setSelectDate(const QDate& date)
 
 void TNewEventForm::CalStringGridDrawCell(QPainter& painter, int ACol, int ARow, const QRect& Rect)
 {
-    MonthCalendar->setCaptions(FCurrentDate);
-    MonthCalendar->drawCell(painter, ACol, ARow, Rect, FCellDates, FCurrentDate, FSelRow, FSelCol);
+    drawCell(painter, ACol, ARow, Rect);
 }
 
 void TNewEventForm::CalStringGridSelectCell(int ACol, int ARow, bool* CanSelect)
 {
-    if (ARow == 0) {
-        *CanSelect = false;
-        return;
-    }
     // Also the day already chosen: the picker may have moved away from it since.
-    const QDate date = FCellDates[MonthGrid::cellIndex(ACol, ARow)];
-    const bool shownMonth = date.month() == FCurrentDate.month();
-    FCurrentDate = date;
-    if (shownMonth) {
-        FSelRow = ARow;
-        FSelCol = ACol;
-    } else {
+    const CellChoice choice = chooseCell(ACol, ARow, CanSelect);
+    if (choice == CellChoice::Refused)
+        return;
+    if (choice == CellChoice::OtherMonth)
         LocateCurrentCell();
-    }
     setSelectDate(FCurrentDate);
     CalStringGrid->update();
 }
 
 void TNewEventForm::CalStringGridMouseUp()
 {
-    CalStringGrid->setCurrentCell(FSelCol, FSelRow);
+    moveGridCursor();
 }
 
 void TNewEventForm::shiftCurrentDate(int months)
 {
-    FCurrentDate = MonthGrid::addMonths(FCurrentDate, months);
-    MonthCalendar->setCaptions(FCurrentDate);
-    LocateCurrentCell();
+    shiftMonths(months);
     setSelectDate(FCurrentDate);
-    CalStringGrid->update();
 }
 
 void TNewEventForm::CalLeftSpeedButtonMouseUp()
@@ -81,24 +51,22 @@ void TNewEventForm::RightSpeedButtonMouseUp()
 
 void TNewEventForm::CalMonthSpeedButtonMouseUp()
 {
-    MonthCalendar->fillMonthPopup(FCurrentDate);
-    MonthCalendar->popupMonthMenu();
+    openMonthPopup();
 }
 
 void TNewEventForm::CalYearSpeedButtonMouseUp()
 {
-    MonthCalendar->fillYearPopup(FCurrentDate);
-    MonthCalendar->popupYearMenu();
+    openYearPopup();
 }
 
 void TNewEventForm::MonthPopupClick(QObject* Sender)
 {
-    if (auto* item = qobject_cast<QAction*>(Sender))
-        shiftCurrentDate(item->data().toInt());
+    if (const std::optional<int> tag = popupTag(Sender))
+        shiftCurrentDate(*tag);
 }
 
 void TNewEventForm::YearPopupClick(QObject* Sender)
 {
-    if (auto* item = qobject_cast<QAction*>(Sender))
-        shiftCurrentDate(12 * item->data().toInt());
+    if (const std::optional<int> tag = popupTag(Sender))
+        shiftCurrentDate(12 * *tag);
 }

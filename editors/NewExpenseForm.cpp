@@ -96,13 +96,7 @@ void TNewExpenseForm::FormCreate()
 {
     TMainDesktopForm& main = desktopaccess::mainForm();
     NewAddressQuery.Connection = &main.ADOConnection;
-    const TDesktopFrame& frame = *main.DesktopFrame;
-    FFirstCellDate = frame.FFirstCellDate;
-    FCurrentDate = frame.FCurrentDate;
-    FSelRow = frame.FSelRow;
-    FSelCol = frame.FSelCol;
-    LocateCurrentCell();
-    CalStringGrid->update();
+    startFrom(*main.DesktopFrame);
     ApplyCaptions();
     // Every editor starts on the calendar's day, also the one the list's menu opens without
     // setting a day: a picker left on some fixed day would misdate that expense.

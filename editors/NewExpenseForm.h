@@ -9,7 +9,7 @@
 // and for a change, modeless for a new expense from the list's menu.
 
 #include "desktop/ExpenseRows.h"
-#include "desktop/MonthGrid.h"
+#include "editors/EditorCalendar.h"
 #include "platform/Database.h"
 
 #include <QDate>
@@ -21,15 +21,13 @@ class QDateEdit;
 class QFrame;
 class QLabel;
 class QLineEdit;
-class QMenu;
 class QPainter;
 class QPushButton;
 class QTabWidget;
-class QToolButton;
-class TMonthCalendar;
-class TMonthCalendarGrid;
 
-class TNewExpenseForm : public QDialog
+// The mini-calendar's state is the calendar base's; OK reads the day from SelectDatePicker,
+// not from FCurrentDate.
+class TNewExpenseForm : public QDialog, public TEditorCalendar
 {
     Q_OBJECT
 public:
@@ -39,12 +37,6 @@ public:
     QString FEditMode;
     // The edited expense's id (Edit); after an insert, the new row's id.
     int FExpenseId = 0;
-    // The mini-calendar's state; OK reads the day from SelectDatePicker, not from here.
-    QDate FCurrentDate;
-    QDate FFirstCellDate;
-    int FSelRow = 0;
-    int FSelCol = 0;
-    MonthGrid::CellDates FCellDates;
 
     QTabWidget* PageControl1;
     QWidget* TabSheet1;
@@ -59,16 +51,6 @@ public:
     QFrame* Bevel2;
     QLabel* LeDate;
     QDateEdit* SelectDatePicker;
-    QFrame* CalPanel;
-    TMonthCalendar* MonthCalendar;
-    QFrame* CalShape;
-    QToolButton* CalLeftSpeedButton;
-    QToolButton* CalMonthSpeedButton;
-    QToolButton* CalYearSpeedButton;
-    QToolButton* RightSpeedButton;
-    TMonthCalendarGrid* CalStringGrid;
-    QMenu* CalMonthPopup;
-    QMenu* CalYearPopup;
     QPushButton* OKButton;
     QPushButton* CancelButton;
     QPushButton* ToDayButton;
@@ -87,8 +69,6 @@ public:
     // Sets the day picker without raising a change.
     void setSelectDate(const QDate& date);
 
-    void BuildMonthCells();
-    void LocateCurrentCell();
     void CalStringGridDrawCell(QPainter& painter, int ACol, int ARow, const QRect& Rect);
     void CalStringGridSelectCell(int ACol, int ARow, bool* CanSelect);
     void CalLeftSpeedButtonMouseUp();
