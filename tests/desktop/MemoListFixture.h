@@ -2,6 +2,7 @@
 
 #include "desktop/AddressBookFixture.h"
 #include "desktop/MemoRows.h"
+#include "support/WhenModal.h"
 
 #include <QDialog>
 #include <functional>
@@ -66,34 +67,4 @@ protected:
 
     int bank = 0;
     int mail = 0;
-};
-
-// Runs `act` on the next modal dialog as soon as it is up; gives up after a deadline so that
-// a dialog that never comes cannot hang the test.
-class WhenModal
-{
-public:
-    explicit WhenModal(std::function<void(QDialog*)> act) : m_act(std::move(act))
-    {
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-                m_timer.stop();
-                m_act(dialog);
-                // Whatever the action left open is closed, so exec() returns.
-                if (dialog->isVisible())
-                    dialog->reject();
-                m_ran = true;
-            } else if (m_deadline.hasExpired()) {
-                m_timer.stop();
-            }
-        });
-        m_timer.start(5);
-    }
-    bool ran() const { return m_ran; }
-
-private:
-    std::function<void(QDialog*)> m_act;
-    QTimer m_timer;
-    QDeadlineTimer m_deadline{5000};
-    bool m_ran = false;
 };

@@ -4,6 +4,7 @@
 #include "editors/DeleteGroupForm.h"
 #include "editors/NewGroupForm.h"
 #include "editors/RadioGroup.h"
+#include "support/WhenModal.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -14,35 +15,6 @@
 #include <functional>
 
 namespace {
-
-// Runs `act` on the next modal dialog as soon as it is up, then rejects it if it is still
-// open; gives up after a deadline so that a dialog that never comes cannot hang the test.
-class WhenModal
-{
-public:
-    explicit WhenModal(std::function<void(QDialog*)> act) : m_act(std::move(act))
-    {
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-                m_timer.stop();
-                m_ran = true;
-                m_act(dialog);
-                if (dialog->isVisible())
-                    dialog->reject();
-            } else if (m_deadline.hasExpired()) {
-                m_timer.stop();
-            }
-        });
-        m_timer.start(5);
-    }
-    bool ran() const { return m_ran; }
-
-private:
-    std::function<void(QDialog*)> m_act;
-    QTimer m_timer;
-    QDeadlineTimer m_deadline{5000};
-    bool m_ran = false;
-};
 
 // Types a name into the prompt and presses OK.
 std::function<void(QDialog*)> answer(const QString& name)
