@@ -10,10 +10,6 @@
 #include <QPushButton>
 #include <functional>
 
-namespace {
-
-} // namespace
-
 class AddressFormTest : public AddressBookTest
 {
 protected:
