@@ -6,7 +6,6 @@
 
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QStringDecoder>
 #include <sqlite3.h>
 
 using platform::db::DatabaseError;
@@ -273,14 +272,14 @@ void TADOQuery::Open()
     const int columns = sqlite3_column_count(statement.stmt);
     QStringList names;
     std::vector<TField::Kind> kinds;
+    kinds.reserve(static_cast<size_t>(columns));
     for (int c = 0; c < columns; ++c) {
         names.append(QString::fromUtf8(sqlite3_column_name(statement.stmt, c)));
         kinds.push_back(TField::kindOf(QString::fromUtf8(sqlite3_column_decltype(statement.stmt, c))));
     }
-    std::vector<Cell> values;
-    QString texts;
-    QStringDecoder decoder(QStringDecoder::Utf8);
-    std::vector<QByteArray> blobs;
+    std::vector<TField::Stored> values;
+    values.reserve(static_cast<size_t>(columns) * 64);
+    std::string bytes;
     size_t rows = 0;
     for (;;) {
         const int rc = sqlite3_step(statement.stmt);
@@ -289,43 +288,36 @@ void TADOQuery::Open()
         if (rc != SQLITE_ROW)
             failEngine(statement.db);
         for (int c = 0; c < columns; ++c) {
-            Cell cell;
-            cell.type = sqlite3_column_type(statement.stmt, c);
-            switch (cell.type) {
+            TField::Stored& value = values.emplace_back();
+            value.type = sqlite3_column_type(statement.stmt, c);
+            switch (value.type) {
             case SQLITE_INTEGER:
-                cell.integer = sqlite3_column_int64(statement.stmt, c);
+                value.integer = sqlite3_column_int64(statement.stmt, c);
                 break;
             case SQLITE_FLOAT:
-                cell.real = sqlite3_column_double(statement.stmt, c);
+                value.real = sqlite3_column_double(statement.stmt, c);
                 break;
-            case SQLITE_TEXT: {
-                const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement.stmt, c));
-                const int bytes = sqlite3_column_bytes(statement.stmt, c);
-                cell.offset = texts.size();
-                // UTF-16 never needs more units than UTF-8 has bytes.
-                texts.resize(cell.offset + bytes);
-                QChar* end = decoder.appendToBuffer(texts.data() + cell.offset, QByteArrayView(text, bytes));
-                cell.length = end - (texts.constData() + cell.offset);
-                texts.truncate(cell.offset + cell.length);
+            case SQLITE_TEXT:
+            case SQLITE_BLOB: {
+                // The text itself, as UTF-8: it is decoded only when a field is read as text.
+                const auto* data = value.type == SQLITE_TEXT
+                                       ? reinterpret_cast<const char*>(sqlite3_column_text(statement.stmt, c))
+                                       : static_cast<const char*>(sqlite3_column_blob(statement.stmt, c));
+                value.offset = static_cast<qsizetype>(bytes.size());
+                value.length = sqlite3_column_bytes(statement.stmt, c);
+                bytes.append(data, static_cast<size_t>(value.length));
                 break;
             }
-            case SQLITE_BLOB:
-                cell.offset = static_cast<qsizetype>(blobs.size());
-                blobs.emplace_back(static_cast<const char*>(sqlite3_column_blob(statement.stmt, c)),
-                                   sqlite3_column_bytes(statement.stmt, c));
-                break;
             default:
                 break;
             }
-            values.push_back(cell);
         }
         ++rows;
     }
     m_columns = std::move(names);
     m_columnKinds = std::move(kinds);
     m_values = std::move(values);
-    m_texts = std::move(texts);
-    m_blobs = std::move(blobs);
+    m_bytes = std::move(bytes);
     m_rowCount = rows;
     m_row = 0;
     m_active = true;
@@ -349,20 +341,28 @@ void TADOQuery::Close()
     m_columns.clear();
     m_columnKinds.clear();
     m_columnLookup.clear();
+    m_lastLookup = 0;
     m_values.clear();
-    m_texts.clear();
-    m_blobs.clear();
+    m_bytes.clear();
     m_rowCount = 0;
     m_row = 0;
 }
 
 int TADOQuery::columnIndex(const QString& name) const
 {
-    if (const auto known = m_columnLookup.constFind(name); known != m_columnLookup.cend())
-        return *known;
+    const size_t known = m_columnLookup.size();
+    for (size_t i = 0, at = m_lastLookup; i < known; ++i, ++at) {
+        if (at == known)
+            at = 0;
+        if (m_columnLookup[at].first == name) {
+            m_lastLookup = at + 1;
+            return m_columnLookup[at].second;
+        }
+    }
     for (int c = 0; c < m_columns.size(); ++c)
         if (m_columns[c].compare(name, Qt::CaseInsensitive) == 0) {
-            m_columnLookup.insert(name, c);
+            m_columnLookup.emplace_back(name, c);
+            m_lastLookup = m_columnLookup.size();
             return c;
         }
     return -1;
@@ -370,32 +370,16 @@ int TADOQuery::columnIndex(const QString& name) const
 
 TField TADOQuery::FieldByName(const QString& name) const
 {
+    static const TField::Stored null;
     const int column = columnIndex(name);
     if (column < 0)
         fail(QStringLiteral("Field '%1' not found").arg(name));
     if (m_rowCount == 0)
-        return TField(QVariant(), m_columnKinds[column]);
+        return TField(&null, nullptr, m_columnKinds[column]);
     // Past the end the cursor stays on the last row, as a dataset's does.
     const size_t row = std::min(m_row, m_rowCount - 1);
-    return TField(
-        valueOf(m_values[row * static_cast<size_t>(m_columns.size()) + static_cast<size_t>(column)]),
-        m_columnKinds[column]);
-}
-
-QVariant TADOQuery::valueOf(const Cell& cell) const
-{
-    switch (cell.type) {
-    case SQLITE_INTEGER:
-        return QVariant(static_cast<qlonglong>(cell.integer));
-    case SQLITE_FLOAT:
-        return QVariant(cell.real);
-    case SQLITE_TEXT:
-        return QVariant(m_texts.mid(cell.offset, cell.length));
-    case SQLITE_BLOB:
-        return QVariant(m_blobs[static_cast<size_t>(cell.offset)]);
-    default:
-        return QVariant();
-    }
+    return TField(&m_values[row * static_cast<size_t>(m_columns.size()) + static_cast<size_t>(column)],
+                  m_bytes.data(), m_columnKinds[column]);
 }
 
 // ---- fields ----
@@ -414,6 +398,29 @@ TField::TField(QVariant value, const QString& declaredType)
 {
 }
 
+bool TField::IsNull() const
+{
+    return m_stored ? m_stored->type == SQLITE_NULL : m_value.isNull();
+}
+
+QVariant TField::Value() const
+{
+    if (!m_stored)
+        return m_value;
+    switch (m_stored->type) {
+    case SQLITE_INTEGER:
+        return QVariant(static_cast<qlonglong>(m_stored->integer));
+    case SQLITE_FLOAT:
+        return QVariant(m_stored->real);
+    case SQLITE_TEXT:
+        return QVariant(QString::fromUtf8(bytes()));
+    case SQLITE_BLOB:
+        return QVariant(bytes().toByteArray());
+    default:
+        return QVariant();
+    }
+}
+
 TField::Kind TField::kindOf(const QString& declaredType)
 {
     if (declaredType.contains(QLatin1String("DATE"), Qt::CaseInsensitive) ||
@@ -429,53 +436,71 @@ TField::Kind TField::kindOf(const QString& declaredType)
 
 QString TField::AsString() const
 {
-    if (m_value.isNull())
+    // The common cases straight from the stored bytes, without a QVariant in between.
+    if (m_stored && m_stored->type == SQLITE_TEXT) {
+        if (m_kind == Kind::DateTime) {
+            const QDateTime stamp =
+                platform::db::parseStoredDateTime(std::string_view(bytes().data(), bytes().size()));
+            if (stamp.isValid())
+                return platform::locale::dateTimeToStr(stamp);
+        }
+        return QString::fromUtf8(bytes());
+    }
+    if (m_stored && m_stored->type == SQLITE_INTEGER && m_kind != Kind::Fraction)
+        return QString::number(m_stored->integer);
+    const QVariant data = Value();
+    if (data.isNull())
         return QString();
-    if (m_value.typeId() == QMetaType::QString && m_kind == Kind::DateTime) {
-        const QString text = m_value.toString();
+    if (data.typeId() == QMetaType::QString && m_kind == Kind::DateTime) {
+        const QString text = data.toString();
         const QDateTime stamp = platform::db::parseStoredDateTime(text.toStdString());
         return stamp.isValid() ? platform::locale::dateTimeToStr(stamp) : text;
     }
-    if (m_value.typeId() == QMetaType::Double || (isWholeNumber(m_value) && m_kind == Kind::Fraction))
-        return platform::locale::floatToStr(m_value.toDouble());
-    if (m_value.typeId() == QMetaType::QByteArray)
-        return QString::fromUtf8(m_value.toByteArray());
-    return m_value.toString();
+    if (data.typeId() == QMetaType::Double || (isWholeNumber(data) && m_kind == Kind::Fraction))
+        return platform::locale::floatToStr(data.toDouble());
+    if (data.typeId() == QMetaType::QByteArray)
+        return QString::fromUtf8(data.toByteArray());
+    return data.toString();
 }
 
 int TField::AsInteger() const
 {
-    if (m_value.isNull())
+    if (m_stored && m_stored->type == SQLITE_INTEGER)
+        return static_cast<int>(m_stored->integer);
+    const QVariant data = Value();
+    if (data.isNull())
         return 0;
-    if (isWholeNumber(m_value))
-        return static_cast<int>(m_value.toLongLong());
-    if (m_value.typeId() == QMetaType::Double)
-        return static_cast<int>(qRound64(m_value.toDouble()));
+    if (isWholeNumber(data))
+        return static_cast<int>(data.toLongLong());
+    if (data.typeId() == QMetaType::Double)
+        return static_cast<int>(qRound64(data.toDouble()));
     bool ok = false;
-    const int value = m_value.toString().trimmed().toInt(&ok);
+    const int value = data.toString().trimmed().toInt(&ok);
     if (!ok)
-        fail(QStringLiteral("'%1' is not a valid integer value").arg(m_value.toString()));
+        fail(QStringLiteral("'%1' is not a valid integer value").arg(data.toString()));
     return value;
 }
 
 double TField::AsFloat() const
 {
-    if (m_value.isNull())
+    const QVariant data = Value();
+    if (data.isNull())
         return 0.0;
-    if (isWholeNumber(m_value) || m_value.typeId() == QMetaType::Double)
-        return m_value.toDouble();
+    if (isWholeNumber(data) || data.typeId() == QMetaType::Double)
+        return data.toDouble();
     bool ok = false;
-    const double value = m_value.toString().trimmed().toDouble(&ok);
+    const double value = data.toString().trimmed().toDouble(&ok);
     if (!ok)
-        fail(QStringLiteral("'%1' is not a valid floating point value").arg(m_value.toString()));
+        fail(QStringLiteral("'%1' is not a valid floating point value").arg(data.toString()));
     return value;
 }
 
 QDateTime TField::AsDateTime() const
 {
-    if (m_value.isNull())
+    const QVariant data = Value();
+    if (data.isNull())
         return QDateTime();
-    const QString text = m_value.toString();
+    const QString text = data.toString();
     const QDateTime stamp = platform::db::parseStoredDateTime(text.toStdString());
     if (!stamp.isValid())
         fail(QStringLiteral("'%1' is not a valid date and time").arg(text));

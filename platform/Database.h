@@ -5,14 +5,15 @@
 // First/Next/Eof, FieldByName). The engine is SQLite; the file keeps the name
 // "desktop.mdb" so that a disk from an older installation is recognised.
 
+#include <QByteArrayView>
 #include <QDate>
 #include <QDateTime>
-#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
 #include <memory>
 #include <stdexcept>
+#include <string>
 #include <vector>
 
 struct sqlite3;
@@ -110,14 +111,14 @@ class TField
 {
 public:
     TField(QVariant value, const QString& declaredType);
-    bool IsNull() const { return m_value.isNull(); }
+    bool IsNull() const;
     // Dates in the locale's short date format (time omitted at midnight), numbers with the
     // locale's decimal separator, as the lists show them.
     QString AsString() const;
     int AsInteger() const;
     double AsFloat() const;
     QDateTime AsDateTime() const;
-    QVariant Value() const { return m_value; }
+    QVariant Value() const;
 
     // What a column's declared type says about how its values are shown.
     enum class Kind { Plain, DateTime, Fraction };
@@ -125,8 +126,28 @@ public:
 
 private:
     friend class TADOQuery;
-    TField(QVariant value, Kind kind) : m_value(std::move(value)), m_kind(kind) {}
-    QVariant m_value;
+    // One value as the engine returned it. Texts (UTF-8) and blobs are bytes in the query's
+    // arena, so a large result costs a few allocations rather than one per value.
+    struct Stored
+    {
+        int type = 0; // the engine's type code
+        union {
+            qint64 integer = 0;
+            double real;
+        };
+        qsizetype offset = 0; // into the arena, for texts and blobs
+        qsizetype length = 0;
+    };
+    // A field read from a query points at its row, which stays put until the next Open or Close;
+    // values are converted only when asked for, as the lists read thousands of them.
+    TField(const Stored* stored, const char* arena, Kind kind)
+        : m_stored(stored), m_arena(arena), m_kind(kind)
+    {
+    }
+    QByteArrayView bytes() const { return QByteArrayView(m_arena + m_stored->offset, m_stored->length); }
+    QVariant m_value; // when made from a value rather than read from a query
+    const Stored* m_stored = nullptr;
+    const char* m_arena = nullptr;
     Kind m_kind;
 };
 
@@ -170,23 +191,13 @@ private:
     bool m_paramsKnown = false;
     QStringList m_columns;
     std::vector<TField::Kind> m_columnKinds;
-    // Names as the callers spell them, so a list's loader does not compare names per row.
-    mutable QHash<QString, int> m_columnLookup;
-    // One stored value. Texts live in m_texts and blobs in m_blobs, so a large result costs
-    // a few allocations rather than one per value; a field's value is made when it is read.
-    struct Cell
-    {
-        int type = 0; // the engine's type code
-        qint64 integer = 0;
-        double real = 0;
-        qsizetype offset = 0; // into m_texts (text) or index into m_blobs (blob)
-        qsizetype length = 0;
-    };
-    QVariant valueOf(const Cell& cell) const;
-    // Row-major: m_rowCount rows of m_columns.size() cells.
-    std::vector<Cell> m_values;
-    QString m_texts;
-    std::vector<QByteArray> m_blobs;
+    // Names as the callers spell them, tried from the one after the last found: a list's
+    // loader reads the same names in the same order for every row.
+    mutable std::vector<std::pair<QString, int>> m_columnLookup;
+    mutable size_t m_lastLookup = 0;
+    // Row-major: m_rowCount rows of m_columns.size() values.
+    std::vector<TField::Stored> m_values;
+    std::string m_bytes;
     size_t m_rowCount = 0;
     size_t m_row = 0;
 };
