@@ -3,13 +3,20 @@
 #include "platform/Dialogs.h"
 
 #include <QFont>
+#include <QFontDatabase>
 
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv)
 {
     // The forms name the fonts of the system they were designed on; here the desktop's own
-    // sans-serif stands in for them, found once instead of by a search at every use.
+    // sans-serif stands in for them, found once instead of by a search at every use. The
+    // narrow dialog font gets a condensed face where there is one, so that texts sized for it
+    // (the hour labels, the calendar's buttons) still fit.
     const QString desktopSans = font().family();
-    for (const char* designed : {"MS Sans Serif", "Arial", "Tahoma"})
+    const QString narrowSans =
+        QFontDatabase::hasFamily("DejaVu Sans Condensed") ? "DejaVu Sans Condensed" : desktopSans;
+    for (const char* designed : {"MS Sans Serif", "MS UI Gothic"})
+        QFont::insertSubstitution(designed, narrowSans);
+    for (const char* designed : {"Arial", "Tahoma"})
         QFont::insertSubstitution(designed, desktopSans);
 }
 
