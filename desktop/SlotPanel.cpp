@@ -10,6 +10,8 @@ TSlotPanel::TSlotPanel(QWidget* parent, const QColor& colour, int tag)
 {
     setFrameShape(QFrame::NoFrame);
     setAcceptDrops(true);
+    // The panel covers itself in its colour, so nothing beneath needs painting first.
+    setAttribute(Qt::WA_OpaquePaintEvent, m_color.alpha() == 255);
 }
 
 void TSlotPanel::paintEvent(QPaintEvent* event)

@@ -4,8 +4,9 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-TDrawGrid::TDrawGrid(QWidget* parent) : QWidget(parent), m_gridLineColor(Qt::lightGray)
+TDrawGrid::TDrawGrid(QWidget* parent) : QWidget(parent)
 {
+    setGridLineColor(Qt::lightGray);
     setColCount(5);
     setRowCount(5);
 }
@@ -58,6 +59,9 @@ void TDrawGrid::setGridLineWidth(int width)
 void TDrawGrid::setGridLineColor(const QColor& colour)
 {
     m_gridLineColor = colour;
+    // Painting starts by covering the dirty area in this colour, so nothing beneath shows
+    // through unless the colour does.
+    setAttribute(Qt::WA_OpaquePaintEvent, colour.alpha() == 255);
     update();
 }
 
@@ -116,9 +120,12 @@ void TDrawGrid::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     painter.fillRect(event->rect(), m_gridLineColor);
-    for (int row = 0; row < RowCount(); ++row) {
-        for (int col = 0; col < ColCount(); ++col) {
-            const QRect rect = cellRect(col, row);
+    // Running offsets rather than cellRect, which sums the sizes before each cell again.
+    int y = 0;
+    for (int row = 0; row < RowCount(); y += m_rowHeights[row++] + m_gridLineWidth) {
+        int x = 0;
+        for (int col = 0; col < ColCount(); x += m_colWidths[col++] + m_gridLineWidth) {
+            const QRect rect(x, y, m_colWidths[col], m_rowHeights[row]);
             if (!event->rect().intersects(rect))
                 continue;
             painter.save();
