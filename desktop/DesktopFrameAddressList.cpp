@@ -18,29 +18,6 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
-namespace {
-
-// The text without the blanks and control characters it begins with.
-QString trimLeft(const QString& text)
-{
-    qsizetype first = 0;
-    while (first < text.size() && text.at(first).unicode() <= ' ')
-        ++first;
-    return text.mid(first);
-}
-
-// A hidden id place as the integer it holds; anything else stops the command.
-int idIn(const QString& text)
-{
-    bool ok = false;
-    const int id = text.trimmed().toInt(&ok);
-    if (!ok)
-        throw std::runtime_error(QStringLiteral("'%1' is not a valid integer value").arg(text).toStdString());
-    return id;
-}
-
-} // namespace
-
 void TDesktopFrame::connectAddressBookEvents()
 {
     connect(AddressListView, &QTreeWidget::itemSelectionChanged, this,
@@ -133,7 +110,7 @@ void TDesktopFrame::AddressListViewSelectItem()
                                                           {"Mobile:", addressrow::Mobile}};
     QStringList lines;
     for (const auto& [label, place] : details) {
-        const QString value = trimLeft(row->text(place));
+        const QString value = listrows::trimLeft(row->text(place));
         if (!value.isEmpty())
             lines << QLatin1String(label) + value;
     }
@@ -164,16 +141,18 @@ void TDesktopFrame::AddressListViewDblClick()
     const QTreeWidgetItem* row = listrows::firstSelected(AddressListView);
     if (!row)
         return;
-    const int id = idIn(row->text(addressrow::Id));
-    const int category = idIn(row->text(addressrow::CategoryId));
+    const int id = listrows::idIn(row->text(addressrow::Id));
+    const int category = listrows::idIn(row->text(addressrow::CategoryId));
     TAddressForm* editor = Application::CreateForm(AddressForm);
     editor->FEditMode = "Edit";
-    const auto take = [row](QLineEdit* edit, int place) { edit->setText(trimLeft(row->text(place))); };
+    const auto take = [row](QLineEdit* edit, int place) {
+        edit->setText(listrows::trimLeft(row->text(place)));
+    };
     take(editor->leLastName, addressrow::LastName);
     take(editor->leFirstName, addressrow::FirstName);
     take(editor->leTitle, addressrow::Title);
     take(editor->leCompanyName, addressrow::CompanyName);
-    editor->meAddress->setPlainText(trimLeft(row->text(addressrow::Address)));
+    editor->meAddress->setPlainText(listrows::trimLeft(row->text(addressrow::Address)));
     take(editor->leCity, addressrow::City);
     take(editor->leZip, addressrow::Zip);
     take(editor->leNation, addressrow::Nation);

@@ -20,16 +20,6 @@
 
 namespace {
 
-// A hidden id place as the integer it holds; anything else stops the command.
-int idIn(const QString& text)
-{
-    bool ok = false;
-    const int id = text.trimmed().toInt(&ok);
-    if (!ok)
-        throw std::runtime_error(QStringLiteral("'%1' is not a valid integer value").arg(text).toStdString());
-    return id;
-}
-
 // The order lines of the sort choice's items; any other index gives no order.
 const char* orderLine(int sortIndex)
 {
@@ -154,7 +144,7 @@ void TDesktopFrame::ExpenseListViewDblClick()
     if (!row)
         return;
     const QDate paydate = expenserow::dateOf(row->text(expenserow::Date));
-    const int id = idIn(row->text(expenserow::Id));
+    const int id = listrows::idIn(row->text(expenserow::Id));
     TNewExpenseForm* editor = Application::CreateForm(NewExpenseForm);
     editor->setWindowTitle(SharedTexts::load(64992));
     editor->FEditMode = "Edit";
