@@ -1,5 +1,8 @@
 #include "desktop/ListRow.h"
 
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QSignalBlocker>
 #include <QStringDecoder>
 #include <QTreeWidget>
 #include <algorithm>
@@ -184,6 +187,40 @@ template <class Item, class TextOf> void orderBy(std::vector<Item>& items, TextO
     items = std::move(ordered);
 }
 
+// After a sort: moves the selection and the current row from each place to `destinations`
+// of it, where its record went.
+void followRecords(QTreeWidget* list, const std::vector<int>& destinations)
+{
+    QItemSelectionModel* selection = list->selectionModel();
+    const QAbstractItemModel* model = list->model();
+    std::vector<int> selected;
+    for (const QItemSelectionRange& range : selection->selection()) {
+        if (range.parent().isValid())
+            continue;
+        for (int row = range.top(); row <= range.bottom(); ++row)
+            selected.push_back(destinations[static_cast<size_t>(row)]);
+    }
+    std::sort(selected.begin(), selected.end());
+    selected.erase(std::unique(selected.begin(), selected.end()), selected.end());
+    QItemSelection moved;
+    const int lastColumn = model->columnCount() - 1;
+    for (size_t first = 0; first < selected.size();) {
+        size_t last = first;
+        while (last + 1 < selected.size() && selected[last + 1] == selected[last] + 1)
+            ++last;
+        moved.select(model->index(selected[first], 0), model->index(selected[last], lastColumn));
+        first = last + 1;
+    }
+    // The same records stay selected and current, so this is no change to tell anyone of.
+    const QSignalBlocker quiet(selection);
+    const QModelIndex current = selection->currentIndex();
+    if (current.isValid() && !current.parent().isValid())
+        selection->setCurrentIndex(
+            model->index(destinations[static_cast<size_t>(current.row())], current.column()),
+            QItemSelectionModel::NoUpdate);
+    selection->select(moved, QItemSelectionModel::ClearAndSelect);
+}
+
 } // namespace
 
 QStringView TRowTexts::place(int index) const
@@ -256,9 +293,6 @@ void TListRow::setData(int column, int role, const QVariant& value)
 
 bool TListRow::operator<(const QTreeWidgetItem& other) const
 {
-    // While TListOrder applies its order, every row of the list is a TListRow.
-    if (TListOrder::s_byRank)
-        return m_rank < static_cast<const TListRow&>(other).m_rank;
     if (other.type() != RowType)
         return compareListText(place(*m_sortColumn), other.text(*m_sortColumn)) < 0;
     return compareListText(place(*m_sortColumn), static_cast<const TListRow&>(other).place(*m_sortColumn)) <
@@ -297,26 +331,34 @@ TListRows TListRowBuilder::takeRows(int column)
 
 void TListOrder::sort(QTreeWidget* list, int column)
 {
-    std::vector<TListRow*> rows;
-    rows.reserve(static_cast<size_t>(list->topLevelItemCount()));
-    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+    Q_ASSERT(list->uniformRowHeights());
+    const int count = list->topLevelItemCount();
+    std::vector<TListRow*> rows(static_cast<size_t>(count));
+    for (int i = 0; i < count; ++i) {
         QTreeWidgetItem* item = list->topLevelItem(i);
-        if (item->type() != TListRow::RowType) {
-            list->sortItems(column, Qt::AscendingOrder);
-            return;
-        }
-        rows.push_back(static_cast<TListRow*>(item));
+        Q_ASSERT(item->type() == TListRow::RowType);
+        rows[static_cast<size_t>(i)] = static_cast<TListRow*>(item);
     }
-    orderBy(rows, [column](const TListRow* row) { return row->place(column); });
-    // The list's own sort then compares only the positions found here.
-    for (size_t i = 0; i < rows.size(); ++i)
-        rows[i]->m_rank = static_cast<int>(i);
-    s_byRank = true;
-    try {
-        list->sortItems(column, Qt::AscendingOrder);
-    } catch (...) {
-        s_byRank = false;
-        throw;
+    // sources[k]: the place whose record goes to place k.
+    std::vector<int> sources(static_cast<size_t>(count));
+    std::iota(sources.begin(), sources.end(), 0);
+    orderBy(sources, [&rows, column](int place) { return rows[static_cast<size_t>(place)]->place(column); });
+
+    std::vector<int> destinations(sources.size());
+    std::vector<std::pair<std::shared_ptr<char16_t[]>, TRowTexts>> records(sources.size());
+    for (size_t k = 0; k < sources.size(); ++k) {
+        TListRow* source = rows[static_cast<size_t>(sources[k])];
+        destinations[static_cast<size_t>(sources[k])] = static_cast<int>(k);
+        records[k] = {std::move(source->m_block), source->m_texts};
     }
-    s_byRank = false;
+    for (size_t k = 0; k < records.size(); ++k) {
+        rows[k]->m_block = std::move(records[k].first);
+        rows[k]->m_texts = records[k].second;
+    }
+    list->header()->setSortIndicator(column, Qt::AscendingOrder);
+    // The view reads the rows' texts as it paints and keeps none; with rows of one height
+    // there is nothing to measure again either. (Announcing every row as changed would have
+    // the view work out each one's rectangle.)
+    list->viewport()->update();
+    followRecords(list, destinations);
 }

@@ -61,8 +61,6 @@ private:
     // thousands of rows is built and freed without a block per row.
     std::shared_ptr<char16_t[]> m_block;
     TRowTexts m_texts;
-    // The row's position in the order being applied (TListOrder).
-    int m_rank = 0;
     const int* m_sortColumn;
 };
 
@@ -95,11 +93,10 @@ private:
 class TListOrder
 {
 public:
-    // Sorts the list by `column`, ascending and stable (by the list's own sort when it holds
-    // rows of another kind).
+    // Sorts the list, whose rows must all be TListRows of one height, by `column`, ascending
+    // and stable.
+    // The records move between the list's rows rather than the rows between places: the view
+    // then has nothing to lay out again. The selection and the current row follow their
+    // records.
     static void sort(QTreeWidget* list, int column);
-
-private:
-    friend class TListRow;
-    static inline bool s_byRank = false;
 };

@@ -17,8 +17,8 @@ void prepareList(QTreeWidget* list);
 
 // Gives an empty list the rows gathered, in the order of `column`.
 void fill(QTreeWidget* list, TListRowBuilder& rows, int column);
-// Orders every row by `column` (which the rows' remembered column must name); rows move,
-// they are not rebuilt, and keep their selection.
+// Orders the records by `column` (which the rows' remembered column must name); the selection
+// and the current row go with their records.
 void sortBy(QTreeWidget* list, int column);
 // Adds a row where the order of `column` puts it.
 void insertSorted(QTreeWidget* list, std::unique_ptr<TListRow> row, int column);

@@ -23,6 +23,7 @@ protected:
     {
         list.setColumnCount(2);
         list.setSelectionMode(QAbstractItemView::ExtendedSelection);
+        list.setUniformRowHeights(true);
     }
 
     void load(const std::vector<std::pair<QString, QString>>& texts)
@@ -141,16 +142,16 @@ TEST_F(ListRowsTest, LoadAndEverySortFollowTheTextOrderKeepingEqualRowsInTheirOr
     }
 }
 
-TEST_F(ListRowsTest, SortingMovesTheRowsThemselvesWithTheirSelection)
+TEST_F(ListRowsTest, TheSelectionAndTheCurrentRowFollowTheirRecordsThroughASort)
 {
-    load({{"b", "2"}, {"a", "3"}, {"c", "1"}});
-    QTreeWidgetItem* rowA = list.topLevelItem(0);
-    rowA->setSelected(true);
+    load({{"b", "2"}, {"a", "3"}, {"c", "1"}, {"d", "0"}});
+    select({0, 1});
+    list.setCurrentItem(list.topLevelItem(1), 0, QItemSelectionModel::NoUpdate);
     sortColumn = 1;
     listrows::sortBy(&list, 1);
-    EXPECT_EQ(texts(0), QStringList({"c", "b", "a"}));
-    EXPECT_EQ(list.topLevelItem(2), rowA);
-    EXPECT_EQ(listrows::selectedRowNumbers(&list), std::vector<int>({2}));
+    EXPECT_EQ(texts(0), QStringList({"d", "c", "b", "a"}));
+    EXPECT_EQ(listrows::selectedRowNumbers(&list), std::vector<int>({2, 3}));
+    EXPECT_EQ(list.currentItem()->text(0), "b");
 }
 
 TEST_F(ListRowsTest, ANewRowGoesAfterTheRowsEqualToIt)

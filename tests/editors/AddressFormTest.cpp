@@ -124,10 +124,11 @@ TEST_F(AddressFormTest, EditOpensOnTheTopmostSelectedEntryAndRewritesItsRowInPla
     EXPECT_EQ(shownGroup, 0);
     EXPECT_EQ(select("select LastName, FirstName, Categoryid from address where id = " + QString::number(id)),
               std::vector<QStringList>({{"Zimmer", "Bea", QString::number(work)}}));
-    // The same row, moved to where its new last name sorts, showing the new group.
-    EXPECT_EQ(list()->topLevelItem(2), brown);
-    EXPECT_EQ(QStringList({brown->text(addressrow::LastName), brown->text(addressrow::Category),
-                           brown->text(addressrow::Id), brown->text(addressrow::CategoryId)}),
+    // The entry moved to where its new last name sorts, showing the new group, still selected.
+    const QTreeWidgetItem* moved = list()->topLevelItem(2);
+    EXPECT_TRUE(moved->isSelected());
+    EXPECT_EQ(QStringList({moved->text(addressrow::LastName), moved->text(addressrow::Category),
+                           moved->text(addressrow::Id), moved->text(addressrow::CategoryId)}),
               QStringList({"Zimmer", "Work", QString::number(id), QString::number(work)}));
     EXPECT_EQ(list()->topLevelItemCount(), 3);
 }

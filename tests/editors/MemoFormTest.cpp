@@ -1,5 +1,6 @@
 #include "editors/MemoForm.h"
 
+#include "desktop/ListRows.h"
 #include "desktop/MemoListFixture.h"
 
 #include <QAction>
@@ -110,8 +111,7 @@ TEST_F(MemoFormTest, EditRewritesTheRowAndThePaneOfTheSelectedEntryInPlace)
     const int id = addMemo("  \tb pin", bank);
     addMemo("c", -1);
     frame->LoadMemoCategories(0);
-    QTreeWidgetItem* edited = row("  \tb pin");
-    edited->setSelected(true);
+    row("  \tb pin")->setSelected(true);
     row("c")->setSelected(true);
     EXPECT_EQ(frame->ToDoLabel->text(), "Password 1 of 3"); // leading blanks sort first
 
@@ -125,8 +125,8 @@ TEST_F(MemoFormTest, EditRewritesTheRowAndThePaneOfTheSelectedEntryInPlace)
 
     EXPECT_EQ(select("select MMemo, Categoryid from mmemo where id = " + QString::number(id)),
               std::vector<QStringList>({{"z pin", QString::number(mail)}}));
-    // The same row, moved to where its new text sorts, keeping the entry's id.
-    EXPECT_EQ(list()->topLevelItem(2), edited);
+    // The entry moved to where its new text sorts, keeping its id and its selection.
+    EXPECT_EQ(listrows::selectedRowNumbers(list()), std::vector<int>({1, 2}));
     EXPECT_EQ(rowsOf(list(), memorow::PlaceCount).at(2),
               QStringList({"z pin", "Mail", QString::number(id), QString::number(mail)}));
     EXPECT_EQ(frame->ToDoMemo->toPlainText(), "z pin");
