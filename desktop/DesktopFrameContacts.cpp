@@ -3,6 +3,8 @@
 // name a new event's text.
 #include "desktop/CalendarViews.h"
 #include "desktop/DesktopFrame.h"
+#include "desktop/ListQuery.h"
+#include "desktop/ListRow.h"
 #include "mobile/QuorvaneFrame.h"
 #include "platform/Application.h"
 
@@ -17,6 +19,8 @@ namespace {
 // Where the rows keep their record's id: the contact's one hidden place, and the address
 // list's sub-item 13 (column 0 is the caption).
 constexpr int ContactIdColumn = 1;
+// The place the rows would sort by; the list keeps the order of the query.
+constexpr int ContactCaption = 0;
 constexpr int AddressIdColumn = 14;
 
 // An id as the rows hold it, without the blanks and control characters around it.
@@ -134,16 +138,20 @@ void TDesktopFrame::LoadContactList()
     AddressQuery.SQL.Add(", Zip         , Nation  , OfficePhone ");
     AddressQuery.SQL.Add(", HomePhone   , Fax     , Mobile , Email , Categoryid ");
     AddressQuery.SQL.Add("  from  address ");
-    AddressQuery.Open();
-    QList<QTreeWidgetItem*> rows;
-    rows.reserve(AddressQuery.RecordCount());
-    for (AddressQuery.First(); !AddressQuery.Eof(); AddressQuery.Next()) {
-        auto* row = new QTreeWidgetItem;
-        row->setText(0, AddressQuery.FieldByName("LastName").AsString());
-        row->setText(ContactIdColumn, AddressQuery.FieldByName("ID").AsString());
-        rows.append(row);
+    // Read straight from the engine: the list holds every entry, and only two of the
+    // select's columns are kept.
+    TListQuery query(AddressQuery);
+    const int lastName = query.column("LastName");
+    const int id = query.column("ID");
+    TListRowBuilder rows(&ContactCaption);
+    while (query.next()) {
+        const QAnyStringView places[] = {query.text(lastName), query.text(id)};
+        rows.add(places);
     }
-    ContactListView->addTopLevelItems(rows);
+    QList<QTreeWidgetItem*> items;
+    for (std::unique_ptr<TListRow>& row : rows.takeRows())
+        items.append(row.release());
+    ContactListView->addTopLevelItems(items);
     FContactStamp = connection.changeStamp();
 }
 

@@ -317,6 +317,11 @@ void TListRowBuilder::add(std::span<const QAnyStringView> places)
 TListRows TListRowBuilder::takeRows(int column)
 {
     orderBy(m_rows, [column](const Gathered& row) { return row.texts.place(column); });
+    return takeRows();
+}
+
+TListRows TListRowBuilder::takeRows()
+{
     TListRows rows;
     rows.reserve(m_rows.size());
     for (const Gathered& row : m_rows)

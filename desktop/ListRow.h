@@ -75,6 +75,8 @@ public:
     void add(std::span<const QAnyStringView> places);
     // The rows gathered, made in the order of their place `column`; the builder is empty after.
     TListRows takeRows(int column);
+    // The rows gathered, in the order they came.
+    TListRows takeRows();
 
 private:
     struct Gathered
