@@ -199,7 +199,11 @@ void TIniFile::WriteString(const QString& section, const QString& key, const QSt
     Document doc = load(m_fileName);
     if (const std::optional<size_t> entry = findEntry(doc, section, key)) {
         Line& line = doc.lines[*entry];
-        line = makeLine(line.name + '=' + value, true);
+        Line written = makeLine(line.name + '=' + value, true);
+        // The file would come out byte for byte as it is: spare the disk the rewrite.
+        if (written.raw == line.raw)
+            return;
+        line = std::move(written);
     } else if (const auto blocks = sectionBlocks(doc, section); !blocks.empty()) {
         // After the section's last key, so that blank lines and comments before the next
         // section stay where they are.

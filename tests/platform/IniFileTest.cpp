@@ -8,6 +8,7 @@
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
@@ -297,4 +298,25 @@ TEST_F(IniFileTest, NamesAndValuesThatWouldReadBackAsOtherLinesAreRefused)
         EXPECT_EQ(writeErrorText(ini, c.section, c.key, c.value), "Unable to write to " + path());
     }
     EXPECT_EQ(readBytes(path()), SampleFile);
+}
+
+TEST_F(IniFileTest, WritingTheValueAKeyAlreadyHoldsLeavesTheFileAlone)
+{
+    writeBytes(path(), "[Favorites]\nPC-One=/home/one\nPC-Two = /home/two\n");
+    TIniFile ini(path());
+    const auto inode = [this] {
+        struct stat info
+        {
+        };
+        stat(path().toLocal8Bit().constData(), &info);
+        return info.st_ino;
+    };
+    const auto before = inode();
+
+    ini.WriteString("Favorites", "PC-One", "/home/one");
+    EXPECT_EQ(inode(), before);
+    // The same value in another spelling of the line is written out in the usual one.
+    ini.WriteString("Favorites", "PC-Two", "/home/two");
+    EXPECT_NE(inode(), before);
+    EXPECT_EQ(readBytes(path()), "[Favorites]\nPC-One=/home/one\nPC-Two=/home/two\n");
 }
