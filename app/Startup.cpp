@@ -9,15 +9,51 @@
 #include "editors/NewEventForm.h"
 #include "editors/NewExpenseForm.h"
 #include "editors/NewGroupForm.h"
+#include "platform/Application.h"
+
+#include <QEvent>
+#include <QTimer>
+#include <functional>
+
+namespace {
+
+// Runs `work` once, from the event loop, after `window` has first been painted.
+class AfterFirstPaint : public QObject
+{
+public:
+    AfterFirstPaint(QWidget* window, std::function<void()> work) : QObject(window), m_work(std::move(work))
+    {
+        window->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, this, [this] {
+                runGuarded(m_work);
+                deleteLater();
+            });
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> m_work;
+};
+
+} // namespace
 
 void CreateApplicationForms()
 {
     Application::CreateForm(MainDesktopForm);
-    Application::CreateForm(GoToForm);
-    Application::CreateForm(NewEventForm);
-    Application::CreateForm(MemoForm);
-    Application::CreateForm(NewGroupForm);
-    Application::CreateForm(NewExpenseForm);
-    Application::CreateForm(AddressForm);
-    Application::CreateForm(SelectDirectForm);
+    new AfterFirstPaint(MainDesktopForm, [] {
+        Application::CreateForm(GoToForm);
+        Application::CreateForm(NewEventForm);
+        Application::CreateForm(MemoForm);
+        Application::CreateForm(NewGroupForm);
+        Application::CreateForm(NewExpenseForm);
+        Application::CreateForm(AddressForm);
+        Application::CreateForm(SelectDirectForm);
+    });
 }

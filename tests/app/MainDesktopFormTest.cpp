@@ -1,8 +1,11 @@
 #include "app/MainDesktopForm.h"
 
+#include "app/Forms.h"
+#include "app/Startup.h"
 #include "app/SystemRoutines.h"
 #include "app/widgets/TPageControl.h"
 #include "desktop/DesktopFrame.h"
+#include "editors/NewEventForm.h"
 #include "mobile/PelloranFrame.h"
 #include "platform/Application.h"
 #include "platform/IniFile.h"
@@ -17,6 +20,7 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QWheelEvent>
+#include <QWindow>
 
 namespace {
 
@@ -58,6 +62,24 @@ TEST_F(StartupTest, OpensDatabaseAndSetsCaption)
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_TRUE(form.PelloranFrame1->isHidden());
     EXPECT_FALSE(form.DesktopFrame->isHidden());
+}
+
+TEST_F(StartupTest, TheDialogsAreCreatedOnceTheMainWindowHasBeenPainted)
+{
+    createDatabase();
+    CreateApplicationForms();
+    ASSERT_TRUE(MainDesktopForm);
+    EXPECT_TRUE(NewEventForm.isNull());
+    MainDesktopForm->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(MainDesktopForm));
+    EXPECT_TRUE(QTest::qWaitFor([] {
+        return !GoToForm.isNull() && !NewEventForm.isNull() && !MemoForm.isNull() && !NewGroupForm.isNull() &&
+               !NewExpenseForm.isNull() && !AddressForm.isNull() && !SelectDirectForm.isNull();
+    }));
+    // Each was made with its start-up work done, on the main window's connection.
+    EXPECT_EQ(NewEventForm->starth_cb->count(), 24);
+    EXPECT_TRUE(NewEventForm->isHidden());
+    Application::releaseForms();
 }
 
 TEST_F(StartupTest, MissingDatabaseIsReportedAndStartUpGoesOn)
