@@ -13,6 +13,7 @@
 #include <QDate>
 #include <QFrame>
 #include <array>
+#include <optional>
 #include <vector>
 
 class QAction;
@@ -273,6 +274,8 @@ public:
     void miEditEventClick();
     void miDeleteEventClick();
     std::vector<TEventRec> FDayEvents;
+    // The date and database state the shown day view was built from, while it stands.
+    std::optional<std::pair<QDate, std::pair<qint64, qint64>>> FDayViewSource;
     std::vector<TEventMemo*> FDayMemos;
     std::vector<QFrame*> FHourPanels;
     QFrame* Panel1;

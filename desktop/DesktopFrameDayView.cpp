@@ -47,8 +47,13 @@ void TDesktopFrame::InitCalendar()
         createSlotPanels();
     if (FWeekShapes->isEmpty())
         createWeekCells();
-    ClearDayEvents();
-    BuildDayView(FCurrentDate);
+    // Start-up runs this twice; a day view built for the same date from the database as it
+    // still stands would come out the same, and is kept.
+    TADOConnection& connection = calendarview::connectionOf(this);
+    if (!connection.Connected() || FDayViewSource != std::pair(FCurrentDate, connection.changeStamp())) {
+        ClearDayEvents();
+        BuildDayView(FCurrentDate);
+    }
 }
 
 void TDesktopFrame::sizeCalendarGrids()
@@ -186,6 +191,8 @@ void TDesktopFrame::LayoutOverlaps(int count, std::vector<TEventRec>& records)
 void TDesktopFrame::BuildDayView(const QDate& date)
 {
     const int count = LoadDayEvents(FDayEvents, date);
+    if (const TADOConnection& connection = calendarview::connectionOf(this); connection.Connected())
+        FDayViewSource = {date, connection.changeStamp()};
     if (count == 0)
         return;
     LayoutOverlaps(count, FDayEvents);
@@ -223,6 +230,7 @@ void TDesktopFrame::ClearDayEvents()
     }
     FDayMemos.clear();
     FDayEvents.clear();
+    FDayViewSource.reset();
     ClearEventTree();
 }
 

@@ -198,6 +198,35 @@ TEST_F(DayViewTest, SecondInitKeepsSlotPanelsAndWeekCells)
     EXPECT_EQ(frame->DateLabel->text(), "3/6/2024");
 }
 
+TEST_F(DayViewTest, ARepeatedInitKeepsTodaysMemosOnlyWhileNothingChanged)
+{
+    addEvent(Today, QTime(9, 0), QTime(10, 0), "Standup");
+    frame->InitCalendar();
+    ASSERT_EQ(frame->FDayMemos.size(), 1u);
+    const TEventMemo* standup = frame->FDayMemos[0];
+    frame->InitCalendar();
+    ASSERT_EQ(frame->FDayMemos.size(), 1u);
+    EXPECT_EQ(frame->FDayMemos[0], standup);
+
+    // Another program adding an event for today.
+    TADOConnection other;
+    other.ConnectionString = "dbq=" + databasePath();
+    other.Open();
+    TADOQuery insert;
+    insert.Connection = &other;
+    insert.SQL.Add("insert into journal (jstarttime, jendtime, memo) values "
+                   "('2024-03-06 11:00:00', '2024-03-06 12:00:00', 'Lunch')");
+    insert.ExecSQL();
+    frame->InitCalendar();
+    EXPECT_EQ(frame->FDayMemos.size(), 2u);
+
+    // Another day shown: back to today, whatever the database.
+    showDay(Today.addDays(1));
+    EXPECT_TRUE(frame->FDayMemos.empty());
+    frame->InitCalendar();
+    EXPECT_EQ(frame->FDayMemos.size(), 2u);
+}
+
 TEST_F(DayViewTest, DoubleClickOnAHalfHourOpensTheEditorForIt)
 {
     struct Case
