@@ -8,6 +8,7 @@
 #include "platform/Application.h"
 #include "platform/SystemInfo.h"
 
+#include <QApplication>
 #include <QMainWindow>
 #include <QScreen>
 #include <QTimer>
@@ -41,8 +42,10 @@ int main(int argc, char** argv)
         std::cerr << "usage: startup-probe --minimal | --organiser PROGRAM_FOLDER\n";
         return 2;
     }
-    TApplication app(argc, argv);
     if (std::strcmp(argv[1], "--minimal") == 0) {
+        // Qt's own application object: the organiser's sets up its fonts, which is part of
+        // what is measured on the other side.
+        QApplication app(argc, argv);
         QMainWindow window;
         // Without a window manager (as under the benchmarks' virtual display) nothing acts on
         // the request to maximise; the window gets the size a maximised one has, so that both
@@ -50,8 +53,9 @@ int main(int argc, char** argv)
         window.setGeometry(window.screen()->availableGeometry());
         window.showMaximized();
         quitWhenShown(&window);
-        return TApplication::exec();
+        return QApplication::exec();
     }
+    TApplication app(argc, argv);
     platform::sys::setProgramFolder(QString::fromLocal8Bit(argv[2]));
     TApplication::setApplicationName("Tessary 2.0");
     CreateApplicationForms();
