@@ -96,9 +96,8 @@ class TListOrder
 {
 public:
     // Sorts the list, whose rows must all be TListRows of one height, by `column`, ascending
-    // and stable.
-    // The records move between the list's rows rather than the rows between places: the view
-    // then has nothing to lay out again. The selection and the current row follow their
-    // records.
+    // and stable. The records move between the list's rows rather than the rows between
+    // places, so the view has nothing to lay out again; the selection and the current row
+    // follow their records.
     static void sort(QTreeWidget* list, int column);
 };
