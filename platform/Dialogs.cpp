@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QProcess>
+#include <QTimer>
 #include <QUrl>
 
 namespace platform::dialogs {
@@ -62,12 +63,20 @@ int messageBox(QWidget* parent, const QString& text, const QString& title, Icon 
     return (buttons & Cancel) ? Cancel : (buttons & No) ? No : Ok;
 }
 
-QString selectFolder(QWidget* parent, const QString& title, const QString& root)
+QString selectFolder(QWidget* parent, const QString& title, const QString& root,
+                     const std::function<void(QWidget* picker)>& place)
 {
     if (g_driver)
         return g_driver->answerFolder({title, root});
-    QString folder =
-        QFileDialog::getExistingDirectory(parent, title, root.isEmpty() ? QDir::homePath() : root);
+    // Qt's own picker, not the desktop's, so that it is a window this program can place.
+    QFileDialog picker(parent, title, root.isEmpty() ? QDir::homePath() : root);
+    picker.setFileMode(QFileDialog::Directory);
+    picker.setOptions(QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
+    if (place)
+        QTimer::singleShot(0, &picker, [&picker, &place] { place(&picker); });
+    if (picker.exec() != QDialog::Accepted || picker.selectedFiles().isEmpty())
+        return QString();
+    QString folder = picker.selectedFiles().constFirst();
     while (folder.size() > 1 && folder.endsWith('/'))
         folder.chop(1);
     return folder;

@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 class QWidget;
 
@@ -51,8 +52,10 @@ void setDriver(Driver* driver);
 // Shows a modal message box; returns the Button pressed.
 int messageBox(QWidget* parent, const QString& text, const QString& title, Icon icon = Icon::None,
                int buttons = Ok);
-// Folder picker; the chosen folder without a trailing "/", or empty when cancelled.
-QString selectFolder(QWidget* parent, const QString& title, const QString& root = QString());
+// Folder picker; the chosen folder without a trailing "/", or empty when cancelled. `place`,
+// when given, runs once the picker is on screen, with the picker, so the caller can move it.
+QString selectFolder(QWidget* parent, const QString& title, const QString& root = QString(),
+                     const std::function<void(QWidget* picker)>& place = {});
 // "open" on "IEXPLORE.EXE" with an address opens the web browser; "open" or "explore" on a
 // folder opens a file manager; "open" on a document opens it with its program.
 bool shellExecute(const QString& verb, const QString& file, const QString& params = QString());

@@ -7,6 +7,14 @@
 
 namespace platform::registry {
 
+namespace {
+QStringList& machineKeys()
+{
+    static QStringList keys;
+    return keys;
+}
+} // namespace
+
 QString storePath()
 {
     // An XDG variable that is not absolute is to be ignored.
@@ -36,6 +44,18 @@ bool writeString(Root root, const QString& keyPath, const QString& valueName, co
         return false;
     }
     return true;
+}
+
+bool keyExists(Root root, const QString& keyPath)
+{
+    if (root == Root::LocalMachine)
+        return machineKeys().contains(keyPath, Qt::CaseInsensitive);
+    return TIniFile(storePath()).SectionExists(keyPath);
+}
+
+void setMachineKeys(const QStringList& keyPaths)
+{
+    machineKeys() = keyPaths;
 }
 
 } // namespace platform::registry

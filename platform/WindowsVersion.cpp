@@ -5,26 +5,47 @@
 namespace platform::version {
 
 namespace {
-std::optional<OsVersionInfo>& pinnedInfo()
+struct Pinned
 {
-    static std::optional<OsVersionInfo> info;
-    return info;
+    OsVersionInfo info;
+    Answer answer = Answer::Extended;
+};
+
+std::optional<Pinned>& pinned()
+{
+    static std::optional<Pinned> value;
+    return value;
 }
 } // namespace
 
-OsVersionInfo versionInfo()
+bool getVersionEx(OsVersionInfo& info)
 {
-    return pinnedInfo().value_or(OsVersionInfo{});
+    const Pinned system = pinned().value_or(Pinned{});
+    const bool extended = info.osVersionInfoSize == OSVERSIONINFOEX_SIZE && system.answer == Answer::Extended;
+    const bool basic = info.osVersionInfoSize == OSVERSIONINFO_SIZE && system.answer != Answer::Refused;
+    if (!extended && !basic)
+        return false;
+    const unsigned size = info.osVersionInfoSize;
+    const OsVersionInfo caller = info;
+    info = system.info;
+    info.osVersionInfoSize = size;
+    if (basic) {
+        info.servicePackMajor = caller.servicePackMajor;
+        info.servicePackMinor = caller.servicePackMinor;
+        info.suiteMask = caller.suiteMask;
+        info.productType = caller.productType;
+    }
+    return true;
 }
 
-void setVersionInfo(const OsVersionInfo& info)
+void setVersionInfo(const OsVersionInfo& info, Answer answer)
 {
-    pinnedInfo() = info;
+    pinned() = Pinned{info, answer};
 }
 
 void resetVersionInfo()
 {
-    pinnedInfo().reset();
+    pinned().reset();
 }
 
 } // namespace platform::version
