@@ -163,6 +163,13 @@ void TMainDesktopForm::showEvent(QShowEvent* event)
 
 void TMainDesktopForm::closeEvent(QCloseEvent* event)
 {
+    // A backup or restore in progress finishes first; the window closes when it ends.
+    if (DesktopFrame->copyRunning()) {
+        event->ignore();
+        connect(DesktopFrame, &TDesktopFrame::copyRunFinished, this, &QWidget::close,
+                Qt::ConnectionType(Qt::QueuedConnection | Qt::UniqueConnection | Qt::SingleShotConnection));
+        return;
+    }
     FormClose();
     event->accept();
     // Closing the main window ends the program, whatever other form is open.

@@ -91,6 +91,7 @@ void TDesktopFrame::connectEvents()
     connectMemoListEvents();
     connectExpenseListEvents();
     connectCategoryDialogEvents();
+    connectDiskPageEvents();
 }
 
 void TDesktopFrame::InitFrame()
@@ -241,9 +242,3 @@ void TDesktopFrame::QuorvaneFrame1sbEmailClick()
 {
     QuorvaneFrame1->sbEmailClick();
 }
-
-// The lists' loaders and the disk pages' commands come with their pages.
-void TDesktopFrame::Backup_BtnClick() {}
-void TDesktopFrame::Analyse_BnClick() {}
-void TDesktopFrame::Restore_ButtonClick() {}
-void TDesktopFrame::ListBackups() {}

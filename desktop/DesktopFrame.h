@@ -405,6 +405,35 @@ public:
     // The sum of the amounts of the rows shown, in ten-thousandths; the total line shows it.
     qint64 FExpenseTotal = 0;
 
+    // ===== Backup and Restore pages =====
+    void lvSyncsSelectItem();
+    void lvSyncsDblClick();
+    void CancelButton_BtnClick();
+    void RestoreListViewSelectItem();
+    void RestoreListViewDblClick();
+    void Restore_Analyse_BtnClick();
+    void Restore_CancelBtnClick();
+    // Adds a row for every file below Dir to List, one progress step each; folders that
+    // cannot be read are named in Log.
+    void GETFILE_A(QString Dir, QTreeWidget* List, QProgressBar* Progress, QPlainTextEdit* Log);
+    // Sets the relative names of the rows from StartIndex on; returns the row count.
+    int FilterDirList(const QString& Prefix, int StartIndex, QTreeWidget* List);
+    // The prefix a standard folder's files are made relative to: its parent folder, so the
+    // relative names begin with the folder's own name, whatever the system calls it.
+    static void ProfilePrefix(const QString& Path, QString& Prefix);
+    static QString GetSpecialFolderPath(int CSIDL);
+    // The chosen folder, or empty when cancelled; Flags 1 (folders only) is all there is here.
+    static QString SelectFolder(const QString& Title, unsigned Flags);
+    static void CenterBrowseDialog(QWidget* Picker);
+    // While a backup or restore copies, the main window closes only once it has ended.
+    bool copyRunning() const { return FCopyRun != nullptr; }
+    // The backup folder of the last analysis (no trailing "/").
+    QString FBackupFolder;
+
+signals:
+    void copyRunFinished();
+
+public:
     // ===== Category dialogs =====
     // The Category buttons open the category list dialog of their page's kind.
     void EditGroupClick();
@@ -446,4 +475,10 @@ private:
     void showExpenseTotal();
     // category dialogs
     void connectCategoryDialogEvents();
+    // Backup and Restore pages
+    void connectDiskPageEvents();
+    QString newBackupFolderName() const;
+    // Set while a backup or restore copies: the pages' buttons as they are to be once it ends.
+    struct CopyRunState* FCopyRun = nullptr;
+    friend class CopyRunGuard;
 };

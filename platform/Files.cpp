@@ -269,6 +269,12 @@ CopyResult copyFile(const QString& source, const QString& target)
         return discard(errno);
     if (::rename(temporary.constData(), targetName.constData()) != 0)
         return discard(errno);
+    // Some file systems (FAT through FUSE) stamp a renamed file with the present time.
+    struct stat placed;
+    if (::stat(targetName.constData(), &placed) == 0 &&
+        (placed.st_mtim.tv_sec != sourceInfo.st_mtim.tv_sec ||
+         placed.st_mtim.tv_nsec != sourceInfo.st_mtim.tv_nsec))
+        ::utimensat(AT_FDCWD, targetName.constData(), times, 0);
     return CopyResult{};
 }
 

@@ -1,0 +1,153 @@
+#include "desktop/DiskPageRows.h"
+
+#include "platform/Locale.h"
+#include "platform/WindowsOS.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QTreeWidget>
+#include <ctime>
+#include <vector>
+
+using namespace platform::files;
+
+namespace diskpage {
+
+namespace {
+constexpr int NoTargetRole = Qt::UserRole;
+
+void processEvents()
+{
+    QCoreApplication::processEvents();
+}
+} // namespace
+
+QString modifiedText(std::int64_t modifiedNs)
+{
+    const std::time_t seconds = std::time_t(modifiedNs / 1000000000 - (modifiedNs % 1000000000 < 0 ? 1 : 0));
+    struct tm local;
+    if (!::localtime_r(&seconds, &local))
+        return QString();
+    const auto& settings = platform::locale::formatSettings();
+    const char date = char(settings.DateSeparator.toLatin1());
+    const char time = char(settings.TimeSeparator.toLatin1());
+    char text[64];
+    std::snprintf(text, sizeof text, "%04d%c%02d%c%02d %02d%c%02d%c%02d", local.tm_year + 1900, date,
+                  local.tm_mon + 1, date, local.tm_mday, local.tm_hour, time, local.tm_min, time,
+                  local.tm_sec & ~1);
+    return QString::fromLatin1(text);
+}
+
+QTreeWidgetItem* fileRow(const FileEntry& entry)
+{
+    auto* row = new QTreeWidgetItem(QStringList{entry.path, QString(), QString::number(entry.size),
+                                                modifiedText(entry.modifiedNs), QString()});
+    row->setTextAlignment(SizeColumn, Qt::AlignRight | Qt::AlignVCenter);
+    return row;
+}
+
+void markWithoutTarget(QTreeWidgetItem* row)
+{
+    row->setData(TargetColumn, NoTargetRole, true);
+}
+
+bool hasTarget(const QTreeWidgetItem* row)
+{
+    return !row->data(TargetColumn, NoTargetRole).toBool();
+}
+
+QStringList targetFolders(const QTreeWidget* list)
+{
+    QStringList folders;
+    QSet<QString> seen;
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* row = list->topLevelItem(i);
+        if (!hasTarget(row))
+            continue;
+        const QString target = row->text(TargetColumn);
+        const QString folder = target.left(target.lastIndexOf('/') + 1);
+        if (!seen.contains(folder)) {
+            seen.insert(folder);
+            folders.append(folder);
+        }
+    }
+    return folders;
+}
+
+void stepProgress(QProgressBar* progress)
+{
+    progress->setValue(qMin(progress->value() + 1, progress->maximum()));
+}
+
+void makeFolders(const CopyPage& page, const QStringList& folders)
+{
+    for (const QString& folder : folders) {
+        processEvents();
+        QElapsedTimer timer;
+        timer.start();
+        ForceDirectoryPath(folder);
+        const QString status = "Make Directory:" + folder + "," + QString::number(timer.elapsed()) + "ms";
+        page.log->appendPlainText(' ' + status);
+        if (page.folderMade)
+            page.folderMade(status);
+    }
+}
+
+CopyReport copyRows(const CopyPage& page)
+{
+    std::vector<QTreeWidgetItem*> rows;
+    for (int i = 0; i < page.list->topLevelItemCount(); ++i)
+        rows.push_back(page.list->topLevelItem(i));
+    CopyReport report;
+    TargetRegister written;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        processEvents();
+        QTreeWidgetItem* row = rows[i];
+        const QString source = row->text(FileColumn);
+        const QString target = row->text(TargetColumn);
+        QString refusal;
+        if (!hasTarget(row))
+            refusal = "it has no place in the target";
+        else if (page.refuse)
+            refusal = page.refuse(target);
+        if (refusal.isEmpty() && written.collides(source, target))
+            refusal = "another file of this run was written to " + target;
+        if (!refusal.isEmpty()) {
+            ++report.notCopied;
+            page.log->appendPlainText("Failed:" + source + " (" + refusal + ")");
+            continue;
+        }
+        const CopyResult result = copyFile(source, target);
+        if (result.status == CopyStatus::NoSpace) {
+            report.diskFull = true;
+            report.notCopied += int(rows.size() - i);
+            page.log->appendPlainText("Failed:" + source + " (" + result.reason() + "); " +
+                                      QString::number(rows.size() - i) + " files not copied");
+            break;
+        }
+        if (!result.ok()) {
+            ++report.notCopied;
+            page.log->appendPlainText("Failed:" + source + " (" + result.reason() + ")");
+            continue;
+        }
+        written.add(source, target);
+        ++report.copied;
+        row->setText(StateColumn, "finished");
+        page.log->appendPlainText("Backup:" + source);
+        processEvents();
+        stepProgress(page.progress);
+    }
+    return report;
+}
+
+QString notCopiedNote(const CopyReport& report, const QString& verb)
+{
+    if (report.notCopied == 0)
+        return QString();
+    return QString("%1 files were not %2.").arg(report.notCopied).arg(verb) +
+           (report.diskFull ? " The disk is full." : "");
+}
+
+} // namespace diskpage

@@ -1,0 +1,64 @@
+#pragma once
+
+// The file list shared by the Backup and Restore pages (one row per file: its path, its
+// target, size, modification time and state) and the copy run both pages make over it.
+
+#include "platform/Files.h"
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class QPlainTextEdit;
+class QProgressBar;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace diskpage {
+
+enum Column { FileColumn, TargetColumn, SizeColumn, ModifiedColumn, StateColumn };
+
+// "yyyy/mm/dd hh:nn:ss" in local time with the user's date and time separators; the seconds
+// are even, as the file system's packed date-time keeps them.
+QString modifiedText(std::int64_t modifiedNs);
+// A new row for the file; its target is still empty.
+QTreeWidgetItem* fileRow(const platform::files::FileEntry& entry);
+// Marks the row as having no relative name under its prefix: it is never copied.
+void markWithoutTarget(QTreeWidgetItem* row);
+bool hasTarget(const QTreeWidgetItem* row);
+// The folder parts of the rows' targets (up to and including the last "/") in order of
+// first appearance, rows without a target left out.
+QStringList targetFolders(const QTreeWidget* list);
+// Raises the bar by one, staying at its maximum once there.
+void stepProgress(QProgressBar* progress);
+
+struct CopyPage
+{
+    QTreeWidget* list = nullptr;
+    QPlainTextEdit* log = nullptr;
+    QProgressBar* progress = nullptr;
+    // Shown after each folder is made (the Backup page's status label); may be empty.
+    std::function<void(const QString& status)> folderMade;
+    // Why this target must not be written, or empty; may be empty.
+    std::function<QString(const QString& target)> refuse;
+};
+
+// Makes each folder, logging " Make Directory:" + folder + "," + milliseconds + "ms".
+void makeFolders(const CopyPage& page, const QStringList& folders);
+
+struct CopyReport
+{
+    int copied = 0;
+    int notCopied = 0; // failed, refused, or left when the disk filled
+    bool diskFull = false;
+};
+
+// Copies every row's file to its target in order, letting the window handle its events
+// before each file. A copied row's state becomes "finished" and the log gets "Backup:" +
+// source; a failure is logged with its reason and the run goes on, but a full disk ends it.
+CopyReport copyRows(const CopyPage& page);
+
+// The closing note on files not copied ("" when all were); `verb` is "copied" or "restored".
+QString notCopiedNote(const CopyReport& report, const QString& verb);
+
+} // namespace diskpage

@@ -1,0 +1,212 @@
+#include "desktop/DiskPageRows.h"
+#include "desktop/DiskPagesFixture.h"
+#include "platform/Locale.h"
+#include "platform/WindowsVersion.h"
+
+#include <QLabel>
+#include <QRegularExpression>
+#include <QTabWidget>
+#include <QTimer>
+
+using namespace platform::version;
+
+class BackupPageTest : public DiskPagesFixture
+{
+protected:
+    BackupPageTest()
+    {
+        makeSourceTree();
+        startForm();
+        addUserFolder(projects);
+    }
+
+    // The relative names the page should give, caption by caption.
+    QMap<QString, QString> expectedTargets(const QString& backup) const
+    {
+        QMap<QString, QString> targets;
+        for (const char* name : {"/a.txt", "/.hidden", "/sub/b.txt", "/sub/deeper/c.txt"})
+            targets.insert(documents + name, backup + "/Dokumente" + name);
+        targets.insert(pictures + "/p.png", backup + "/Bilder/p.png");
+        targets.insert(projects + "/x.txt", backup + projects + "/x.txt");
+        return targets;
+    }
+};
+
+TEST_F(BackupPageTest, AnalyseListsEachFolderDepthFirstWithItsTargetInANewDatedFolder)
+{
+    frame()->Analyse_Bn->click();
+
+    const QString backup = backupFolder("20261207091530");
+    const QStringList captions = column(rows(), diskpage::FileColumn);
+    const QStringList targets = column(rows(), diskpage::TargetColumn);
+    ASSERT_EQ(captions.size(), 6);
+    QMap<QString, QString> listed;
+    for (qsizetype i = 0; i < captions.size(); ++i)
+        listed.insert(captions[i], targets[i]);
+    EXPECT_EQ(listed, expectedTargets(backup));
+    // Documents, then Pictures, then the user's folder; a sub-folder's files together.
+    for (int i = 0; i < 4; ++i)
+        EXPECT_TRUE(captions[i].startsWith(documents + '/')) << captions[i].toStdString();
+    EXPECT_EQ(captions[4], pictures + "/p.png");
+    EXPECT_EQ(captions[5], projects + "/x.txt");
+    EXPECT_EQ(std::abs(captions.indexOf(documents + "/sub/b.txt") -
+                       captions.indexOf(documents + "/sub/deeper/c.txt")),
+              1);
+
+    const QTreeWidgetItem* first = rows()->findItems(documents + "/a.txt", Qt::MatchExactly).constFirst();
+    EXPECT_EQ(first->text(diskpage::SizeColumn), "5");
+    const QDateTime local = QDateTime::fromSecsSinceEpoch(1600000001);
+    EXPECT_EQ(first->text(diskpage::ModifiedColumn),
+              local.toString("yyyy/MM/dd HH:mm:") + QString::asprintf("%02d", local.time().second() & ~1));
+
+    EXPECT_EQ(frame()->FileLabel->text(), "Analyse Finished ," + platform::locale::dateTimeToStr(Moment) +
+                                              ", Files:6,Total Size:0.00(Gb)" +
+                                              frame()->FileLabel->text().section("(Gb)", 1));
+    EXPECT_TRUE(frame()->FileLabel->text().endsWith("(milliseconds)"));
+    EXPECT_FALSE(frame()->Analyse_Bn->isEnabled());
+    EXPECT_TRUE(frame()->Backup_Btn->isEnabled());
+    EXPECT_EQ(frame()->PageControl1->currentIndex(), 1);
+    EXPECT_FALSE(QFileInfo::exists(backup)); // Analyse makes no folder
+}
+
+TEST_F(BackupPageTest, TheSystemVersionChoosesTheFoldersAndTheSummaryFollowsTheLocale)
+{
+    // A sparse file of 1.5 GiB costs nothing to list.
+    QFile big(pictures + "/big.raw");
+    ASSERT_TRUE(big.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(big.resize(qint64(1536) * 1024 * 1024));
+    big.close();
+    OsVersionInfo xp;
+    xp.majorVersion = 5;
+    xp.minorVersion = 1;
+    OsVersionInfo windows2000;
+    windows2000.majorVersion = 5;
+    windows2000.minorVersion = 0;
+    const struct
+    {
+        OsVersionInfo record;
+        QLocale locale;
+        QStringList folders;
+        QString summary;
+    } cases[] = {
+        {OsVersionInfo{},
+         QLocale(QLocale::German, QLocale::Germany),
+         {documents, pictures, projects},
+         ", Files:7,Total Size:1,50(Gb)"},
+        {xp,
+         QLocale(QLocale::English, QLocale::UnitedStates),
+         {documents, projects},
+         ", Files:5,Total Size:0.00(Gb)"},
+        {windows2000, QLocale(QLocale::English, QLocale::UnitedStates), {}, ", Files:0,Total Size:0.00(Gb)"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.summary.toStdString());
+        setVersionInfo(c.record);
+        platform::locale::pinLocale(c.locale);
+        frame()->CancelButton_Btn->click();
+        frame()->Analyse_Bn->click();
+        // Every file comes from a folder of the case, and each of them is scanned.
+        QSet<QString> scanned;
+        for (const QString& caption : column(rows(), diskpage::FileColumn)) {
+            const auto folder = std::find_if(c.folders.begin(), c.folders.end(),
+                                             [&](const QString& f) { return caption.startsWith(f + '/'); });
+            ASSERT_NE(folder, c.folders.end()) << caption.toStdString();
+            scanned.insert(*folder);
+        }
+        EXPECT_EQ(scanned, QSet<QString>(c.folders.begin(), c.folders.end()));
+        EXPECT_TRUE(frame()->FileLabel->text().contains(c.summary))
+            << frame()->FileLabel->text().toStdString();
+    }
+}
+
+TEST_F(BackupPageTest, BackupMakesTheFoldersInOrderAndCopiesEveryFileWithItsTime)
+{
+    frame()->Analyse_Bn->click();
+    frame()->Backup_Btn->click();
+
+    const QString backup = backupFolder("20261207091530");
+    QStringList folders;
+    for (const QString& target : column(rows(), diskpage::TargetColumn))
+        if (!folders.contains(target.left(target.lastIndexOf('/') + 1)))
+            folders << target.left(target.lastIndexOf('/') + 1);
+    QStringList made;
+    for (const QString& line : logLines(frame()->ActionMemo, " Make Directory:"))
+        made << line.mid(16).section(',', 0, -2);
+    EXPECT_EQ(made, folders);
+
+    const QMap<QString, QString> targets = expectedTargets(backup);
+    for (auto it = targets.begin(); it != targets.end(); ++it) {
+        SCOPED_TRACE(it.value().toStdString());
+        EXPECT_EQ(readFile(it.value()), readFile(it.key()));
+        EXPECT_EQ(modifiedSeconds(it.value()), modifiedSeconds(it.key()));
+    }
+    // Nothing else: no link, no temporary file.
+    EXPECT_EQ(contents(backup).size(), targets.size());
+    EXPECT_EQ(column(rows(), diskpage::StateColumn), QStringList(6, "finished"));
+    EXPECT_EQ(logLines(frame()->ActionMemo, "Backup:").size(), 6);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, "Backup Finish ,0(Minutes)");
+    EXPECT_FALSE(frame()->Backup_Btn->isEnabled());
+    EXPECT_TRUE(frame()->Analyse_Bn->isEnabled());
+    EXPECT_EQ(frame()->PageControl1->currentIndex(), 2);
+}
+
+TEST_F(BackupPageTest, RowsWithoutATargetAndFailedCopiesAreCountedNamedAndNeverWritten)
+{
+    frame()->Analyse_Bn->click();
+    // Relative to a prefix that only some rows start with: the others get "Error:" names.
+    frame()->FilterDirList(documents + "/sub", 0, rows());
+    const QString backup = backupFolder("20261207091530");
+    for (int i = 0; i < rows()->topLevelItemCount(); ++i)
+        rows()->topLevelItem(i)->setText(diskpage::TargetColumn, backup + rows()->topLevelItem(i)->text(1));
+    // One source vanishes after the analysis.
+    ASSERT_TRUE(QFile::remove(documents + "/sub/deeper/c.txt"));
+    frame()->Backup_Btn->click();
+
+    EXPECT_EQ(readFile(backup + "/b.txt"), "bravo");
+    EXPECT_EQ(QDir(programFolder()).entryList({"*Error*"}, QDir::AllEntries | QDir::Hidden), QStringList());
+    EXPECT_EQ(column(rows(), diskpage::StateColumn).count("finished"), 1);
+    EXPECT_EQ(logLines(frame()->ActionMemo, "Failed:").size(), 5);
+    EXPECT_EQ(logLines(frame()->ActionMemo, "Failed:" + documents + "/sub/deeper/c.txt").size(), 1);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, "Backup Finish ,0(Minutes)\n5 files were not copied.");
+}
+
+TEST_F(BackupPageTest, AnAnalyseInTheSecondOfAnEarlierBackupTakesTheNextSecond)
+{
+    frame()->Analyse_Bn->click();
+    frame()->Backup_Btn->click();
+    writeFile(documents + "/a.txt", "changed", 1600000100);
+    frame()->Analyse_Bn->click(); // the clock still says the same second
+    frame()->Backup_Btn->click();
+
+    EXPECT_EQ(readFile(backupFolder("20261207091530") + "/Dokumente/a.txt"), "alpha");
+    EXPECT_EQ(readFile(backupFolder("20261207091531") + "/Dokumente/a.txt"), "changed");
+}
+
+TEST_F(BackupPageTest, WhileABackupRunsItsButtonsStayDisabledAndTheWindowClosesOnlyAtTheEnd)
+{
+    frame()->Analyse_Bn->click();
+    std::vector<bool> enabledDuringRun;
+    bool runningDuringRun = false;
+    bool visibleAfterClose = false;
+    QTimer::singleShot(0, frame(), [&] {
+        runningDuringRun = frame()->copyRunning();
+        frame()->CancelButton_Btn->click();
+        for (QPushButton* button : {frame()->Analyse_Bn, frame()->Backup_Btn, frame()->Restore_Analyse_Btn,
+                                    frame()->Restore_Button})
+            enabledDuringRun.push_back(button->isEnabled());
+        form->close();
+        visibleAfterClose = form->isVisible();
+    });
+    frame()->Backup_Btn->click();
+
+    EXPECT_TRUE(runningDuringRun);
+    EXPECT_EQ(enabledDuringRun, std::vector<bool>(4, false));
+    EXPECT_TRUE(visibleAfterClose);
+    EXPECT_EQ(column(rows(), diskpage::StateColumn), QStringList(6, "finished"));
+    EXPECT_TRUE(frame()->Analyse_Bn->isEnabled());
+    EXPECT_FALSE(frame()->Backup_Btn->isEnabled());
+    EXPECT_TRUE(frame()->Restore_Analyse_Btn->isEnabled());
+    QTRY_VERIFY(!form->isVisible());
+}
