@@ -59,14 +59,20 @@ double millisecondsOf(const std::function<void()>& work)
 }
 
 void compare(const char* name, double target, int runs, const std::function<void()>& ours,
-             const std::function<void()>& reference, const std::function<void()>& verify)
+             const std::function<void()>& reference, const std::function<void()>& verify,
+             const std::function<void()>& prepare)
 {
-    ours();
-    reference();
+    const auto timed = [&prepare](const std::function<void()>& work) {
+        if (prepare)
+            prepare();
+        return millisecondsOf(work);
+    };
+    timed(ours);
+    timed(reference);
     std::vector<double> a, b, ratios;
     for (int i = 0; i < runs; ++i) {
-        a.push_back(millisecondsOf(ours));
-        b.push_back(millisecondsOf(reference));
+        a.push_back(timed(ours));
+        b.push_back(timed(reference));
         ratios.push_back(a.back() / b.back());
     }
     if (verify)

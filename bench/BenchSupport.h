@@ -65,8 +65,10 @@ double millisecondsOf(const std::function<void()>& work);
 // drift in the machine's speed hits both alike. verify runs after the timing and before the line
 //   bench <name>: ours <ms> reference <ms> ratio <r> (target <= <t>)
 // with the medians of the two times and of the pairwise ratios.
+// prepare, when given, runs untimed before every timed call of either side.
 void compare(const char* name, double target, int runs, const std::function<void()>& ours,
-             const std::function<void()>& reference, const std::function<void()>& verify = {});
+             const std::function<void()>& reference, const std::function<void()>& verify = {},
+             const std::function<void()>& prepare = {});
 
 // Creates the main window, shows it maximised and waits until it is on screen.
 TDesktopFrame* showMainWindow();

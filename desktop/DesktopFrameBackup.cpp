@@ -148,9 +148,12 @@ void TDesktopFrame::Analyse_BnClick()
     const qint64 elapsed = timer.elapsed();
 
     const qint64 total = totalBytes(ProcessListView);
-    for (int i = 0; i < ProcessListView->topLevelItemCount(); ++i) {
-        QTreeWidgetItem* row = ProcessListView->topLevelItem(i);
-        row->setText(diskpage::TargetColumn, FBackupFolder + row->text(diskpage::TargetColumn));
+    {
+        const diskpage::QuietRows quiet(ProcessListView);
+        for (int i = 0; i < ProcessListView->topLevelItemCount(); ++i) {
+            QTreeWidgetItem* row = ProcessListView->topLevelItem(i);
+            row->setText(diskpage::TargetColumn, FBackupFolder + row->text(diskpage::TargetColumn));
+        }
     }
     FileLabel->setText("Analyse Finished ," + platform::locale::dateTimeToStr(platform::clock::now()) +
                        ", Files:" + QString::number(ProcessListView->topLevelItemCount()) +

@@ -52,6 +52,7 @@ void TDesktopFrame::GETFILE_A(QString Dir, QTreeWidget* List, QProgressBar* Prog
 
 int TDesktopFrame::FilterDirList(const QString& Prefix, int StartIndex, QTreeWidget* List)
 {
+    const diskpage::QuietRows quiet(List);
     for (int i = StartIndex; i < List->topLevelItemCount(); ++i) {
         QTreeWidgetItem* row = List->topLevelItem(i);
         const QString caption = row->text(diskpage::FileColumn);

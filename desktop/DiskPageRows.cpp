@@ -76,6 +76,14 @@ QStringList targetFolders(const QTreeWidget* list)
     return folders;
 }
 
+QuietRows::QuietRows(QTreeWidget* list) : m_list(list), m_wasBlocked(list->model()->blockSignals(true)) {}
+
+QuietRows::~QuietRows()
+{
+    m_list->model()->blockSignals(m_wasBlocked);
+    m_list->viewport()->update();
+}
+
 void stepProgress(QProgressBar* progress)
 {
     progress->setValue(qMin(progress->value() + 1, progress->maximum()));

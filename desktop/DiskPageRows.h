@@ -29,6 +29,21 @@ bool hasTarget(const QTreeWidgetItem* row);
 // The folder parts of the rows' targets (up to and including the last "/") in order of
 // first appearance, rows without a target left out.
 QStringList targetFolders(const QTreeWidget* list);
+// While it lives, changes to the list's rows are not announced one by one; the list is
+// repainted once at the end. For passes over every row of a long list.
+class QuietRows
+{
+public:
+    explicit QuietRows(QTreeWidget* list);
+    ~QuietRows();
+    QuietRows(const QuietRows&) = delete;
+    QuietRows& operator=(const QuietRows&) = delete;
+
+private:
+    QTreeWidget* m_list;
+    bool m_wasBlocked;
+};
+
 // Raises the bar by one, staying at its maximum once there.
 void stepProgress(QProgressBar* progress);
 

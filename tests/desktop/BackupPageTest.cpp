@@ -1,10 +1,11 @@
 #include "desktop/DiskPageRows.h"
 #include "desktop/DiskPagesFixture.h"
+#include "desktop/ShellListView.h"
 #include "platform/Locale.h"
 #include "platform/WindowsVersion.h"
 
 #include <QLabel>
-#include <QRegularExpression>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -209,4 +210,33 @@ TEST_F(BackupPageTest, WhileABackupRunsItsButtonsStayDisabledAndTheWindowClosesO
     EXPECT_FALSE(frame()->Backup_Btn->isEnabled());
     EXPECT_TRUE(frame()->Restore_Analyse_Btn->isEnabled());
     QTRY_VERIFY(!form->isVisible());
+}
+
+TEST_F(BackupPageTest, SourceRowsShowAndOpenTheirFoldersAndThePickerIsCentred)
+{
+    ASSERT_EQ(frame()->lvSyncs->count(), 6);
+    EXPECT_EQ(frame()->lvSyncs->item(5)->text(), projects);
+    ASSERT_EQ(dialogs.folders.size(), 1u);
+    EXPECT_EQ(dialogs.folders[0].title, "Select a folder");
+    const struct
+    {
+        int row;
+        QString root;
+    } cases[] = {{1, documents}, {2, pictures}, {3, QString()}, {5, projects}};
+    for (const auto& c : cases) {
+        frame()->lvSyncs->setCurrentRow(c.row);
+        EXPECT_EQ(frame()->ShellListView1->root(), c.root) << c.row;
+    }
+    frame()->lvSyncs->setCurrentRow(1);
+    frame()->lvSyncsDblClick();
+    ASSERT_EQ(dialogs.shellRequests.size(), 1u);
+    EXPECT_EQ(dialogs.shellRequests[0].verb, "explore");
+    EXPECT_EQ(dialogs.shellRequests[0].file, documents);
+
+    QWidget picker;
+    picker.resize(401, 301);
+    picker.show();
+    TDesktopFrame::CenterBrowseDialog(&picker);
+    const QRect area = picker.screen()->availableGeometry();
+    EXPECT_LE((picker.frameGeometry().center() - area.center()).manhattanLength(), 2);
 }
