@@ -96,6 +96,8 @@ QListWidget* iconList(QWidget* parent, const char* name)
     list->setResizeMode(QListView::Adjust);
     list->setWrapping(true);
     list->setGridSize(QSize(110, 66));
+    // A backup's date and time, or a folder's path, is wider than its cell.
+    list->setWordWrap(true);
     return list;
 }
 

@@ -117,6 +117,8 @@ int copyData(int in, int out, std::int64_t size)
         // Not offered between these file systems, or the source reads short: copy by hand.
         kernelCopy = false;
     }
+    if (kernelCopy)
+        return 0;
     std::vector<char> buffer(1 << 20);
     for (;;) {
         const ssize_t got = ::pread(in, buffer.data(), buffer.size(), inOffset);
@@ -248,10 +250,9 @@ CopyResult copyFile(const QString& source, const QString& target)
 
     // A short fixed name: the target's own name may already be as long as the folder allows.
     QByteArray temporary = QFile::encodeName(folderOf(target)) + "/.tessary-copy-XXXXXX";
-    Descriptor out(::mkstemp(temporary.data()));
+    Descriptor out(::mkostemp(temporary.data(), O_CLOEXEC));
     if (out.get() < 0)
         return failure(CopyStatus::TargetFailed, errno);
-    ::fcntl(out.get(), F_SETFD, FD_CLOEXEC);
     const auto discard = [&](int error) {
         out.reset();
         ::unlink(temporary.constData());
