@@ -1,6 +1,6 @@
 // Form description of the main window.
 #include "app/MainDesktopForm.h"
-#include "app/widgets/AlignLayout.h"
+#include "common/widgets/AlignLayout.h"
 #include "desktop/DesktopFrame.h"
 #include "mobile/PelloranFrame.h"
 #include "platform/Application.h"

@@ -5,7 +5,7 @@
 // in the table below.
 #include "app/Forms.h"
 #include "app/MainDesktopForm.h"
-#include "app/SharedTexts.h"
+#include "common/SharedTexts.h"
 #include "desktop/DesktopFrame.h"
 #include "editors/DeleteGroupForm.h"
 #include "editors/GoToForm.h"

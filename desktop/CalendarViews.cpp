@@ -2,8 +2,8 @@
 
 #include "app/Forms.h"
 #include "app/MainDesktopForm.h"
+#include "common/NameTables.h"
 #include "desktop/EventMemo.h"
-#include "desktop/NameTables.h"
 #include "desktop/ViewColours.h"
 #include "editors/NewEventForm.h"
 #include "platform/Locale.h"

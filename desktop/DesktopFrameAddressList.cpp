@@ -1,11 +1,11 @@
 // The address page: the list of one category's entries with its detail pane, sorting,
 // Select All, deletion, and the opening of the address editor.
 #include "app/Forms.h"
-#include "desktop/AddressRows.h"
+#include "common/AddressRows.h"
+#include "common/ListQuery.h"
+#include "common/ListRows.h"
 #include "desktop/CalendarViews.h"
 #include "desktop/DesktopFrame.h"
-#include "desktop/ListQuery.h"
-#include "desktop/ListRows.h"
 #include "editors/AddressForm.h"
 #include "editors/LabeledEdit.h"
 #include "platform/Application.h"

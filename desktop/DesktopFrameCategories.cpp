@@ -1,9 +1,9 @@
 // The category caches of the address and Password pages, the combos and Change Category
 // submenus filled from them, and the filters that choose a list's category.
-#include "desktop/AddressRows.h"
+#include "common/AddressRows.h"
+#include "common/ListRows.h"
 #include "desktop/CalendarViews.h"
 #include "desktop/DesktopFrame.h"
-#include "desktop/ListRows.h"
 #include "platform/Application.h"
 
 #include <QAction>

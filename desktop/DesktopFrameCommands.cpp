@@ -2,7 +2,7 @@
 // width rules of the tool column and of the list pages' splitters, and the wiring of the
 // contact list.
 #include "app/Forms.h"
-#include "app/widgets/TPageControl.h"
+#include "common/widgets/TPageControl.h"
 #include "desktop/DesktopFrame.h"
 #include "desktop/PaneSplitter.h"
 #include "platform/Application.h"

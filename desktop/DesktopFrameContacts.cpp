@@ -1,11 +1,11 @@
 // The contact list on the Day page: the last names of every address-book entry. A
 // double-click jumps to the entry in the address book; a drag onto the day view makes the
 // name a new event's text.
+#include "common/ListQuery.h"
+#include "common/ListRow.h"
 #include "desktop/CalendarViews.h"
 #include "desktop/DesktopFrame.h"
-#include "desktop/ListQuery.h"
-#include "desktop/ListRow.h"
-#include "mobile/QuorvaneFrame.h"
+#include "desktop/QuorvaneFrame.h"
 #include "platform/Application.h"
 
 #include <QApplication>

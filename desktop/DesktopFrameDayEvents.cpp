@@ -1,7 +1,7 @@
 // The user's commands on the day view: choosing an event, deleting it, and opening the event
 // editor for a new event, a chosen half-hour, a dropped contact or an existing event.
 #include "app/Forms.h"
-#include "app/SharedTexts.h"
+#include "common/SharedTexts.h"
 #include "desktop/CalendarViews.h"
 #include "desktop/DesktopFrame.h"
 #include "desktop/EventMemo.h"

@@ -1,7 +1,7 @@
 // The day view: loading a day's events, laying out the ones that overlap, and showing them as
 // memos over the hour grid. The user's commands on it are in DesktopFrameDayEvents.cpp.
-#include "app/widgets/AlignLayout.h"
-#include "app/widgets/TDrawGrid.h"
+#include "common/widgets/AlignLayout.h"
+#include "common/widgets/TDrawGrid.h"
 #include "desktop/CalendarViews.h"
 #include "desktop/DesktopFrame.h"
 #include "desktop/DesktopFrameLayoutHelpers.h"

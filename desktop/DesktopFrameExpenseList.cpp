@@ -1,12 +1,12 @@
 // The expense page: every expense with the total of their amounts, the sort choice, sorting
 // by column, Select All, deletion, and the opening of the expense editor.
 #include "app/Forms.h"
-#include "app/SharedTexts.h"
+#include "common/ExpenseRows.h"
+#include "common/ListQuery.h"
+#include "common/ListRows.h"
+#include "common/SharedTexts.h"
 #include "desktop/CalendarViews.h"
 #include "desktop/DesktopFrame.h"
-#include "desktop/ExpenseRows.h"
-#include "desktop/ListQuery.h"
-#include "desktop/ListRows.h"
 #include "editors/NewExpenseForm.h"
 #include "platform/Application.h"
 

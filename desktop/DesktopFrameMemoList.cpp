@@ -1,12 +1,12 @@
 // The Password page: the list of one category's entries with the selected entry's position,
 // text and category, sorting, Select All, deletion, and the opening of the Password editor.
 #include "app/Forms.h"
-#include "app/SharedTexts.h"
+#include "common/ListQuery.h"
+#include "common/ListRows.h"
+#include "common/MemoRows.h"
+#include "common/SharedTexts.h"
 #include "desktop/CalendarViews.h"
 #include "desktop/DesktopFrame.h"
-#include "desktop/ListQuery.h"
-#include "desktop/ListRows.h"
-#include "desktop/MemoRows.h"
 #include "editors/MemoForm.h"
 #include "platform/Application.h"
 

@@ -1,13 +1,13 @@
 // The week view: the Sunday-to-Saturday week of the current date, each day's events laid out
 // as in the day view within the day's column.
 #include "app/Forms.h"
-#include "app/SharedTexts.h"
-#include "app/widgets/TDrawGrid.h"
-#include "app/widgets/TPageControl.h"
+#include "common/NameTables.h"
+#include "common/SharedTexts.h"
+#include "common/widgets/TDrawGrid.h"
+#include "common/widgets/TPageControl.h"
 #include "desktop/CalendarViews.h"
 #include "desktop/DesktopFrame.h"
 #include "desktop/EventMemo.h"
-#include "desktop/NameTables.h"
 #include "desktop/ShapeCanvas.h"
 #include "desktop/ViewColours.h"
 #include "editors/NewEventForm.h"

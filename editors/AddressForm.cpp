@@ -1,9 +1,9 @@
 #include "editors/AddressForm.h"
 
 #include "app/MainDesktopForm.h"
-#include "app/SharedTexts.h"
+#include "common/ListRows.h"
+#include "common/SharedTexts.h"
 #include "desktop/DesktopFrame.h"
-#include "desktop/ListRows.h"
 #include "editors/DesktopAccess.h"
 #include "editors/LabeledEdit.h"
 #include "platform/Application.h"

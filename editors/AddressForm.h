@@ -6,7 +6,7 @@
 // out when the entry left the category the list shows. The frame creates it anew for every
 // use; a new entry's editor is modeless, an edited entry's modal.
 
-#include "desktop/AddressRows.h"
+#include "common/AddressRows.h"
 #include "platform/Database.h"
 
 #include <QDialog>

@@ -2,7 +2,7 @@
 
 #include "app/Forms.h"
 #include "app/MainDesktopForm.h"
-#include "app/SharedTexts.h"
+#include "common/SharedTexts.h"
 #include "desktop/DesktopFrame.h"
 #include "editors/CategoryKinds.h"
 #include "editors/DesktopAccess.h"

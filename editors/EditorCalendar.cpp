@@ -1,8 +1,8 @@
 #include "editors/EditorCalendar.h"
 
+#include "common/MonthCalendar.h"
+#include "common/MonthCalendarGrid.h"
 #include "desktop/DesktopFrame.h"
-#include "desktop/MonthCalendar.h"
-#include "desktop/MonthCalendarGrid.h"
 
 #include <QAction>
 

@@ -5,7 +5,7 @@
 // LocateCurrentCell and the rest keep their names, and its handlers add only what that dialog
 // does differently (the day picker, how a day of another month is found, ToDay).
 
-#include "desktop/MonthGrid.h"
+#include "common/MonthGrid.h"
 
 #include <QDate>
 #include <optional>

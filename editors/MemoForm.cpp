@@ -1,10 +1,10 @@
 #include "editors/MemoForm.h"
 
 #include "app/MainDesktopForm.h"
-#include "app/SharedTexts.h"
+#include "common/ListRows.h"
+#include "common/MemoRows.h"
+#include "common/SharedTexts.h"
 #include "desktop/DesktopFrame.h"
-#include "desktop/ListRows.h"
-#include "desktop/MemoRows.h"
 #include "editors/DesktopAccess.h"
 #include "editors/EditorLayout.h"
 #include "platform/Application.h"

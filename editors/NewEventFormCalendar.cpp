@@ -1,6 +1,6 @@
 // The event editor's month mini-calendar: a chosen day, an arrow or a popup choice moves the
 // editor's own current date, and the day picker follows it.
-#include "desktop/MonthCalendarGrid.h"
+#include "common/MonthCalendarGrid.h"
 #include "editors/NewEventForm.h"
 
 #include <QSignalBlocker>

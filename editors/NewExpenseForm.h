@@ -8,7 +8,7 @@
 // The expense page creates it anew for every use: modal for a new expense from the button
 // and for a change, modeless for a new expense from the list's menu.
 
-#include "desktop/ExpenseRows.h"
+#include "common/ExpenseRows.h"
 #include "editors/EditorCalendar.h"
 #include "platform/Database.h"
 

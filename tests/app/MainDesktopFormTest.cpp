@@ -2,8 +2,8 @@
 
 #include "app/Forms.h"
 #include "app/Startup.h"
-#include "app/SystemRoutines.h"
-#include "app/widgets/TPageControl.h"
+#include "common/SystemRoutines.h"
+#include "common/widgets/TPageControl.h"
 #include "desktop/DesktopFrame.h"
 #include "editors/NewEventForm.h"
 #include "mobile/PelloranFrame.h"

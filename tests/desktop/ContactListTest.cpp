@@ -1,7 +1,7 @@
-#include "app/widgets/TPageControl.h"
+#include "common/widgets/TPageControl.h"
 #include "desktop/CalendarViewFixture.h"
+#include "desktop/QuorvaneFrame.h"
 #include "editors/NewEventForm.h"
-#include "mobile/QuorvaneFrame.h"
 #include "reports/PrintForm.h"
 
 #include <QAction>

@@ -1,7 +1,7 @@
 #include "editors/AddressForm.h"
 
+#include "common/AddressRows.h"
 #include "desktop/AddressBookFixture.h"
-#include "desktop/AddressRows.h"
 #include "editors/LabeledEdit.h"
 #include "support/WhenModal.h"
 

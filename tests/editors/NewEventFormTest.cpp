@@ -1,7 +1,7 @@
 #include "editors/NewEventForm.h"
 
+#include "common/MonthCalendarGrid.h"
 #include "desktop/EventMemo.h"
-#include "desktop/MonthCalendarGrid.h"
 #include "editors/EditorFixture.h"
 
 #include <QContextMenuEvent>

@@ -1,9 +1,9 @@
-#include "mobile/QuorvaneFrame.h"
+#include "desktop/QuorvaneFrame.h"
 
 #include "app/Forms.h"
 #include "app/MainDesktopForm.h"
-#include "app/widgets/TImage.h"
-#include "app/widgets/TPageControl.h"
+#include "common/widgets/TImage.h"
+#include "common/widgets/TPageControl.h"
 #include "desktop/DesktopFrame.h"
 #include "mobile/PelloranFrame.h"
 #include "reader/ReaderForm.h"

@@ -1,4 +1,4 @@
-#include "desktop/MonthCalendarGrid.h"
+#include "common/MonthCalendarGrid.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -1,4 +1,4 @@
-#include "app/SharedTexts.h"
+#include "common/SharedTexts.h"
 
 #include <algorithm>
 #include <array>

@@ -3,7 +3,7 @@
 // What the frame's record lists (addresses, Password entries, expenses) share beyond their
 // rows: the look, the loading and sorting of rows, and the commands on selected rows.
 
-#include "desktop/ListRow.h"
+#include "common/ListRow.h"
 
 #include <functional>
 

@@ -1,4 +1,4 @@
-#include "app/widgets/TImage.h"
+#include "common/widgets/TImage.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "desktop/ListRows.h"
+#include "common/ListRows.h"
 
 #include "platform/Application.h"
 

@@ -1,7 +1,7 @@
-#include "desktop/MonthCalendar.h"
+#include "common/MonthCalendar.h"
 
-#include "desktop/MonthCalendarGrid.h"
-#include "desktop/NameTables.h"
+#include "common/MonthCalendarGrid.h"
+#include "common/NameTables.h"
 #include "platform/Clock.h"
 
 #include <QAction>

@@ -1,4 +1,4 @@
-#include "app/widgets/TPageControl.h"
+#include "common/widgets/TPageControl.h"
 
 #include <QHBoxLayout>
 #include <QStackedWidget>

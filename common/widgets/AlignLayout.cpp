@@ -1,4 +1,4 @@
-#include "app/widgets/AlignLayout.h"
+#include "common/widgets/AlignLayout.h"
 
 #include <QWidget>
 #include <QWidgetItem>

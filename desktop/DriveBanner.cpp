@@ -1,6 +1,6 @@
-#include "mobile/DriveBanner.h"
+#include "desktop/DriveBanner.h"
 
-#include "app/SystemRoutines.h"
+#include "common/SystemRoutines.h"
 #include "platform/Locale.h"
 #include "platform/SystemInfo.h"
 

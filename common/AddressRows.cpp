@@ -1,4 +1,4 @@
-#include "desktop/AddressRows.h"
+#include "common/AddressRows.h"
 
 namespace addressrow {
 

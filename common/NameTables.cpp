@@ -1,4 +1,4 @@
-#include "desktop/NameTables.h"
+#include "common/NameTables.h"
 
 namespace NameTables {
 

@@ -1,8 +1,8 @@
 // Form description of the tool panel.
-#include "app/widgets/AlignLayout.h"
-#include "app/widgets/TImage.h"
-#include "mobile/QuorvaneFrame.h"
-#include "mobile/ToolGlyphs.h"
+#include "common/widgets/AlignLayout.h"
+#include "common/widgets/TImage.h"
+#include "desktop/QuorvaneFrame.h"
+#include "desktop/ToolGlyphs.h"
 
 #include <QPlainTextEdit>
 #include <QToolButton>

@@ -7,7 +7,7 @@
 // state (current date, cells, selection) stays with each form, whose handlers decide what a
 // chosen day or month does; this widget paints that state and reports the user's actions.
 
-#include "desktop/MonthGrid.h"
+#include "common/MonthGrid.h"
 
 #include <QColor>
 #include <QFont>

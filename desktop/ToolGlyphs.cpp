@@ -1,4 +1,4 @@
-#include "mobile/ToolGlyphs.h"
+#include "desktop/ToolGlyphs.h"
 
 #include <QPainter>
 #include <QPainterPath>

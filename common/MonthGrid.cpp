@@ -1,4 +1,4 @@
-#include "desktop/MonthGrid.h"
+#include "common/MonthGrid.h"
 
 namespace MonthGrid {
 

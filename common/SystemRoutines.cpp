@@ -1,4 +1,4 @@
-#include "app/SystemRoutines.h"
+#include "common/SystemRoutines.h"
 
 #include "platform/SystemInfo.h"
 

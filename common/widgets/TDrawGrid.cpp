@@ -1,4 +1,4 @@
-#include "app/widgets/TDrawGrid.h"
+#include "common/widgets/TDrawGrid.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>

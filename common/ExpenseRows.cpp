@@ -1,4 +1,4 @@
-#include "desktop/ExpenseRows.h"
+#include "common/ExpenseRows.h"
 
 #include "platform/Locale.h"
 #include "platform/SqlFunctions.h"

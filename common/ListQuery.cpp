@@ -1,4 +1,4 @@
-#include "desktop/ListQuery.h"
+#include "common/ListQuery.h"
 
 #include "platform/Database.h"
 #include "platform/SqlText.h"

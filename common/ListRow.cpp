@@ -1,4 +1,4 @@
-#include "desktop/ListRow.h"
+#include "common/ListRow.h"
 
 #include <QHeaderView>
 #include <QItemSelectionModel>
