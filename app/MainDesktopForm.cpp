@@ -1,5 +1,6 @@
 #include "app/MainDesktopForm.h"
 
+#include "app/DesktopWiring.h"
 #include "common/SystemRoutines.h"
 #include "common/widgets/AlignLayout.h"
 #include "common/widgets/TDrawGrid.h"

@@ -1,9 +1,8 @@
-#include "app/Forms.h"
 #include "common/MonthCalendar.h"
 #include "common/MonthCalendarGrid.h"
 #include "common/widgets/TDrawGrid.h"
 #include "desktop/DesktopFrame.h"
-#include "editors/GoToForm.h"
+#include "desktop/DesktopStarts.h"
 #include "platform/Application.h"
 #include "platform/Clock.h"
 
@@ -155,5 +154,5 @@ void TDesktopFrame::ToDayButtonClick()
 void TDesktopFrame::GoToButtonClick()
 {
     // The dialog reads and writes the frame's calendar itself.
-    Application::CreateForm(GoToForm)->exec();
+    starts().goToDay();
 }

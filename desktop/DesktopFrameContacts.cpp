@@ -116,7 +116,7 @@ void TDesktopFrame::ClearContactList()
 
 void TDesktopFrame::LoadContactList()
 {
-    TADOConnection& connection = calendarview::connectionOf(this);
+    TADOConnection& connection = this->connection();
     // Start-up loads the list twice; the same data gives the same rows, so a list loaded from
     // an unchanged database only starts afresh (nothing chosen, scrolled to the top).
     if (connection.Connected() && ContactListView->topLevelItemCount() > 0 &&

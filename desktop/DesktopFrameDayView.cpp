@@ -49,7 +49,7 @@ void TDesktopFrame::InitCalendar()
         createWeekCells();
     // Start-up runs this twice; a day view built for the same date from the database as it
     // still stands would come out the same, and is kept.
-    TADOConnection& connection = calendarview::connectionOf(this);
+    TADOConnection& connection = this->connection();
     if (!connection.Connected() || FDayViewSource != std::pair(FCurrentDate, connection.changeStamp())) {
         ClearDayEvents();
         BuildDayView(FCurrentDate);
@@ -104,7 +104,7 @@ void TDesktopFrame::createSlotPanels()
 int TDesktopFrame::LoadDayEvents(std::vector<TEventRec>& records, const QDate& date)
 {
     records.clear();
-    TADOConnection& connection = calendarview::connectionOf(this);
+    TADOConnection& connection = this->connection();
     // Without a database, which start-up has reported, the calendar stays empty.
     if (!connection.Connected())
         return 0;
@@ -191,7 +191,7 @@ void TDesktopFrame::LayoutOverlaps(int count, std::vector<TEventRec>& records)
 void TDesktopFrame::BuildDayView(const QDate& date)
 {
     const int count = LoadDayEvents(FDayEvents, date);
-    if (const TADOConnection& connection = calendarview::connectionOf(this); connection.Connected())
+    if (const TADOConnection& connection = this->connection(); connection.Connected())
         FDayViewSource = {date, connection.changeStamp()};
     if (count == 0)
         return;

@@ -81,6 +81,7 @@ void TDesktopFrame::createComponents()
     HotSynSpeedButton->setToolTip("Syncronize");
     MP3SpeedButton->hide();
     QuorvaneFrame1 = new TQuorvaneFrame(TQuorvaneFrame::Copy::Desktop, ToolPanel);
+    QuorvaneFrame1->setDesktopFrame(this);
     alignChildren(ToolPanel, {{QuorvaneFrame1, Align::Client}});
 
     StatusBar1 = make<QStatusBar>(this, "StatusBar1");

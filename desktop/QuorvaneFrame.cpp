@@ -1,14 +1,12 @@
 #include "desktop/QuorvaneFrame.h"
 
-#include "app/Forms.h"
-#include "app/MainDesktopForm.h"
 #include "common/widgets/TImage.h"
 #include "common/widgets/TPageControl.h"
 #include "desktop/DesktopFrame.h"
+#include "desktop/DesktopStarts.h"
 #include "desktop/DriveBanner.h"
 #include "platform/Application.h"
 #include "platform/Dialogs.h"
-#include "reader/ReaderForm.h"
 
 #include <QTabWidget>
 #include <QToolButton>
@@ -16,20 +14,6 @@
 namespace {
 
 constexpr int LastPage = 6;
-
-TDesktopFrame* desktopFrame()
-{
-    if (!MainDesktopForm)
-        throw std::runtime_error("The main window is not open.");
-    return MainDesktopForm->DesktopFrame;
-}
-
-void showTabs(int first, int last, bool visible)
-{
-    TPageControl* pages = desktopFrame()->ToolPageControl;
-    for (int i = first; i <= last; ++i)
-        pages->setTabVisible(i, visible);
-}
 
 void drawBanner(TImage* image)
 {
@@ -69,6 +53,20 @@ void TQuorvaneFrame::connectEvents(Copy copy)
 }
 
 void TQuorvaneFrame::SetGhosted(bool) {}
+
+TDesktopFrame* TQuorvaneFrame::desktopFrame() const
+{
+    if (!m_desktop)
+        throw std::runtime_error("The tool panel is not attached to the desktop frame.");
+    return m_desktop;
+}
+
+void TQuorvaneFrame::showTabs(int first, int last, bool visible) const
+{
+    TPageControl* pages = desktopFrame()->ToolPageControl;
+    for (int i = first; i <= last; ++i)
+        pages->setTabVisible(i, visible);
+}
 
 QWidget* TQuorvaneFrame::holder() const
 {
@@ -156,7 +154,7 @@ void TQuorvaneFrame::sbUnGhostClick()
 
 void TQuorvaneFrame::MP3SpeedButtonClick()
 {
-    Application::CreateForm(Form1)->exec();
+    desktopFrame()->starts().readerForm();
 }
 
 // There is no e-mail view.

@@ -1,13 +1,13 @@
 #pragma once
 
 // The column of large buttons at the left of the main window. The same panel is embedded
-// in the desktop frame and in the sync view; its page buttons switch the desktop pages.
-// It reaches the views only through the main window.
+// in the desktop frame and in the sync view; its page buttons switch the desktop frame's pages.
 
 #include <QFrame>
 
 class QPlainTextEdit;
 class QToolButton;
+class TDesktopFrame;
 class TImage;
 
 class TQuorvaneFrame : public QFrame
@@ -18,6 +18,9 @@ public:
     enum class Copy { Desktop, SyncView };
 
     TQuorvaneFrame(Copy copy, QWidget* parent);
+
+    // The frame whose pages the buttons switch; set by whoever embeds the panel, before use.
+    void setDesktopFrame(TDesktopFrame* frame) { m_desktop = frame; }
 
     // Told at start whether the Favorites folder already points at the disk; the panel
     // shows nothing of it.
@@ -58,7 +61,11 @@ protected:
 private:
     void createComponents(Copy copy);
     void connectEvents(Copy copy);
+    TDesktopFrame* desktopFrame() const;
+    void showTabs(int first, int last, bool visible) const;
     // The frame that holds this panel: the desktop frame or the sync view.
     QWidget* holder() const;
     void showDesktopPage(int page);
+
+    TDesktopFrame* m_desktop = nullptr;
 };

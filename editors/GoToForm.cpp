@@ -5,7 +5,6 @@
 #include "common/SharedTexts.h"
 #include "common/widgets/TDrawGrid.h"
 #include "desktop/DesktopFrame.h"
-#include "editors/DesktopAccess.h"
 #include "platform/Application.h"
 #include "platform/Clock.h"
 
@@ -13,7 +12,7 @@
 #include <QKeyEvent>
 #include <QPushButton>
 
-TGoToForm::TGoToForm(QWidget* parent) : QDialog(parent)
+TGoToForm::TGoToForm(TDesktopFrame& frame, QWidget* parent) : QDialog(parent), m_frame(frame)
 {
     createComponents();
     connectEvents();
@@ -53,7 +52,7 @@ void TGoToForm::FormCreate()
     OKButton->setText(SharedTexts::load(65099));
     ToDayButton->setText(SharedTexts::load(65098));
     CancelButton->setText(SharedTexts::load(65100));
-    startFrom(desktopaccess::frame());
+    startFrom(m_frame);
 }
 
 void TGoToForm::keyPressEvent(QKeyEvent* event)
@@ -68,7 +67,7 @@ void TGoToForm::keyPressEvent(QKeyEvent* event)
 
 void TGoToForm::OKButtonClick()
 {
-    TDesktopFrame& frame = desktopaccess::frame();
+    TDesktopFrame& frame = m_frame;
     frame.FCurrentDate = FCurrentDate;
     frame.FFirstCellDate = FFirstCellDate;
     frame.FSelRow = FSelRow;

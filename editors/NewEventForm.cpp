@@ -1,12 +1,10 @@
 #include "editors/NewEventForm.h"
 
-#include "app/MainDesktopForm.h"
 #include "common/MonthCalendar.h"
 #include "common/MonthCalendarGrid.h"
 #include "common/SharedTexts.h"
 #include "common/widgets/TDrawGrid.h"
 #include "desktop/DesktopFrame.h"
-#include "editors/DesktopAccess.h"
 #include "editors/EditorLayout.h"
 #include "editors/EventSearch.h"
 #include "platform/Application.h"
@@ -30,7 +28,8 @@ void setListIndex(QComboBox* list, int index)
 
 } // namespace
 
-TNewEventForm::TNewEventForm(QWidget* parent) : QDialog(parent)
+TNewEventForm::TNewEventForm(TDesktopFrame& frame, TADOConnection& connection, QWidget* parent)
+    : QDialog(parent), m_frame(frame), m_connection(connection)
 {
     createComponents();
     connectEvents();
@@ -71,9 +70,8 @@ void TNewEventForm::connectEvents()
 
 void TNewEventForm::FormCreate()
 {
-    TMainDesktopForm& main = desktopaccess::mainForm();
-    NewEventQuery.Connection = &main.ADOConnection;
-    startFrom(*main.DesktopFrame);
+    NewEventQuery.Connection = &m_connection;
+    startFrom(m_frame);
     ApplyCaptions();
     setListIndex(SearchComboBoxEx1, 0);
 }
@@ -185,15 +183,14 @@ void TNewEventForm::writeEvent()
 
 void TNewEventForm::refreshDesktopFrame()
 {
-    TMainDesktopForm& main = desktopaccess::mainForm();
-    TDesktopFrame& frame = *main.DesktopFrame;
+    TDesktopFrame& frame = m_frame;
     frame.FSelRow = FSelRow;
     frame.FSelCol = FSelCol;
     frame.FCurrentDate = FCurrentDate;
     frame.LocateCurrentCell();
     frame.RepaintCalendar();
     frame.DateStringGrid->update();
-    main.update();
+    m_frame.window()->update();
     frame.ClearDayEvents();
     frame.BuildDayView(FCurrentDate);
     frame.ClearWeekEvents();

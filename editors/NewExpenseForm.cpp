@@ -1,12 +1,10 @@
 #include "editors/NewExpenseForm.h"
 
-#include "app/MainDesktopForm.h"
 #include "common/ListRows.h"
 #include "common/MonthCalendar.h"
 #include "common/MonthCalendarGrid.h"
 #include "common/SharedTexts.h"
 #include "desktop/DesktopFrame.h"
-#include "editors/DesktopAccess.h"
 #include "editors/EditorLayout.h"
 #include "platform/Application.h"
 #include "platform/Dialogs.h"
@@ -60,7 +58,8 @@ private:
 
 } // namespace
 
-TNewExpenseForm::TNewExpenseForm(QWidget* parent) : QDialog(parent)
+TNewExpenseForm::TNewExpenseForm(TDesktopFrame& frame, TADOConnection& connection, QWidget* parent)
+    : QDialog(parent), m_frame(frame), m_connection(connection)
 {
     createComponents();
     connectEvents();
@@ -94,9 +93,8 @@ void TNewExpenseForm::connectEvents()
 
 void TNewExpenseForm::FormCreate()
 {
-    TMainDesktopForm& main = desktopaccess::mainForm();
-    NewAddressQuery.Connection = &main.ADOConnection;
-    startFrom(*main.DesktopFrame);
+    NewAddressQuery.Connection = &m_connection;
+    startFrom(m_frame);
     ApplyCaptions();
     // Every editor starts on the calendar's day, also the one the list's menu opens without
     // setting a day: a picker left on some fixed day would misdate that expense.
@@ -202,7 +200,7 @@ void TNewExpenseForm::OKButtonClick()
         NewAddressQuery.ExecSQL();
         UpdateListRow();
     }
-    TDesktopFrame& frame = desktopaccess::frame();
+    TDesktopFrame& frame = m_frame;
     frame.LoadExpenseList(frame.ExpenseComboBox->currentIndex());
     accept();
 }
@@ -221,7 +219,7 @@ expenserow::Places TNewExpenseForm::rowPlaces(expenserow::TRowWriter& writer, co
 
 void TNewExpenseForm::AddListRow()
 {
-    TDesktopFrame& frame = desktopaccess::frame();
+    TDesktopFrame& frame = m_frame;
     expenserow::TRowWriter writer;
     const QString item = ItemMaskEdit->text();
     const QString id = QString::number(FExpenseId);
@@ -232,13 +230,12 @@ void TNewExpenseForm::AddListRow()
 
 TListRow* TNewExpenseForm::editedRow() const
 {
-    return listrows::findRow(desktopaccess::frame().ExpenseListView, expenserow::Id,
-                             QString::number(FExpenseId));
+    return listrows::findRow(m_frame.ExpenseListView, expenserow::Id, QString::number(FExpenseId));
 }
 
 void TNewExpenseForm::UpdateListRow()
 {
-    TDesktopFrame& frame = desktopaccess::frame();
+    TDesktopFrame& frame = m_frame;
     TListRow* row = editedRow();
     if (!row)
         return;

@@ -28,7 +28,7 @@ protected:
     {
         showDay(day);
         frame->LocateCurrentCell();
-        TNewEventForm* editor = Application::CreateForm(NewEventForm);
+        TNewEventForm* editor = Application::CreateForm(NewEventForm, *frame, form->ADOConnection);
         editor->FEditMode = "Append";
         editor->SelectDatePicker->setDate(day);
         editor->StartDateTimePicker->setDateTime(QDateTime(day, start));
