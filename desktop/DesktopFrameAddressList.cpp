@@ -3,6 +3,7 @@
 #include "common/AddressRows.h"
 #include "common/ListQuery.h"
 #include "common/ListRows.h"
+#include "common/statements/AddressStatements.h"
 #include "desktop/CalendarViews.h"
 #include "desktop/DesktopFrame.h"
 #include "desktop/DesktopStarts.h"
@@ -49,14 +50,9 @@ void TDesktopFrame::LoadAddressList(int categoryId)
     AddressQuery.Close();
     AddressQuery.Connection = &connection();
     AddressQuery.SQL.Clear();
-    AddressQuery.SQL.Add("  Select ");
-    AddressQuery.SQL.Add("  id, FirstName , LastName , Title  ");
-    AddressQuery.SQL.Add(", CompanyName , Address , City ");
-    AddressQuery.SQL.Add(", Zip         , Nation  , OfficePhone ");
-    AddressQuery.SQL.Add(", HomePhone   , Fax     , Mobile , Email , Categoryid ");
-    AddressQuery.SQL.Add("  from  address ");
-    AddressQuery.SQL.Add(categoryId == categories::NoCategory ? " where categoryid >= :categoryid "
-                                                              : " where categoryid = :categoryid ");
+    addressstatements::addSelect(AddressQuery.SQL);
+    AddressQuery.SQL.Add(categoryId == categories::NoCategory ? addressstatements::WhereAnyCategory
+                                                              : addressstatements::WhereCategory);
     AddressQuery.ParamByName("categoryid").Value = categoryId;
 
     TListQuery query(AddressQuery);

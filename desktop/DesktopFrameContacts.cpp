@@ -3,6 +3,7 @@
 // name a new event's text.
 #include "common/ListQuery.h"
 #include "common/ListRow.h"
+#include "common/statements/AddressStatements.h"
 #include "desktop/CalendarViews.h"
 #include "desktop/DesktopFrame.h"
 #include "desktop/QuorvaneFrame.h"
@@ -132,12 +133,7 @@ void TDesktopFrame::LoadContactList()
     AddressQuery.Close();
     AddressQuery.Connection = &connection;
     AddressQuery.SQL.Clear();
-    AddressQuery.SQL.Add("  Select ");
-    AddressQuery.SQL.Add("  id, FirstName , LastName , Title  ");
-    AddressQuery.SQL.Add(", CompanyName , Address , City ");
-    AddressQuery.SQL.Add(", Zip         , Nation  , OfficePhone ");
-    AddressQuery.SQL.Add(", HomePhone   , Fax     , Mobile , Email , Categoryid ");
-    AddressQuery.SQL.Add("  from  address ");
+    addressstatements::addSelect(AddressQuery.SQL);
     // Read straight from the engine: the list holds every entry, and only two of the
     // select's columns are kept.
     TListQuery query(AddressQuery);

@@ -1,5 +1,6 @@
 // The day view: loading a day's events, laying out the ones that overlap, and showing them as
 // memos over the hour grid. The user's commands on it are in DesktopFrameDayEvents.cpp.
+#include "common/statements/EventStatements.h"
 #include "common/widgets/AlignLayout.h"
 #include "common/widgets/TDrawGrid.h"
 #include "desktop/CalendarViews.h"
@@ -111,15 +112,7 @@ int TDesktopFrame::LoadDayEvents(std::vector<TEventRec>& records, const QDate& d
     EventQuery.Connection = &connection;
     EventQuery.Close();
     EventQuery.SQL.Clear();
-    EventQuery.SQL.Add(" select id , jstarttime , jendtime ,memo  , "
-                       "(Hour([jendtime])-Hour([jstarttime]))*60+Minute([jendtime])-Minute([jstarttime]) AS "
-                       "timerange ");
-    EventQuery.SQL.Add(" from  journal ");
-    EventQuery.SQL.Add(" where DateValue(jstarttime)=");
-    EventQuery.SQL.Add("'" + platform::locale::dateToStr(date) + "'");
-    EventQuery.SQL.Add(
-        "order by journal.jstarttime, "
-        "(Hour([jendtime])-Hour([jstarttime]))*60+Minute([jendtime])-Minute([jstarttime]) DESC");
+    eventstatements::addDaySelect(EventQuery.SQL, platform::locale::dateToStr(date));
     EventQuery.Open();
     records.reserve(static_cast<size_t>(EventQuery.RecordCount()));
     for (EventQuery.First(); !EventQuery.Eof(); EventQuery.Next()) {
