@@ -234,14 +234,23 @@ void TMonthCalendar::fillYearPopup(const QDate& current)
     YearItems[PopupItems / 2]->setChecked(true);
 }
 
-void TMonthCalendar::popupMonthMenu()
+void TMonthCalendar::openMonthPopup(const QDate& current)
 {
+    fillMonthPopup(current);
     popupAtButton(CalMonthPopup, CalMonthSpeedButton);
 }
 
-void TMonthCalendar::popupYearMenu()
+void TMonthCalendar::openYearPopup(const QDate& current)
 {
+    fillYearPopup(current);
     popupAtButton(CalYearPopup, CalYearSpeedButton);
+}
+
+std::optional<int> TMonthCalendar::popupTag(QObject* sender)
+{
+    if (auto* item = qobject_cast<QAction*>(sender))
+        return item->data().toInt();
+    return std::nullopt;
 }
 
 void TMonthCalendar::popupAtButton(QMenu* menu, QToolButton* button)

@@ -15,6 +15,7 @@
 #include <QSize>
 #include <QWidget>
 #include <array>
+#include <optional>
 
 class QAction;
 class QFrame;
@@ -78,12 +79,12 @@ public:
 
     // Month name and year of `current` on the two buttons.
     void setCaptions(const QDate& current);
-    // The nine months (years) around `current`, the middle one checked.
-    void fillMonthPopup(const QDate& current);
-    void fillYearPopup(const QDate& current);
-    // Shows a popup without waiting for the choice.
-    void popupMonthMenu();
-    void popupYearMenu();
+    // Fills a popup with the nine months (years) around `current`, the middle one checked, and
+    // shows it without waiting for the choice.
+    void openMonthPopup(const QDate& current);
+    void openYearPopup(const QDate& current);
+    // The step of a chosen month or year item, -4 .. 4; nothing when `sender` is no item.
+    static std::optional<int> popupTag(QObject* sender);
 
     // Paints one grid cell: weekday initials in the header row, the date cells coloured by month
     // and selection, today's number in red over every other choice.
@@ -101,6 +102,8 @@ protected:
 
 private:
     QToolButton* makeButton(const char* name, const QRect& place);
+    void fillMonthPopup(const QDate& current);
+    void fillYearPopup(const QDate& current);
     QMenu* makePopup(const char* name, const char* itemPrefix, std::array<QAction*, PopupItems>& items);
     void popupAtButton(QMenu* menu, QToolButton* button);
     void setFittingCaption(QToolButton* button, const QString& caption);

@@ -8,11 +8,9 @@
 #include "common/MonthGrid.h"
 
 #include <QDate>
-#include <optional>
 
 class QFrame;
 class QMenu;
-class QObject;
 class QPainter;
 class QRect;
 class QToolButton;
@@ -60,6 +58,4 @@ protected:
     void shiftMonths(int months);
     void openMonthPopup();
     void openYearPopup();
-    // The tag of a chosen month or year popup item; nothing when the sender is no item.
-    static std::optional<int> popupTag(QObject* sender);
 };

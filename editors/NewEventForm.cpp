@@ -2,6 +2,7 @@
 
 #include "common/MonthCalendar.h"
 #include "common/MonthCalendarGrid.h"
+#include "common/MonthCalendarWiring.h"
 #include "common/SharedTexts.h"
 #include "common/widgets/TDrawGrid.h"
 #include "desktop/DesktopFrame.h"
@@ -10,7 +11,6 @@
 #include "platform/Application.h"
 #include "platform/Dialogs.h"
 
-#include <QAction>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -46,26 +46,16 @@ void TNewEventForm::connectEvents()
     connect(SpeedButton1, &QToolButton::clicked, this, guarded(this, &TNewEventForm::SpeedButton1Click));
     // The day picker has no handler: the mini-calendar does not follow it.
 
-    CalStringGrid->setDrawCell([this](QPainter& painter, int col, int row, const QRect& rect) {
-        CalStringGridDrawCell(painter, col, row, rect);
-    });
-    connect(CalStringGrid, &TMonthCalendarGrid::selectCell, this,
-            guarded(this, &TNewEventForm::CalStringGridSelectCell));
-    connect(CalStringGrid, &TMonthCalendarGrid::mouseUp, this,
-            guarded(this, &TNewEventForm::CalStringGridMouseUp));
-    connect(MonthCalendar, &TMonthCalendar::leftArrow, this,
-            guarded(this, &TNewEventForm::CalLeftSpeedButtonMouseUp));
-    connect(MonthCalendar, &TMonthCalendar::rightArrow, this,
-            guarded(this, &TNewEventForm::RightSpeedButtonMouseUp));
-    connect(MonthCalendar, &TMonthCalendar::monthButtonUp, this,
-            guarded(this, &TNewEventForm::CalMonthSpeedButtonMouseUp));
-    connect(MonthCalendar, &TMonthCalendar::yearButtonUp, this,
-            guarded(this, &TNewEventForm::CalYearSpeedButtonMouseUp));
-    for (QAction* item : MonthCalendar->MonthItems)
-        connect(item, &QAction::triggered, this,
-                [this, item] { runGuarded([&] { MonthPopupClick(item); }); });
-    for (QAction* item : MonthCalendar->YearItems)
-        connect(item, &QAction::triggered, this, [this, item] { runGuarded([&] { YearPopupClick(item); }); });
+    connectMonthCalendar(this, MonthCalendar,
+                         {.drawCell = &TNewEventForm::CalStringGridDrawCell,
+                          .selectCell = &TNewEventForm::CalStringGridSelectCell,
+                          .gridMouseUp = &TNewEventForm::CalStringGridMouseUp,
+                          .leftArrow = &TNewEventForm::CalLeftSpeedButtonMouseUp,
+                          .rightArrow = &TNewEventForm::RightSpeedButtonMouseUp,
+                          .monthButton = &TNewEventForm::CalMonthSpeedButtonMouseUp,
+                          .yearButton = &TNewEventForm::CalYearSpeedButtonMouseUp,
+                          .monthItem = &TNewEventForm::MonthPopupClick,
+                          .yearItem = &TNewEventForm::YearPopupClick});
 }
 
 void TNewEventForm::FormCreate()

@@ -3,6 +3,7 @@
 #include "common/ListRows.h"
 #include "common/MonthCalendar.h"
 #include "common/MonthCalendarGrid.h"
+#include "common/MonthCalendarWiring.h"
 #include "common/SharedTexts.h"
 #include "desktop/DesktopFrame.h"
 #include "editors/EditorLayout.h"
@@ -10,7 +11,6 @@
 #include "platform/Dialogs.h"
 #include "platform/Locale.h"
 
-#include <QAction>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QKeyEvent>
@@ -73,22 +73,14 @@ void TNewExpenseForm::connectEvents()
     connect(ToDayButton, &QPushButton::clicked, this, guarded(this, &TNewExpenseForm::ToDayButtonClick));
     new KeyPressFilter(AmountMaskEdit, [this](QChar* key) { AmountMaskEditKeyPress(key); });
 
-    CalStringGrid->setDrawCell([this](QPainter& painter, int col, int row, const QRect& rect) {
-        CalStringGridDrawCell(painter, col, row, rect);
-    });
-    connect(CalStringGrid, &TMonthCalendarGrid::selectCell, this,
-            guarded(this, &TNewExpenseForm::CalStringGridSelectCell));
-    connect(MonthCalendar, &TMonthCalendar::leftArrow, this,
-            guarded(this, &TNewExpenseForm::CalLeftSpeedButtonMouseUp));
-    connect(MonthCalendar, &TMonthCalendar::rightArrow, this,
-            guarded(this, &TNewExpenseForm::RightSpeedButtonMouseUp));
-    connect(MonthCalendar, &TMonthCalendar::monthButtonUp, this,
-            guarded(this, &TNewExpenseForm::CalMonthSpeedButtonMouseUp));
-    connect(MonthCalendar, &TMonthCalendar::yearButtonUp, this,
-            guarded(this, &TNewExpenseForm::CalYearSpeedButtonMouseUp));
-    for (QAction* item : MonthCalendar->MonthItems)
-        connect(item, &QAction::triggered, this,
-                [this, item] { runGuarded([&] { MonthPopupClick(item); }); });
+    connectMonthCalendar(this, MonthCalendar,
+                         {.drawCell = &TNewExpenseForm::CalStringGridDrawCell,
+                          .selectCell = &TNewExpenseForm::CalStringGridSelectCell,
+                          .leftArrow = &TNewExpenseForm::CalLeftSpeedButtonMouseUp,
+                          .rightArrow = &TNewExpenseForm::RightSpeedButtonMouseUp,
+                          .monthButton = &TNewExpenseForm::CalMonthSpeedButtonMouseUp,
+                          .yearButton = &TNewExpenseForm::CalYearSpeedButtonMouseUp,
+                          .monthItem = &TNewExpenseForm::MonthPopupClick});
 }
 
 void TNewExpenseForm::FormCreate()
