@@ -258,7 +258,7 @@ public:
     void CalYearSpeedButtonMouseUp();
     void MonthPopupClick(QObject* Sender);
     void YearPopupClick(QObject* Sender);
-    // The strip, buttons, grid and popups (desktop/MonthCalendar.h); the members below point into it.
+    // The strip, buttons, grid and popups (common/MonthCalendar.h); the members below point into it.
     class TMonthCalendar* MonthCalendar;
     QFrame* CalShape;
     QToolButton* CalLeftSpeedButton;
