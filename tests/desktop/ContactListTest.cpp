@@ -37,8 +37,6 @@ void dragStrip(QWidget* strip, int dx)
 class ContactListTest : public CalendarViewTest
 {
 protected:
-    ContactListTest() { MainDesktopForm = form.get(); }
-
     // Stores the entries; returns their ids in the same order.
     std::vector<int> addEntries(const std::vector<Entry>& entries)
     {

@@ -55,7 +55,6 @@ protected:
     void start()
     {
         form = std::make_unique<TMainDesktopForm>();
-        MainDesktopForm = form.get();
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     }

@@ -55,7 +55,6 @@ protected:
         createDatabase();
         platform::clock::setFixedNow(QDateTime(Today, QTime(10, 0)));
         m_form = std::make_unique<TMainDesktopForm>();
-        MainDesktopForm = m_form.get();
         frame = m_form->DesktopFrame;
         grid = frame->CalStringGrid;
     }

@@ -44,7 +44,6 @@ protected:
     {
         createDatabase();
         form = std::make_unique<TMainDesktopForm>();
-        MainDesktopForm = form.get();
         form->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     }
