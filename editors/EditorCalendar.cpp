@@ -4,7 +4,6 @@
 #include "common/MonthCalendarGrid.h"
 #include "desktop/DesktopFrame.h"
 
-
 void TEditorCalendar::BuildMonthCells()
 {
     FFirstCellDate = MonthGrid::firstCellDate(FCurrentDate);
