@@ -1,6 +1,5 @@
 // The Restore page: the list of backups beside the program, the analysis of one, and the
 // restore that copies it into a folder the user picks.
-#include "desktop/CalendarViews.h"
 #include "desktop/CopyRunGuard.h"
 #include "desktop/DesktopFrame.h"
 #include "desktop/DiskPageRows.h"
@@ -148,7 +147,7 @@ void TDesktopFrame::Restore_ButtonClick()
             PageControl2->setCurrentIndex(2);
             // The open database is never replaced under the running program.
             const std::optional<platform::files::FileId> database =
-                platform::files::fileId(calendarview::connectionOf(this).databasePath());
+                platform::files::fileId(connection().databasePath());
             const diskpage::CopyPage page{RestoreProcessListView,
                                           RestoreMemo,
                                           RestoreFileProgressBar,

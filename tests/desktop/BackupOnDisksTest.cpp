@@ -1,6 +1,6 @@
 #include "desktop/DiskPageRows.h"
 #include "desktop/DiskPagesFixture.h"
-#include "mobile/QuorvaneFrame.h"
+#include "desktop/QuorvaneFrame.h"
 
 #include <QProcess>
 #include <QRandomGenerator>

@@ -49,7 +49,6 @@ protected:
         if (withDatabase)
             createDatabase();
         form = std::make_unique<TMainDesktopForm>();
-        MainDesktopForm = form.get();
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
         dialogs.messages.clear();
