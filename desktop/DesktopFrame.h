@@ -4,7 +4,8 @@
 // control, with the tool panel at the left. The frame's behaviour is split by concern:
 // DesktopFrame.cpp (set-up, captions, page switching, frame commands), DesktopFrameCalendar.cpp
 // (the month grid), DesktopFrameDayView.cpp and DesktopFrameWeekView.cpp (the two calendar
-// views); the layout lives in the DesktopFrame*Layout.cpp files.
+// views), DesktopFrameBackup.cpp, DesktopFrameRestore.cpp and DesktopFrameDiskPages.cpp (the
+// Backup and Restore pages); the layout lives in the DesktopFrame*Layout.cpp files.
 
 #include "desktop/Categories.h"
 #include "desktop/EventRec.h"
