@@ -31,19 +31,34 @@ QString modifiedText(std::int64_t modifiedNs)
     if (!::localtime_r(&seconds, &local))
         return QString();
     const auto& settings = platform::locale::formatSettings();
-    const char date = char(settings.DateSeparator.toLatin1());
-    const char time = char(settings.TimeSeparator.toLatin1());
-    char text[64];
-    std::snprintf(text, sizeof text, "%04d%c%02d%c%02d %02d%c%02d%c%02d", local.tm_year + 1900, date,
-                  local.tm_mon + 1, date, local.tm_mday, local.tm_hour, time, local.tm_min, time,
-                  local.tm_sec & ~1);
-    return QString::fromLatin1(text);
+    // Written digit by digit: one text per file of a long scan.
+    QString text(19, Qt::Uninitialized);
+    QChar* out = text.data();
+    const auto put = [&out](int value, int digits) {
+        for (int i = digits - 1; i >= 0; --i, value /= 10)
+            out[i] = QChar(u'0' + value % 10);
+        out += digits;
+    };
+    put(local.tm_year + 1900, 4);
+    *out++ = settings.DateSeparator;
+    put(local.tm_mon + 1, 2);
+    *out++ = settings.DateSeparator;
+    put(local.tm_mday, 2);
+    *out++ = u' ';
+    put(local.tm_hour, 2);
+    *out++ = settings.TimeSeparator;
+    put(local.tm_min, 2);
+    *out++ = settings.TimeSeparator;
+    put(local.tm_sec & ~1, 2);
+    return text;
 }
 
 QTreeWidgetItem* fileRow(const FileEntry& entry)
 {
-    auto* row = new QTreeWidgetItem(QStringList{entry.path, QString(), QString::number(entry.size),
-                                                modifiedText(entry.modifiedNs), QString()});
+    auto* row = new QTreeWidgetItem;
+    row->setText(FileColumn, entry.path);
+    row->setText(SizeColumn, QString::number(entry.size));
+    row->setText(ModifiedColumn, modifiedText(entry.modifiedNs));
     row->setTextAlignment(SizeColumn, Qt::AlignRight | Qt::AlignVCenter);
     return row;
 }
