@@ -58,15 +58,23 @@ double millisecondsOf(const std::function<void()>& work)
     return static_cast<double>(timer.nsecsElapsed()) / 1e6;
 }
 
-void compare(const char* name, double target, int runs, const std::function<void()>& ours,
-             const std::function<void()>& reference, const std::function<void()>& verify)
+namespace {
+
+void compareAfter(const char* name, double target, int runs, const std::function<void()>& prepare,
+                  const std::function<void()>& ours, const std::function<void()>& reference,
+                  const std::function<void()>& verify)
 {
-    ours();
-    reference();
+    auto timed = [&prepare](const std::function<void()>& work) {
+        if (prepare)
+            prepare();
+        return millisecondsOf(work);
+    };
+    timed(ours);
+    timed(reference);
     std::vector<double> a, b, ratios;
     for (int i = 0; i < runs; ++i) {
-        a.push_back(millisecondsOf(ours));
-        b.push_back(millisecondsOf(reference));
+        a.push_back(timed(ours));
+        b.push_back(timed(reference));
         ratios.push_back(a.back() / b.back());
     }
     if (verify)
@@ -74,6 +82,20 @@ void compare(const char* name, double target, int runs, const std::function<void
     std::printf("bench %s: ours %.1fms reference %.1fms ratio %.2f (target <= %g)\n", name, median(a),
                 median(b), median(ratios), target);
     std::fflush(stdout);
+}
+
+} // namespace
+
+void compare(const char* name, double target, int runs, const std::function<void()>& ours,
+             const std::function<void()>& reference, const std::function<void()>& verify)
+{
+    compareAfter(name, target, runs, {}, ours, reference, verify);
+}
+
+void compareChanges(const char* name, double target, int runs, const std::function<void()>& prepare,
+                    const std::function<void()>& ours, const std::function<void()>& reference)
+{
+    compareAfter(name, target, runs, prepare, ours, reference, {});
 }
 
 TDesktopFrame* showMainWindow()

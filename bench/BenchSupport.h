@@ -68,6 +68,11 @@ double millisecondsOf(const std::function<void()>& work);
 void compare(const char* name, double target, int runs, const std::function<void()>& ours,
              const std::function<void()>& reference, const std::function<void()>& verify = {});
 
+// As compare, for work that changes what it works on: prepare runs, untimed, before every timed
+// run of either side and puts the data back as it was.
+void compareChanges(const char* name, double target, int runs, const std::function<void()>& prepare,
+                    const std::function<void()>& ours, const std::function<void()>& reference);
+
 // Creates the main window, shows it maximised and waits until it is on screen.
 TDesktopFrame* showMainWindow();
 
