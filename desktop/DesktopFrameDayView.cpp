@@ -111,8 +111,7 @@ int TDesktopFrame::LoadDayEvents(std::vector<TEventRec>& records, const QDate& d
         return 0;
     EventQuery.Connection = &connection;
     EventQuery.Close();
-    EventQuery.SQL.Clear();
-    eventstatements::addDaySelect(EventQuery.SQL, platform::locale::dateToStr(date));
+    eventstatements::setDaySelect(EventQuery, date);
     EventQuery.Open();
     records.reserve(static_cast<size_t>(EventQuery.RecordCount()));
     for (EventQuery.First(); !EventQuery.Eof(); EventQuery.Next()) {
