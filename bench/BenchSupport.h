@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+class QDate;
+class TADOConnection;
 class TDesktopFrame;
 
 namespace bench {
@@ -57,6 +59,14 @@ private:
 
     sqlite3* m_db = nullptr;
 };
+
+// Replaces whatever `day` and the week from `sunday` held by `perView` events each, many of them
+// overlapping.
+void addViewEvents(Database& db, const QDate& day, const QDate& sunday, int perView);
+
+// A desktop frame in a window of its own on `connection`, shown at the main window's size, so
+// that one process can time the same view on two databases in turn.
+TDesktopFrame* showFrame(TADOConnection& connection);
 
 double median(std::vector<double> values);
 double millisecondsOf(const std::function<void()>& work);

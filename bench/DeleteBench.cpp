@@ -3,9 +3,9 @@
 // transaction, in one process, alternating the two. Before every run, untimed, the entries are
 // put back and the list is loaded and the same entries selected again. Prints
 //   bench address-delete: ours <ms> reference <ms> ratio <r> (target <= 3)
-#include "common/widgets/TPageControl.h"
 #include "bench/BenchSupport.h"
 #include "common/AddressRows.h"
+#include "common/widgets/TPageControl.h"
 #include "desktop/DesktopFrame.h"
 #include "platform/SystemInfo.h"
 
