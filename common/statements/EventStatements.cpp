@@ -8,8 +8,9 @@ namespace eventstatements {
 void setDaySelect(TADOQuery& query, const QDate& day)
 {
     query.SQL.Clear();
-    query.SQL.Add(" select id , jstarttime , jendtime ,memo  , "
-                  "(Hour([jendtime])-Hour([jstarttime]))*60+Minute([jendtime])-Minute([jstarttime]) AS timerange ");
+    query.SQL.Add(
+        " select id , jstarttime , jendtime ,memo  , "
+        "(Hour([jendtime])-Hour([jstarttime]))*60+Minute([jendtime])-Minute([jstarttime]) AS timerange ");
     query.SQL.Add(" from  journal ");
     query.SQL.Add(" where DateValue(jstarttime)=");
     query.SQL.Add("'" + platform::locale::dateToStr(day) + "'");

@@ -38,7 +38,8 @@ protected:
     }
     void addEvent(const QString& start)
     {
-        exec("insert into journal (jstarttime, jendtime, memo) values ('" + start + "', '" + start + "', 'x')");
+        exec("insert into journal (jstarttime, jendtime, memo) values ('" + start + "', '" + start +
+             "', 'x')");
     }
     QList<int> ids()
     {
@@ -55,8 +56,9 @@ protected:
         query.SQL.Clear();
         query.SQL.Add(" select id , jstarttime from  journal  where DateValue(jstarttime)=");
         query.SQL.Add("'" + platform::locale::dateToStr(day) + "'");
-        query.SQL.Add("order by journal.jstarttime, "
-                      "(Hour([jendtime])-Hour([jstarttime]))*60+Minute([jendtime])-Minute([jstarttime]) DESC");
+        query.SQL.Add(
+            "order by journal.jstarttime, "
+            "(Hour([jendtime])-Hour([jstarttime]))*60+Minute([jendtime])-Minute([jstarttime]) DESC");
         return ids();
     }
 
@@ -80,7 +82,8 @@ TEST_F(EventStatementsTest, DaySelectFindsTheSameRowsAsAFullScanThroughTheStartI
     }
     // The change days of the year, at the hour that is missing or doubled in this zone, and the
     // last day the calendars show.
-    for (const char* start : {"2027-03-28 02:30:00", "2027-10-31 02:30:00", "9999-12-31 23:30:00", "9999-12-31"})
+    for (const char* start :
+         {"2027-03-28 02:30:00", "2027-10-31 02:30:00", "9999-12-31 23:30:00", "9999-12-31"})
         addEvent(start);
     exec("commit");
 
