@@ -167,7 +167,12 @@ void deleteSelected(QTreeWidget* list, TADOConnection& connection,
         });
     if (outcome.undone)
         reloadList();
-    else
+    else if (outcome.kept == static_cast<int>(selected.size())) {
+        // Every selected row leaves: dropping the selection first spares the view from moving
+        // each selected range at every removal.
+        list->clearSelection();
+        removeRows(list, selected);
+    } else
         removeRows(list, std::vector<int>(selected.begin(), selected.begin() + outcome.kept));
     if (outcome.failure)
         std::rethrow_exception(outcome.failure);
