@@ -231,11 +231,16 @@ void TDesktopFrame::ClearEventTree()
     EventTreeView.clear();
 }
 
-void TDesktopFrame::DateStringGridDrawCell(QPainter& painter, int ACol, int ARow, const QRect& Rect)
+void TDesktopFrame::showDateTexts()
 {
     SetCalendarCaptions();
     const QString date = platform::locale::dateToStr(FCurrentDate);
     if (DateLabel->text() != date)
         DateLabel->setText(date);
+}
+
+void TDesktopFrame::DateStringGridDrawCell(QPainter& painter, int ACol, int ARow, const QRect& Rect)
+{
+    showDateTexts();
     calendarview::drawHourCell(painter, ACol, ARow, Rect, 3);
 }
