@@ -5,7 +5,6 @@
 #include "platform/SqlText.h"
 
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <sqlite3.h>
 
 using platform::db::DatabaseError;
@@ -22,20 +21,33 @@ namespace {
     throw DatabaseError(sqlite3_errmsg(db));
 }
 
-// The dbq value of an ODBC connection string. A path may itself hold ";", so the value
-// runs up to the next ";" that starts another "key=" pair; braces around it are removed.
+// The dbq value of an ODBC connection string. The organiser puts dbq last, and a folder name
+// may hold anything (";", "=", braces, quotes, blanks), so its value runs to the end of the
+// string rather than to the next ";": the path is never parsed back into another file. Values
+// of the pairs before it may be braced ("{...}") and so hold ";" themselves.
 QString databaseFileOf(const QString& connectionString)
 {
-    static const QRegularExpression dbq(
-        QStringLiteral("(?:^|;)\\s*dbq\\s*=(.*?)(?:;\\s*[A-Za-z][A-Za-z ]*=|;?\\s*$)"),
-        QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpressionMatch match = dbq.match(connectionString);
-    if (!match.hasMatch())
-        return QString();
-    QString value = match.captured(1).trimmed();
-    if (value.startsWith('{') && value.endsWith('}'))
-        value = value.mid(1, value.size() - 2);
-    return value;
+    qsizetype at = 0;
+    while (at < connectionString.size()) {
+        const qsizetype equals = connectionString.indexOf('=', at);
+        if (equals < 0)
+            return QString();
+        const QString key = connectionString.mid(at, equals - at).trimmed();
+        qsizetype value = equals + 1;
+        while (value < connectionString.size() && connectionString.at(value) == ' ')
+            ++value;
+        if (key.compare(QLatin1String("dbq"), Qt::CaseInsensitive) == 0) {
+            const QString path = connectionString.mid(value);
+            return path.startsWith('{') && path.endsWith('}') ? path.mid(1, path.size() - 2) : path;
+        }
+        const qsizetype close =
+            connectionString.mid(value).startsWith('{') ? connectionString.indexOf('}', value) : value;
+        const qsizetype next = close < 0 ? -1 : connectionString.indexOf(';', close);
+        if (next < 0)
+            return QString();
+        at = next + 1;
+    }
+    return QString();
 }
 
 void bindValue(sqlite3* db, sqlite3_stmt* stmt, int index, const QVariant& value)
@@ -128,9 +140,11 @@ void TADOConnection::setConnected(bool connected)
         m_db = nullptr;
         return;
     }
-    const QString path = databaseFileOf(ConnectionString);
-    if (path.isEmpty())
+    const QString named = databaseFileOf(ConnectionString);
+    if (named.isEmpty())
         fail(QStringLiteral("The connection string names no database file"));
+    // Absolute, so the engine never reads the name as a "file:" address.
+    const QString path = QFileInfo(named).absoluteFilePath();
     // sqlite3_open_v2 would make a missing file only with SQLITE_OPEN_CREATE; checking first
     // gives a readable message instead of the engine's "unable to open database file".
     if (!QFileInfo(path).isFile())

@@ -114,15 +114,39 @@ TEST_F(DatabaseTest, OpeningRefusesMissingAndForeignFilesAndCreatesNothing)
     }
 }
 
-TEST_F(DatabaseTest, ConnectionStringPathMayHoldSemicolons)
+TEST_F(DatabaseTest, TheDatabasePathReachesTheEngineWhateverTheFolderNameHolds)
 {
-    const QString folder = programFolder() + "a;b c";
-    QDir().mkpath(folder);
-    ASSERT_TRUE(QFile::copy(databasePath(), folder + "/desktop.mdb"));
-    TADOConnection other;
-    other.ConnectionString = kDriver + folder + "/desktop.mdb";
-    other.Open();
-    EXPECT_EQ(other.databasePath(), folder + "/desktop.mdb");
+    // Each folder lies beside a database that a path cut short at one of its characters would
+    // name instead, and every change must land in the folder's own file.
+    const char* const folders[] = {"Stick;Mode=1", "a;dbq=b",        "x=y",  "{braced}", "}odd{",
+                                   "it's \"q\"",   " blanks  here ", "semi;"};
+    QDir().mkpath(programFolder() + "Stick");
+    for (const char* name : folders) {
+        SCOPED_TRACE(name);
+        const QString folder = programFolder() + name;
+        const QString path = folder + "/desktop.mdb";
+        ASSERT_TRUE(QDir().mkpath(folder));
+        ASSERT_TRUE(QFile::copy(databasePath(), path));
+        TADOConnection other;
+        other.ConnectionString = kDriver + path;
+        other.Open();
+        EXPECT_EQ(other.databasePath(), path);
+        TADOQuery insert;
+        insert.Connection = &other;
+        insert.SQL.Add("insert into mmemo (MMemo) values ('here')");
+        insert.ExecSQL();
+    }
+    for (const char* name : folders) {
+        TADOConnection reader;
+        reader.ConnectionString = kDriver + programFolder() + name + "/desktop.mdb";
+        reader.Open();
+        TADOQuery rows;
+        rows.Connection = &reader;
+        rows.SQL.Add("select count(*) as n from mmemo");
+        rows.Open();
+        EXPECT_EQ(rows.FieldByName("n").AsInteger(), 1) << name;
+    }
+    EXPECT_EQ(count("mmemo"), 0);
 }
 
 TEST_F(DatabaseTest, QueryWithoutOpenConnectionRaises)
