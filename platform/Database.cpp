@@ -1,5 +1,7 @@
 #include "platform/Database.h"
 
+#include "platform/DatabaseCheck.h"
+#include "platform/DatabaseLeftovers.h"
 #include "platform/Locale.h"
 #include "platform/SqlFunctions.h"
 #include "platform/SqlText.h"
@@ -18,7 +20,7 @@ namespace {
 
 [[noreturn]] void failEngine(sqlite3* db)
 {
-    throw DatabaseError(sqlite3_errmsg(db));
+    fail(platform::db::statementFailureText(db));
 }
 
 // The dbq value of an ODBC connection string. The organiser puts dbq last, and a folder name
@@ -150,29 +152,33 @@ void TADOConnection::setConnected(bool connected)
     if (!QFileInfo(path).isFile())
         fail(QStringLiteral("Database file \"%1\" not found").arg(path));
 
-    auto refuse = [&path](const QString& reason) {
-        fail(QStringLiteral("Cannot open \"%1\": %2").arg(path, reason));
-    };
+    m_notices.clear();
+    m_notices = platform::db::settleLeftoverFiles(path);
+
     sqlite3* db = nullptr;
     // One connection for the whole run, used only by the main thread: no engine mutex needed.
     const int rc =
         sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
     std::unique_ptr<sqlite3, int (*)(sqlite3*)> guard(db, sqlite3_close_v2);
+    auto refuse = [&path, db] {
+        fail(platform::db::openFailureText(path, sqlite3_extended_errcode(db),
+                                           QString::fromUtf8(sqlite3_errmsg(db))));
+    };
     if (rc != SQLITE_OK)
-        refuse(QString::fromUtf8(sqlite3_errmsg(db)));
+        refuse();
     sqlite3_busy_timeout(db, 2000);
     // Opening is lazy: the header is read only by the first statement, which also tells a
-    // foreign file ("file is not a database") or an empty one (no tables) from ours.
+    // foreign file ("file is not a database") from ours.
     sqlite3_stmt* probe = nullptr;
     if (sqlite3_prepare_v2(db, "select count(*) from sqlite_schema", -1, &probe, nullptr) != SQLITE_OK)
-        refuse(QString::fromUtf8(sqlite3_errmsg(db)));
+        refuse();
     const int step = sqlite3_step(probe);
-    const int tables = step == SQLITE_ROW ? sqlite3_column_int(probe, 0) : 0;
     sqlite3_finalize(probe);
     if (step != SQLITE_ROW)
-        refuse(QString::fromUtf8(sqlite3_errmsg(db)));
-    if (tables == 0)
-        refuse(QStringLiteral("the file holds no tables"));
+        refuse();
+    // Another program's database would fail at the first statement that needs our tables.
+    if (const QString missing = platform::db::missingOrganiserTables(db); !missing.isEmpty())
+        fail(QStringLiteral("\"%1\" is not a database of this organiser: %2.").arg(path, missing));
     platform::db::registerFunctions(db);
     m_db = guard.release();
     m_path = path;

@@ -43,8 +43,9 @@ public:
     // "DRIVER={...};dbq=<path>"; only dbq is read.
     QString ConnectionString;
 
-    // Connected := True opens the file named by dbq. A missing file, or one that is not
-    // a database, raises DatabaseError; nothing is ever created here.
+    // Connected := True opens the file named by dbq. A missing file, one that is not a
+    // database, a damaged one or one without the organiser's tables raises DatabaseError
+    // saying which; nothing is ever created here.
     void setConnected(bool connected);
     bool Connected() const { return m_db != nullptr; }
     // Grows with every change to the database, by this connection or another, so a reader
@@ -53,6 +54,10 @@ public:
     void Open() { setConnected(true); }
     void Close() { setConnected(false); }
 
+    // What opening did with files the engine would have applied unasked (a journal or log
+    // beside the database), for the user; kept when the open then failed.
+    QStringList notices() const { return m_notices; }
+
     // The open engine handle; raises DatabaseError when the connection is closed.
     sqlite3* handle() const;
     QString databasePath() const { return m_path; }
@@ -60,6 +65,7 @@ public:
 private:
     sqlite3* m_db = nullptr;
     QString m_path;
+    QStringList m_notices;
 };
 
 // A statement's text as lines, joined by line breaks for the engine.

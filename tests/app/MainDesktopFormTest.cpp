@@ -21,6 +21,7 @@
 #include <QTest>
 #include <QWheelEvent>
 #include <QWindow>
+#include <sqlite3.h>
 
 namespace {
 
@@ -85,26 +86,79 @@ TEST_F(StartupTest, TheDialogsAreCreatedOnceTheMainWindowHasBeenPainted)
 TEST_F(StartupTest, MissingDatabaseIsReportedAndStartUpGoesOn)
 {
     TMainDesktopForm form;
-    ASSERT_EQ(dialogs.messages.size(), 1u);
+    ASSERT_EQ(dialogs.messages.size(), 2u);
     EXPECT_EQ(dialogs.messages[0].text, "Can't Find desktop.mdb File!!  ");
     EXPECT_EQ(dialogs.messages[0].title, "ERROR");
     EXPECT_EQ(dialogs.messages[0].buttons, platform::dialogs::Ok);
+    EXPECT_EQ(dialogs.messages[1].text, "Database file \"" + databasePath() + "\" not found");
     EXPECT_FALSE(form.ADOConnection.Connected());
     EXPECT_FALSE(QFile::exists(databasePath())) << "opening must never create the file";
     // Start-up went on past the database: the Favorites path was settled.
     EXPECT_FALSE(form.favoritesPath().isEmpty());
 }
 
-TEST_F(StartupTest, FileThatIsNotADatabaseIsReported)
+TEST_F(StartupTest, AFileThatCannotServeIsReportedWithWhy)
 {
-    QFile junk(databasePath());
-    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
-    junk.write("Standard Jet DB, or anything that is not ours");
-    junk.close();
+    createDatabase();
+    const QByteArray sound = readFile(databasePath());
+    QByteArray damaged = sound;
+    damaged[100] = '\x7f'; // the schema page's kind
+    QFile::remove(databasePath());
+    sqlite3* db = nullptr;
+    sqlite3_open(QFile::encodeName(databasePath()).constData(), &db);
+    sqlite3_exec(db, "create table journal (start, finish)", nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+    const QByteArray foreign = readFile(databasePath());
+
+    const struct
+    {
+        const char* name;
+        QByteArray file;
+        QString why;
+    } cases[] = {
+        {"text", "Standard Jet DB, or anything that is not ours", "\"%1\" is not a database."},
+        {"damaged", damaged, "\"%1\" is damaged: database disk image is malformed."},
+        {"another program's", foreign, "\"%1\" is not a database of this organiser: no such column: id."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        dialogs.messages.clear();
+        QFile file(databasePath());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(c.file);
+        file.close();
+        TMainDesktopForm form;
+        ASSERT_EQ(dialogs.messages.size(), 2u);
+        EXPECT_EQ(dialogs.messages[0].text, "Can't Find desktop.mdb File!!  ");
+        EXPECT_EQ(dialogs.messages[1].text.toStdString(), c.why.arg(databasePath()).toStdString());
+        EXPECT_FALSE(form.ADOConnection.Connected());
+        EXPECT_EQ(readFile(databasePath()), c.file);
+    }
+}
+
+TEST_F(StartupTest, AJournalSetAsideAtStartUpIsReported)
+{
+    createDatabase();
+    // Any journal of another database that the engine would play back.
+    const QString other = programFolder() + "other.db";
+    sqlite3* db = nullptr;
+    sqlite3_open(QFile::encodeName(other).constData(), &db);
+    sqlite3_exec(
+        db,
+        "pragma synchronous=off; create table t (x); insert into t values (randomblob(9000)); begin; "
+        "delete from t;",
+        nullptr, nullptr, nullptr);
+    ASSERT_TRUE(QFile::copy(other + "-journal", databasePath() + "-journal"));
+    sqlite3_exec(db, "rollback", nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+
     TMainDesktopForm form;
+    EXPECT_TRUE(form.ADOConnection.Connected());
     ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].text, "Can't Find desktop.mdb File!!  ");
-    EXPECT_FALSE(form.ADOConnection.Connected());
+    EXPECT_TRUE(
+        dialogs.messages[0].text.startsWith("A journal beside \"" + databasePath() + "\" did not belong"))
+        << dialogs.messages[0].text.toStdString();
+    EXPECT_FALSE(QFile::exists(databasePath() + "-journal"));
 }
 
 TEST_F(StartupTest, OwnFavoritesPathIsRecordedForThisComputer)
