@@ -80,7 +80,7 @@ Document load(const QString& path)
 {
     Document doc;
     // Opening a FIFO would wait for a writer, and a device is no settings file.
-    if (QFileInfo::exists(path) && !platform::files::isRegularFile(path)) {
+    if (QFileInfo::exists(path) && !platform::wholefile::isRegularFile(path)) {
         doc.unreadable = true;
         return doc;
     }
@@ -129,7 +129,7 @@ void save(const Document& doc, const QString& path)
     for (const Line& line : doc.lines)
         data += line.raw + doc.lineEnd;
 
-    if (!platform::files::replaceWhole(path, data))
+    if (!platform::wholefile::replaceWhole(path, data))
         raiseWriteError(path);
 }
 

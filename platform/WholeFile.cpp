@@ -8,7 +8,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace platform::files {
+namespace platform::wholefile {
 
 namespace {
 
@@ -93,4 +93,4 @@ bool replaceWhole(const QString& path, const QByteArray& bytes)
     return true;
 }
 
-} // namespace platform::files
+} // namespace platform::wholefile

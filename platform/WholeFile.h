@@ -9,7 +9,7 @@
 #include <QByteArray>
 #include <QString>
 
-namespace platform::files {
+namespace platform::wholefile {
 
 // The file a path finally names once symbolic links are followed; the path itself when it
 // is no link. Empty for a loop of links.
@@ -22,4 +22,4 @@ bool isRegularFile(const QString& path);
 // when refused or when any step fails, leaving the old file as it was.
 bool replaceWhole(const QString& path, const QByteArray& bytes);
 
-} // namespace platform::files
+} // namespace platform::wholefile
