@@ -93,6 +93,9 @@ void TMainDesktopForm::openDatabase()
         ADOConnection.setConnected(false);
         ADOConnection.ConnectionString =
             "DRIVER={Microsoft Access Driver (*.mdb)};dbq=" + platform::sys::programFolder() + "desktop.mdb";
+        ADOConnection.OnFileReplaced = [this](const QString& notice) {
+            platform::dialogs::messageBox(this, notice, QCoreApplication::applicationName());
+        };
         ADOConnection.setConnected(true);
     } catch (const std::exception& error) {
         platform::dialogs::messageBox(this, "Can't Find desktop.mdb File!!  ", "ERROR");

@@ -6,8 +6,10 @@
 #include "platform/SqlFunctions.h"
 #include "platform/SqlText.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <sqlite3.h>
+#include <sys/stat.h>
 
 using platform::db::DatabaseError;
 
@@ -16,6 +18,11 @@ namespace {
 [[noreturn]] void fail(const QString& message)
 {
     throw DatabaseError(message.toStdString());
+}
+
+[[noreturn]] void failClosed()
+{
+    fail(QStringLiteral("The database connection is closed"));
 }
 
 [[noreturn]] void failEngine(sqlite3* db)
@@ -119,13 +126,22 @@ TADOConnection::TADOConnection() = default;
 
 std::pair<qint64, qint64> TADOConnection::changeStamp() const
 {
+    if (!m_db)
+        failClosed();
+    // Matches no stamp of an open file, so the reader reads again, and its statement opens
+    // the new file.
+    if (fileReplaced())
+        return {-1, -1};
+    sqlite3* db = m_db;
     sqlite3_stmt* stmt = nullptr;
     qint64 version = 0;
-    if (sqlite3_prepare_v2(handle(), "PRAGMA data_version", -1, &stmt, nullptr) == SQLITE_OK &&
+    if (sqlite3_prepare_v2(db, "PRAGMA data_version", -1, &stmt, nullptr) == SQLITE_OK &&
         sqlite3_step(stmt) == SQLITE_ROW)
         version = sqlite3_column_int64(stmt, 0);
     sqlite3_finalize(stmt);
-    return {sqlite3_total_changes64(handle()), version};
+    // The engine's counters start afresh with each open; the open's number in the high bits
+    // keeps a stamp taken before a reopen from matching one taken after it.
+    return {(m_opening << 40) + sqlite3_total_changes64(db), version};
 }
 
 TADOConnection::~TADOConnection()
@@ -180,15 +196,58 @@ void TADOConnection::setConnected(bool connected)
     if (const QString missing = platform::db::missingOrganiserTables(db); !missing.isEmpty())
         fail(QStringLiteral("\"%1\" is not a database of this organiser: %2.").arg(path, missing));
     platform::db::registerFunctions(db);
+    struct stat file
+    {
+    };
+    if (::stat(QFile::encodeName(path).constData(), &file) != 0)
+        fail(QStringLiteral("Database file \"%1\" not found").arg(path));
+    m_device = file.st_dev;
+    m_inode = file.st_ino;
+    static qint64 openings = 0;
+    m_opening = ++openings;
     m_db = guard.release();
     m_path = path;
 }
 
-sqlite3* TADOConnection::handle() const
+sqlite3* TADOConnection::handle()
 {
     if (!m_db)
-        fail(QStringLiteral("The database connection is closed"));
+        failClosed();
+    // Never in the middle of a transaction: its statements stand or fall on one file.
+    if (sqlite3_get_autocommit(m_db) && fileReplaced())
+        reopenReplaced();
     return m_db;
+}
+
+bool TADOConnection::fileReplaced() const
+{
+    struct stat file
+    {
+    };
+    return ::stat(QFile::encodeName(m_path).constData(), &file) != 0 || file.st_dev != m_device ||
+           file.st_ino != m_inode;
+}
+
+void TADOConnection::reopenReplaced()
+{
+    // Writing on to the old file would lose every change when the program ends, as nothing
+    // but this connection still reaches it.
+    const QString path = m_path;
+    setConnected(false);
+    try {
+        setConnected(true);
+    } catch (const DatabaseError& error) {
+        fail(QStringLiteral("\"%1\" was replaced or removed while the program ran, and the file now under "
+                            "its name cannot be opened: %2")
+                 .arg(path, QString::fromUtf8(error.what())));
+    }
+    if (OnFileReplaced)
+        OnFileReplaced((QStringList(QStringLiteral("\"%1\" was replaced on disk while the program ran, so "
+                                                   "the new file was opened: what is shown and saved from "
+                                                   "now on is in it.")
+                                        .arg(path))
+                        << m_notices)
+                           .join("\n\n"));
 }
 
 // ---- parameters ----

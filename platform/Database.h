@@ -11,6 +11,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <functional>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -58,14 +59,28 @@ public:
     // beside the database), for the user; kept when the open then failed.
     QStringList notices() const { return m_notices; }
 
-    // The open engine handle; raises DatabaseError when the connection is closed.
-    sqlite3* handle() const;
+    // The open engine handle; raises DatabaseError when the connection is closed. Every
+    // statement asks for it, so this is where a file replaced on disk (another one renamed or
+    // moved over it) is noticed: the new file is opened in its place, and OnFileReplaced told.
+    // A file that is gone, or cannot be opened, raises and leaves the connection closed.
+    sqlite3* handle();
+    std::function<void(const QString& notice)> OnFileReplaced;
+    // Which open of the file this is; it changes whenever the file is opened anew, so a
+    // holder of rows read before can tell that they came from another file.
+    qint64 opening() const { return m_opening; }
     QString databasePath() const { return m_path; }
 
 private:
+    bool fileReplaced() const;
+    void reopenReplaced();
+
     sqlite3* m_db = nullptr;
     QString m_path;
     QStringList m_notices;
+    // The file that is open, so that another one under its name is noticed.
+    quint64 m_device = 0;
+    quint64 m_inode = 0;
+    qint64 m_opening = 0;
 };
 
 // A statement's text as lines, joined by line breaks for the engine.

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <cstdio>
 #include <utility>
 
 using platform::db::DatabaseError;
@@ -147,6 +148,37 @@ TEST_F(DatabaseTest, TheDatabasePathReachesTheEngineWhateverTheFolderNameHolds)
         EXPECT_EQ(rows.FieldByName("n").AsInteger(), 1) << name;
     }
     EXPECT_EQ(count("mmemo"), 0);
+}
+
+TEST_F(DatabaseTest, AFileReplacedOnDiskIsOpenedAgainBeforeTheNextStatement)
+{
+    const QString older = programFolder() + "older.mdb";
+    ASSERT_TRUE(QFile::copy(databasePath(), older));
+    addMemos({"in the file that is replaced"}, -1);
+    QStringList told;
+    connection.OnFileReplaced = [&told](const QString& notice) { told.append(notice); };
+    const auto stamp = connection.changeStamp();
+    const qint64 opening = connection.opening();
+
+    // A copy put back over the file, as a user restoring an older one does.
+    ASSERT_EQ(
+        std::rename(QFile::encodeName(older).constData(), QFile::encodeName(databasePath()).constData()), 0);
+    EXPECT_EQ(count("mmemo"), 0);
+    ASSERT_EQ(told.size(), 1);
+    EXPECT_TRUE(told[0].startsWith("\"" + databasePath() + "\" was replaced on disk"))
+        << told[0].toStdString();
+    EXPECT_NE(connection.opening(), opening);
+    EXPECT_NE(connection.changeStamp(), stamp);
+    addMemos({"kept"}, -1);
+    connection.Close();
+    connection.Open();
+    EXPECT_EQ(column({"select MMemo from mmemo"}, "MMemo"), QStringList({"kept"}));
+    EXPECT_EQ(told.size(), 1);
+
+    // A file that is gone is never written on in secret.
+    ASSERT_TRUE(QFile::rename(databasePath(), programFolder() + "moved.mdb"));
+    EXPECT_THROW(addMemos({"lost"}, -1), DatabaseError);
+    EXPECT_FALSE(connection.Connected());
 }
 
 TEST_F(DatabaseTest, QueryWithoutOpenConnectionRaises)
