@@ -66,7 +66,7 @@ void TDesktopFrame::ClearExpenseList()
 
 void TDesktopFrame::showExpenseTotal()
 {
-    TotalLabel->setText(QStringLiteral("Total:") + expenserow::amountText(FExpenseTotal));
+    TotalLabel->setText(QStringLiteral("Total:") + expenserow::totalText(FExpenseTotal));
 }
 
 void TDesktopFrame::LoadExpenseList(int sortIndex)
@@ -168,14 +168,19 @@ void TDesktopFrame::miDeleteExpenseClick()
         miDeleteAddressQuery.ParamByName("id").Value = row->text(expenserow::Id);
         repaint();
         miDeleteAddressQuery.ExecSQL();
-        FExpenseTotal -= expenserow::parseAmount(row->text(expenserow::Amount)).value_or(0);
+        if (FExpenseTotal != expenserow::UnshowableTotal)
+            FExpenseTotal -= expenserow::parseAmount(row->text(expenserow::Amount)).value_or(0);
     };
+    const bool unshowable = FExpenseTotal == expenserow::UnshowableTotal;
     try {
         listrows::deleteSelected(ExpenseListView, deleteExpense);
     } catch (...) {
         showExpenseTotal();
         throw;
     }
+    // A total too large to show has no number to take the amounts from: it is read again.
+    if (unshowable)
+        LoadExpenseList(ExpenseComboBox->currentIndex());
     showExpenseTotal();
 }
 

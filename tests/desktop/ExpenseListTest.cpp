@@ -131,3 +131,18 @@ TEST_F(ExpenseListTest, ADeleteThatFailsPartWayLeavesExactlyTheStoredRowsBeforeT
     EXPECT_EQ(driver.shownWithMessage, QStringList({"Locked,Rent Total:14"}));
     EXPECT_EQ(total(), sumOfRows());
 }
+
+TEST_F(ExpenseListTest, StoredAmountsWhoseTotalCannotBeShownStillListAndCanBeDeleted)
+{
+    addExpense("Huge", 500000000000000, "2024-02-01");
+    addExpense("Huger", 500000000000000, "2024-02-02");
+    frame->QuorvaneFrame1->sbExpenseClick();
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(list()->topLevelItemCount(), 5);
+    EXPECT_EQ(total(), "Total:too large to show");
+
+    rowOf("Huger")->setSelected(true);
+    frame->miDeleteExpense->trigger();
+    EXPECT_EQ(stored().size(), 4);
+    EXPECT_EQ(total(), "Total:" + expenserow::amountText(expenserow::currencyOf(500000000000012.75)));
+}
