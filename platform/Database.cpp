@@ -402,13 +402,13 @@ void TADOQuery::Open()
     m_active = true;
 }
 
-void TADOQuery::ExecSQL()
+int TADOQuery::ExecSQL()
 {
     Statement statement = prepare();
     for (;;) {
         const int rc = sqlite3_step(statement.stmt);
         if (rc == SQLITE_DONE)
-            return;
+            return sqlite3_changes(statement.db);
         if (rc != SQLITE_ROW)
             failEngine(statement.db);
     }

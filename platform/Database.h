@@ -68,6 +68,13 @@ public:
     // Which open of the file this is; it changes whenever the file is opened anew, so a
     // holder of rows read before can tell that they came from another file.
     qint64 opening() const { return m_opening; }
+    // The same, after opening the file anew if another one has taken its name, as every
+    // statement does first.
+    qint64 currentOpening()
+    {
+        handle();
+        return m_opening;
+    }
     QString databasePath() const { return m_path; }
 
 private:
@@ -189,8 +196,8 @@ public:
     // after the text changed; values set before a change of text are dropped.
     TParameter& ParamByName(const QString& name);
 
-    void Open();    // runs a select and keeps every row
-    void ExecSQL(); // runs a change
+    void Open();   // runs a select and keeps every row
+    int ExecSQL(); // runs a change; the number of rows it changed
     void Close();
     bool Active() const { return m_active; }
 
