@@ -5,6 +5,7 @@
 #include "desktop/DesktopFrame.h"
 #include "desktop/ListRows.h"
 #include "editors/DesktopAccess.h"
+#include "editors/EditorSave.h"
 #include "editors/LabeledEdit.h"
 #include "platform/Application.h"
 
@@ -33,6 +34,7 @@ void TAddressForm::FormCreate()
 {
     ApplyCaptions();
     NewAddressQuery.Connection = &desktopaccess::mainForm().ADOConnection;
+    m_entry = new editorsave::TOpenedEntry(this, desktopaccess::mainForm().ADOConnection);
     categories::fillCombo(GroupComboBox, desktopaccess::frame().FAddressCategories);
     categories::setPosition(GroupComboBox, 0);
 }
@@ -101,6 +103,11 @@ void TAddressForm::OKButtonClick()
     TDesktopFrame& frame = desktopaccess::frame();
     const int shownCategory =
         categories::idAtPosition(frame.FAddressCategories, frame.ComboAddress->currentIndex());
+    const auto reloadList = [&frame, shownCategory] { frame.LoadAddressList(shownCategory); };
+    if (FEditMode == "Edit" && !m_entry->sameFile()) {
+        reloadList();
+        return;
+    }
     NewAddressQuery.Prepared = true;
     if (FEditMode == "Append") {
         NewAddressQuery.Close();
@@ -115,15 +122,16 @@ void TAddressForm::OKButtonClick()
         NewAddressQuery.SQL.Add(" , :HomePhone   , :Fax     , :Mobile  , :Email , :CategoryID )");
         SetAddressParams();
         NewAddressQuery.ExecSQL();
-
-        NewAddressQuery.Close();
-        NewAddressQuery.SQL.Clear();
-        NewAddressQuery.SQL.Add("select id from address order by id desc");
-        NewAddressQuery.Open();
-        FAddressId = NewAddressQuery.FieldByName("ID").AsInteger();
-        NewAddressQuery.Close();
-        if (shownCategory == FCategoryId || shownCategory == categories::NoCategory)
-            AddListRow();
+        m_entry->afterSave([&] {
+            NewAddressQuery.Close();
+            NewAddressQuery.SQL.Clear();
+            NewAddressQuery.SQL.Add("select id from address order by id desc");
+            NewAddressQuery.Open();
+            FAddressId = NewAddressQuery.FieldByName("ID").AsInteger();
+            NewAddressQuery.Close();
+            if (shownCategory == FCategoryId || shownCategory == categories::NoCategory)
+                AddListRow();
+        });
     }
     if (FEditMode == "Edit") {
         NewAddressQuery.Close();
@@ -138,16 +146,22 @@ void TAddressForm::OKButtonClick()
         NewAddressQuery.SQL.Add(" where  id=:addressid ");
         SetAddressParams();
         NewAddressQuery.ParamByName("addressid").Value = FAddressId;
-        NewAddressQuery.ExecSQL();
-        if (shownCategory == FCategoryId || shownCategory == categories::NoCategory) {
-            UpdateListRow();
-        } else if (TListRow* row = listrows::findRow(frame.AddressListView, addressrow::Id,
-                                                     QString::number(FAddressId))) {
-            // Only the edited entry left the category shown; other selected rows stay.
-            listrows::removeRows(frame.AddressListView, {frame.AddressListView->indexOfTopLevelItem(row)});
-            if (!listrows::firstSelected(frame.AddressListView))
-                frame.EditAddressButton->setEnabled(false);
+        if (!m_entry->entryChanged(NewAddressQuery.ExecSQL())) {
+            reloadList();
+            return;
         }
+        m_entry->afterSave([&] {
+            if (shownCategory == FCategoryId || shownCategory == categories::NoCategory) {
+                UpdateListRow();
+            } else if (TListRow* row = listrows::findRow(frame.AddressListView, addressrow::Id,
+                                                         QString::number(FAddressId))) {
+                // Only the edited entry left the category shown; other selected rows stay.
+                listrows::removeRows(frame.AddressListView,
+                                     {frame.AddressListView->indexOfTopLevelItem(row)});
+                if (!listrows::firstSelected(frame.AddressListView))
+                    frame.EditAddressButton->setEnabled(false);
+            }
+        });
     }
     close();
 }

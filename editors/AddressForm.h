@@ -17,6 +17,10 @@ class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
+
+namespace editorsave {
+class TOpenedEntry;
+}
 class TLabeledEdit;
 
 class TAddressForm : public QDialog
@@ -76,4 +80,5 @@ private:
     void connectEvents();
     // The texts as typed, for the list row.
     TAddressFields fields() const;
+    editorsave::TOpenedEntry* m_entry = nullptr;
 };

@@ -7,6 +7,7 @@
 #include "desktop/MemoRows.h"
 #include "editors/DesktopAccess.h"
 #include "editors/EditorLayout.h"
+#include "editors/EditorSave.h"
 #include "platform/Application.h"
 
 #include <QComboBox>
@@ -33,6 +34,7 @@ void TMemoForm::FormCreate()
 {
     ApplyCaptions();
     NewMemoQuery.Connection = &desktopaccess::mainForm().ADOConnection;
+    m_entry = new editorsave::TOpenedEntry(this, desktopaccess::mainForm().ADOConnection);
     categories::fillCombo(CategoryComboBox, desktopaccess::frame().FMemoCategories);
     categories::setPosition(CategoryComboBox, 0);
 }
@@ -58,6 +60,11 @@ void TMemoForm::OKButtonClick()
 {
     TDesktopFrame& frame = desktopaccess::frame();
     const int shownCategory = categories::chosenCategory(frame.ComboMemo);
+    const auto reloadList = [&frame, shownCategory] { frame.LoadMemoList(shownCategory); };
+    if (FEditMode == "Edit" && !m_entry->sameFile()) {
+        reloadList();
+        return;
+    }
     NewMemoQuery.Prepared = true;
     if (FEditMode == "Append") {
         NewMemoQuery.Close();
@@ -66,15 +73,16 @@ void TMemoForm::OKButtonClick()
         NewMemoQuery.SQL.Add(" values (  :MMemo ,:Categoryid  )");
         setMemoParams();
         NewMemoQuery.ExecSQL();
-
-        NewMemoQuery.Close();
-        NewMemoQuery.SQL.Clear();
-        NewMemoQuery.SQL.Add("select id from mmemo order by id desc");
-        NewMemoQuery.Open();
-        FMemoId = NewMemoQuery.FieldByName("ID").AsInteger();
-        NewMemoQuery.Close();
-        if (shownCategory == FCategoryId || shownCategory == categories::NoCategory)
-            AddListRow();
+        m_entry->afterSave([&] {
+            NewMemoQuery.Close();
+            NewMemoQuery.SQL.Clear();
+            NewMemoQuery.SQL.Add("select id from mmemo order by id desc");
+            NewMemoQuery.Open();
+            FMemoId = NewMemoQuery.FieldByName("ID").AsInteger();
+            NewMemoQuery.Close();
+            if (shownCategory == FCategoryId || shownCategory == categories::NoCategory)
+                AddListRow();
+        });
     }
     if (FEditMode == "Edit") {
         NewMemoQuery.Close();
@@ -85,16 +93,21 @@ void TMemoForm::OKButtonClick()
         NewMemoQuery.SQL.Add(" where  id=:memoid ");
         setMemoParams();
         NewMemoQuery.ParamByName("memoid").Value = FMemoId;
-        NewMemoQuery.ExecSQL();
-        if (shownCategory == FCategoryId || shownCategory == categories::NoCategory) {
-            UpdateListRow();
-        } else if (TListRow* row =
-                       listrows::findRow(frame.MemoListView, memorow::Id, QString::number(FMemoId))) {
-            // Only the edited entry left the category shown; other selected rows stay.
-            listrows::removeRows(frame.MemoListView, {frame.MemoListView->indexOfTopLevelItem(row)});
-            if (!listrows::firstSelected(frame.MemoListView))
-                frame.EditMemoButton->setEnabled(false);
+        if (!m_entry->entryChanged(NewMemoQuery.ExecSQL())) {
+            reloadList();
+            return;
         }
+        m_entry->afterSave([&] {
+            if (shownCategory == FCategoryId || shownCategory == categories::NoCategory) {
+                UpdateListRow();
+            } else if (TListRow* row =
+                           listrows::findRow(frame.MemoListView, memorow::Id, QString::number(FMemoId))) {
+                // Only the edited entry left the category shown; other selected rows stay.
+                listrows::removeRows(frame.MemoListView, {frame.MemoListView->indexOfTopLevelItem(row)});
+                if (!listrows::firstSelected(frame.MemoListView))
+                    frame.EditMemoButton->setEnabled(false);
+            }
+        });
     }
     close();
 }

@@ -16,6 +16,10 @@ class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 
+namespace editorsave {
+class TOpenedEntry;
+}
+
 class TMemoForm : public QDialog
 {
     Q_OBJECT
@@ -53,4 +57,5 @@ private:
     void createComponents();
     void connectEvents();
     void setMemoParams();
+    editorsave::TOpenedEntry* m_entry = nullptr;
 };
