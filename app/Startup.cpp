@@ -3,6 +3,7 @@
 #include "app/Forms.h"
 #include "app/MainDesktopForm.h"
 #include "app/SelectDirectForm.h"
+#include "desktop/UnreadableEvents.h"
 #include "editors/AddressForm.h"
 #include "editors/GoToForm.h"
 #include "editors/MemoForm.h"
@@ -55,5 +56,6 @@ void CreateApplicationForms()
         Application::CreateForm(NewExpenseForm);
         Application::CreateForm(AddressForm);
         Application::CreateForm(SelectDirectForm);
+        unreadableevents::reportEventsWithoutDay(MainDesktopForm, MainDesktopForm->ADOConnection);
     });
 }

@@ -83,6 +83,29 @@ TEST_F(StartupTest, TheDialogsAreCreatedOnceTheMainWindowHasBeenPainted)
     Application::releaseForms();
 }
 
+TEST_F(StartupTest, EventsWhoseStartCannotBeReadAreCountedOnceAtStartUp)
+{
+    createDatabase();
+    sqlite3* db = nullptr;
+    sqlite3_open(QFile::encodeName(databasePath()).constData(), &db);
+    sqlite3_exec(
+        db,
+        "pragma ignore_check_constraints = on; insert into journal (jstarttime, jendtime, memo) values "
+        "('2026-12-06 09:00:00', '2026-12-06 10:00:00', 'fine'), ('2026-13-06 09:00:00', null, 'bad'), "
+        "(null, null, 'none')",
+        nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+
+    CreateApplicationForms();
+    MainDesktopForm->show();
+    ASSERT_TRUE(QTest::qWaitFor([] { return !SelectDirectForm.isNull(); }));
+    QTest::qWait(0);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text,
+              "2 events have a start time that cannot be read, so they belong to no day and are not shown.");
+    Application::releaseForms();
+}
+
 TEST_F(StartupTest, MissingDatabaseIsReportedAndStartUpGoesOn)
 {
     TMainDesktopForm form;
