@@ -1,11 +1,9 @@
 #include "editors/MemoForm.h"
 
-#include "app/MainDesktopForm.h"
-#include "app/SharedTexts.h"
+#include "common/ListRows.h"
+#include "common/MemoRows.h"
+#include "common/SharedTexts.h"
 #include "desktop/DesktopFrame.h"
-#include "desktop/ListRows.h"
-#include "desktop/MemoRows.h"
-#include "editors/DesktopAccess.h"
 #include "editors/EditorLayout.h"
 #include "editors/EditorSave.h"
 #include "platform/Application.h"
@@ -17,7 +15,8 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
-TMemoForm::TMemoForm(QWidget* parent) : QDialog(parent)
+TMemoForm::TMemoForm(TDesktopFrame& frame, TADOConnection& connection, QWidget* parent)
+    : QDialog(parent), m_frame(frame), m_connection(connection)
 {
     createComponents();
     connectEvents();
@@ -33,9 +32,9 @@ void TMemoForm::connectEvents()
 void TMemoForm::FormCreate()
 {
     ApplyCaptions();
-    NewMemoQuery.Connection = &desktopaccess::mainForm().ADOConnection;
-    m_entry = new editorsave::TOpenedEntry(this, desktopaccess::mainForm().ADOConnection);
-    categories::fillCombo(CategoryComboBox, desktopaccess::frame().FMemoCategories);
+    NewMemoQuery.Connection = &m_connection;
+    m_entry = new editorsave::TOpenedEntry(this, m_connection);
+    categories::fillCombo(CategoryComboBox, m_frame.FMemoCategories);
     categories::setPosition(CategoryComboBox, 0);
 }
 
@@ -58,7 +57,7 @@ void TMemoForm::setMemoParams()
 
 void TMemoForm::OKButtonClick()
 {
-    TDesktopFrame& frame = desktopaccess::frame();
+    TDesktopFrame& frame = m_frame;
     const int shownCategory = categories::chosenCategory(frame.ComboMemo);
     const auto reloadList = [&frame, shownCategory] { frame.LoadMemoList(shownCategory); };
     if (FEditMode == "Edit" && !m_entry->sameFile()) {
@@ -119,7 +118,7 @@ void TMemoForm::CancelButtonClick()
 
 void TMemoForm::AddListRow()
 {
-    TDesktopFrame& frame = desktopaccess::frame();
+    TDesktopFrame& frame = m_frame;
     const QString text = EditMemo->toPlainText();
     auto row =
         std::make_unique<TListRow>(memorow::places(text, CategoryComboBox->currentText(),
@@ -130,7 +129,7 @@ void TMemoForm::AddListRow()
 
 void TMemoForm::UpdateListRow()
 {
-    TDesktopFrame& frame = desktopaccess::frame();
+    TDesktopFrame& frame = m_frame;
     TListRow* row = listrows::findRow(frame.MemoListView, memorow::Id, QString::number(FMemoId));
     if (!row)
         return;

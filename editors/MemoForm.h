@@ -16,6 +16,8 @@ class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 
+class TDesktopFrame;
+
 namespace editorsave {
 class TOpenedEntry;
 }
@@ -24,7 +26,7 @@ class TMemoForm : public QDialog
 {
     Q_OBJECT
 public:
-    explicit TMemoForm(QWidget* parent = nullptr);
+    TMemoForm(TDesktopFrame& frame, TADOConnection& connection, QWidget* parent = nullptr);
 
     // "Append" or "Edit", compared exactly; any other mode makes OK only close the editor.
     QString FEditMode;
@@ -57,5 +59,7 @@ private:
     void createComponents();
     void connectEvents();
     void setMemoParams();
+    TDesktopFrame& m_frame;
+    TADOConnection& m_connection;
     editorsave::TOpenedEntry* m_entry = nullptr;
 };

@@ -33,11 +33,13 @@ class TOpenedEntry;
 
 // The mini-calendar's state is the calendar base's; after OK, FCurrentDate is the day chosen
 // in SelectDatePicker.
+class TDesktopFrame;
+
 class TNewEventForm : public QDialog, public TEditorCalendar
 {
     Q_OBJECT
 public:
-    explicit TNewEventForm(QWidget* parent = nullptr);
+    TNewEventForm(TDesktopFrame& frame, TADOConnection& connection, QWidget* parent = nullptr);
 
     // Set by the caller: "Append" or "Edit", compared exactly; any other mode writes nothing.
     QString FEditMode;
@@ -114,4 +116,6 @@ private:
 
     // The lists have shown the stored times of an edited event once.
     bool FStoredTimesShown = false;
+    TDesktopFrame& m_frame;
+    TADOConnection& m_connection;
 };

@@ -49,8 +49,9 @@ public:
     // saying which; nothing is ever created here.
     void setConnected(bool connected);
     bool Connected() const { return m_db != nullptr; }
-    // Grows with every change to the database, by this connection or another, so a reader
-    // can tell that what it loaded before is still what the database holds.
+    // Grows with every change to the database, by this connection or another, and with every
+    // open, so a reader can tell that what it loaded before is still what the database holds,
+    // also after the file was closed and opened again.
     std::pair<qint64, qint64> changeStamp() const;
     void Open() { setConnected(true); }
     void Close() { setConnected(false); }
@@ -87,6 +88,7 @@ private:
     // The file that is open, so that another one under its name is noticed.
     quint64 m_device = 0;
     quint64 m_inode = 0;
+    // Which open of any connection in this run the current one is, counted from 1.
     qint64 m_opening = 0;
 };
 
