@@ -165,9 +165,18 @@ void deleteSelected(QTreeWidget* list, const std::function<void(QTreeWidgetItem*
             deleteRecord(list->topLevelItem(row));
             deleted.push_back(row);
         }
-    } catch (...) {
+    } catch (const std::exception& error) {
         removeRows(list, deleted);
-        throw;
+        // The message says what the failure left: which of the chosen entries are gone.
+        const QString left =
+            deleted.empty()
+                ? QStringLiteral("Nothing was deleted.")
+                : QStringLiteral("%1 of the %2 selected entries were deleted; the other %3 were not.")
+                      .arg(deleted.size())
+                      .arg(selected.size())
+                      .arg(selected.size() - deleted.size());
+        throw std::runtime_error(
+            QStringLiteral("%1\n\n%2").arg(QString::fromUtf8(error.what()), left).toStdString());
     }
     removeRows(list, deleted);
 }
