@@ -68,6 +68,27 @@ TEST_F(StartupTest, OpensDatabaseAndSetsCaption)
     EXPECT_FALSE(form.DesktopFrame->isHidden());
 }
 
+TEST_F(StartupTest, ADatabaseReplacedOnDiskIsShownAndSaidOnTheNextCommand)
+{
+    createDatabase();
+    const QString older = programFolder() + "older.mdb";
+    ASSERT_TRUE(QFile::copy(databasePath(), older));
+    TMainDesktopForm form;
+    TADOQuery add;
+    add.Connection = &form.ADOConnection;
+    add.SQL.Add("insert into address (LastName) values ('Only in the old file')");
+    add.ExecSQL();
+    form.DesktopFrame->LoadContactList();
+    ASSERT_EQ(form.DesktopFrame->ContactListView->topLevelItemCount(), 1);
+
+    ASSERT_EQ(
+        std::rename(QFile::encodeName(older).constData(), QFile::encodeName(databasePath()).constData()), 0);
+    form.DesktopFrame->LoadContactList();
+    EXPECT_EQ(form.DesktopFrame->ContactListView->topLevelItemCount(), 0);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].text.contains("was replaced on disk while the program ran"));
+}
+
 TEST_F(StartupTest, TheDialogsAreCreatedOnceTheMainWindowHasBeenPainted)
 {
     createDatabase();
