@@ -35,14 +35,21 @@ bool TOpenedEntry::sameFile()
     return false;
 }
 
+void sayEntryGone(QWidget* editor, bool textKept)
+{
+    const QString gone =
+        QStringLiteral("This entry no longer exists: it was deleted after it was opened here, so "
+                       "nothing was saved.");
+    platform::dialogs::messageBox(editor,
+                                  textKept ? gone + QStringLiteral(" Your text is still here.") : gone,
+                                  QApplication::applicationName(), platform::dialogs::Icon::Warning);
+}
+
 bool TOpenedEntry::entryChanged(int rowsChanged)
 {
     if (rowsChanged > 0)
         return true;
-    platform::dialogs::messageBox(m_editor,
-                                  "This entry no longer exists: it was deleted after it was opened here, so "
-                                  "nothing was saved. Your text is still here.",
-                                  QApplication::applicationName(), platform::dialogs::Icon::Warning);
+    sayEntryGone(m_editor, true);
     return false;
 }
 

@@ -13,6 +13,10 @@ class TADOConnection;
 
 namespace editorsave {
 
+// Says that the entry an edit was for no longer exists, so nothing was saved; `textKept` when
+// the editor still holds what the user typed.
+void sayEntryGone(QWidget* editor, bool textKept);
+
 // Watches one editor: each time it is shown it takes which open of the database file its
 // entry comes from.
 class TOpenedEntry : public QObject
