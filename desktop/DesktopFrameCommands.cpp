@@ -3,7 +3,11 @@
 // contact list.
 #include "app/Forms.h"
 #include "app/widgets/TPageControl.h"
+#include "desktop/CalendarViews.h"
 #include "desktop/DesktopFrame.h"
+#include "desktop/ExpenseRows.h"
+#include "desktop/ListRows.h"
+#include "desktop/MemoRows.h"
 #include "desktop/PaneSplitter.h"
 #include "platform/Application.h"
 #include "platform/Dialogs.h"
@@ -11,6 +15,7 @@
 #include "reports/PrintForm.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QDir>
 #include <QEvent>
 #include <QLayout>
@@ -59,6 +64,15 @@ QString reportKindOfPage(int page)
     default:
         return QString();
     }
+}
+
+// The hidden ids of a list's selected rows, in list order.
+QStringList selectedIds(const QTreeWidget* list, int idPlace)
+{
+    QStringList ids;
+    for (int row : listrows::selectedRowNumbers(list))
+        ids.append(list->topLevelItem(row)->text(idPlace));
+    return ids;
 }
 
 } // namespace
@@ -118,5 +132,11 @@ void TDesktopFrame::miPrintClick()
     form->FPrintDate = FCurrentDate;
     // Without a report kind the dialog prints nothing, so the menu prints what the shown page holds.
     form->FReportKind = reportKindOfPage(ToolPageControl->ActivePageIndex());
+    form->FSelection.connection = &calendarview::connectionOf(this);
+    form->FSelection.addressPosition = ComboAddress->currentIndex();
+    for (const TCategoryRec& category : FAddressCategories)
+        form->FSelection.addressCategoryIds.append(category.id);
+    form->FSelection.memoIds = selectedIds(MemoListView, memorow::Id);
+    form->FSelection.expenseIds = selectedIds(ExpenseListView, expenserow::Id);
     form->exec();
 }
