@@ -47,37 +47,41 @@ bool TPrintForm::PrintAddressBook(platform::printing::Printer& printer)
     return printCopies(printer, holder.Report, &query);
 }
 
+namespace {
+
+// Runs the statement of the selected rows; with none selected it is not run, and the report prints
+// without rows. The ids are bound one integer each.
+void openSelected(TADOQuery& query, TADOConnection* connection, void (*statement)(TSQLLines&),
+                  const QStringList& ids)
+{
+    query.Connection = connection;
+    query.Close();
+    query.SQL.Clear();
+    statement(query.SQL);
+    if (ids.isEmpty())
+        return;
+    query.ParamByName("id").Value = ids.join(',');
+    query.Open();
+}
+
+} // namespace
+
 bool TPrintForm::PrintMemos(platform::printing::Printer& printer)
 {
     TReportMemoQr holder;
-    TADOQuery& query = holder.ReportADOQuery;
-    query.Connection = FSelection.connection;
-    query.Close();
-    query.SQL.Clear();
-    reportstatements::selectedMemos(query.SQL);
-    // The ids are bound one integer each; with none selected the report prints without rows.
-    if (!FSelection.memoIds.isEmpty()) {
-        query.ParamByName("id").Value = FSelection.memoIds.join(',');
-        query.Open();
-    }
+    openSelected(holder.ReportADOQuery, FSelection.connection, reportstatements::selectedMemos,
+                 FSelection.memoIds);
     holder.Report.element("QRMMemoName").field = "MMemo";
-    return printCopies(printer, holder.Report, &query);
+    return printCopies(printer, holder.Report, &holder.ReportADOQuery);
 }
 
 bool TPrintForm::PrintExpenses(platform::printing::Printer& printer)
 {
     TReportExpenseQR holder;
-    TADOQuery& query = holder.ReportADOQuery;
-    query.Connection = FSelection.connection;
-    query.Close();
-    query.SQL.Clear();
-    reportstatements::selectedExpenses(query.SQL);
-    if (!FSelection.expenseIds.isEmpty()) {
-        query.ParamByName("id").Value = FSelection.expenseIds.join(',');
-        query.Open();
-    }
+    openSelected(holder.ReportADOQuery, FSelection.connection, reportstatements::selectedExpenses,
+                 FSelection.expenseIds);
     holder.Report.element("QRPayDateName").field = "paydate";
     holder.Report.element("QRItemName").field = "item";
     holder.Report.element("QRAmountName").field = "amount";
-    return printCopies(printer, holder.Report, &query);
+    return printCopies(printer, holder.Report, &holder.ReportADOQuery);
 }

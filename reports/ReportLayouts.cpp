@@ -47,6 +47,17 @@ void addPageFooter(report::Report& report, double left, double top)
     report.add(stamp);
 }
 
+// The list reports' set-up and title: a caption over a heavy rule.
+void listReportStart(report::Report& report, double bandWidth, const QString& jobTitle, double titleHeight,
+                     const QString& caption, double left, double top)
+{
+    report.page = pageSetup(10.0, bandWidth, platform::printing::PaperSource::Automatic);
+    report.jobTitle = jobTitle;
+    report::Band& title = report.addBand(BandKind::Title, titleHeight);
+    title.bottomRule = 5;
+    report.add(label("QRLabel2", caption, left, top, report::font(Arial, 18, true)));
+}
+
 } // namespace
 
 TReportDateForm::TReportDateForm()
@@ -131,12 +142,7 @@ TReportAddressForm::TReportAddressForm()
 
 TReportMemoQr::TReportMemoQr()
 {
-    Report.page = pageSetup(10.0, 190.2, platform::printing::PaperSource::Automatic);
-    Report.jobTitle = "Tessary Printing Memo ";
-
-    report::Band& title = Report.addBand(BandKind::Title, 15.5);
-    title.bottomRule = 5;
-    Report.add(label("QRLabel2", "Memo ", 4.3, 3.0, report::font(Arial, 18, true)));
+    listReportStart(Report, 190.2, "Tessary Printing Memo ", 15.5, "Memo ", 4.3, 3.0);
 
     Report.addBand(BandKind::Detail, 44.3);
     Element memo = dataText("QRMMemoName", 4.6, 4.0, report::font(Arial, 10));
@@ -148,12 +154,7 @@ TReportMemoQr::TReportMemoQr()
 
 TReportExpenseQR::TReportExpenseQR()
 {
-    Report.page = pageSetup(10.0, 190.0, platform::printing::PaperSource::Automatic);
-    Report.jobTitle = "Tessary Printing Expense ";
-
-    report::Band& title = Report.addBand(BandKind::Title, 15.6);
-    title.bottomRule = 5;
-    Report.add(label("QRLabel2", "Expense List ", 4.2, 2.9, report::font(Arial, 18, true)));
+    listReportStart(Report, 190.0, "Tessary Printing Expense ", 15.6, "Expense List ", 4.2, 2.9);
 
     Report.addBand(BandKind::ColumnHeader, 10.6);
     const QFont head = report::font(Arial, 12, true);
