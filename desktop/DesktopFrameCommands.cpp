@@ -1,21 +1,15 @@
 // The frame's commands that serve more than one page: the Help and Print menu items, the
 // width rules of the tool column and of the list pages' splitters, and the wiring of the
 // contact list.
-#include "app/Forms.h"
-#include "app/widgets/TPageControl.h"
-#include "desktop/CalendarViews.h"
+#include "common/widgets/TPageControl.h"
 #include "desktop/DesktopFrame.h"
-#include "desktop/ExpenseRows.h"
-#include "desktop/ListRows.h"
-#include "desktop/MemoRows.h"
+#include "desktop/DesktopStarts.h"
 #include "desktop/PaneSplitter.h"
 #include "platform/Application.h"
 #include "platform/Dialogs.h"
 #include "platform/SystemInfo.h"
-#include "reports/PrintForm.h"
 
 #include <QAction>
-#include <QComboBox>
 #include <QDir>
 #include <QEvent>
 #include <QLayout>
@@ -64,15 +58,6 @@ QString reportKindOfPage(int page)
     default:
         return QString();
     }
-}
-
-// The hidden ids of a list's selected rows, in list order.
-QStringList selectedIds(const QTreeWidget* list, int idPlace)
-{
-    QStringList ids;
-    for (int row : listrows::selectedRowNumbers(list))
-        ids.append(list->topLevelItem(row)->text(idPlace));
-    return ids;
 }
 
 } // namespace
@@ -128,15 +113,6 @@ void TDesktopFrame::miAmbrelHomepageClick()
 
 void TDesktopFrame::miPrintClick()
 {
-    TPrintForm* form = Application::CreateForm(PrintForm);
-    form->FPrintDate = FCurrentDate;
     // Without a report kind the dialog prints nothing, so the menu prints what the shown page holds.
-    form->FReportKind = reportKindOfPage(ToolPageControl->ActivePageIndex());
-    form->FSelection.connection = &calendarview::connectionOf(this);
-    form->FSelection.addressPosition = ComboAddress->currentIndex();
-    for (const TCategoryRec& category : FAddressCategories)
-        form->FSelection.addressCategoryIds.append(category.id);
-    form->FSelection.memoIds = selectedIds(MemoListView, memorow::Id);
-    form->FSelection.expenseIds = selectedIds(ExpenseListView, expenserow::Id);
-    form->exec();
+    starts().print(FCurrentDate, reportKindOfPage(ToolPageControl->ActivePageIndex()));
 }
