@@ -1,6 +1,6 @@
 #include "reports/PrintForm.h"
 
-#include "app/SharedTexts.h"
+#include "common/SharedTexts.h"
 #include "platform/Application.h"
 #include "platform/Dialogs.h"
 #include "platform/Printers.h"

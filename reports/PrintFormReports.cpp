@@ -1,5 +1,6 @@
 // The print dialog's four report builders.
-#include "desktop/NameTables.h"
+#include "common/NameTables.h"
+#include "common/statements/EventStatements.h"
 #include "platform/Locale.h"
 #include "reports/PrintForm.h"
 #include "reports/ReportLayouts.h"
@@ -13,7 +14,7 @@ bool TPrintForm::PrintSchedule(platform::printing::Printer& printer)
     const QString dateText = platform::locale::dateToStr(FPrintDate);
     query.Close();
     query.SQL.Clear();
-    reportstatements::daySchedule(query.SQL, dateText);
+    eventstatements::addDaySelect(query.SQL, dateText);
     query.Open();
     holder.Report.element("MemoQRDBText").field = "memo";
     holder.Report.element("QRDBStartText").field = "jstarttime";

@@ -4,17 +4,6 @@
 
 namespace reportstatements {
 
-void daySchedule(TSQLLines& sql, const QString& dateText)
-{
-    sql.Add(" select id , jstarttime , jendtime ,memo  , "
-            "(Hour([jendtime])-Hour([jstarttime]))*60+Minute([jendtime])-Minute([jstarttime]) AS timerange ");
-    sql.Add(" from  journal ");
-    sql.Add(" where DateValue(jstarttime)=");
-    sql.Add("'" + dateText + "'");
-    sql.Add("order by journal.jstarttime, "
-            "(Hour([jendtime])-Hour([jstarttime]))*60+Minute([jendtime])-Minute([jstarttime]) DESC");
-}
-
 void allAddresses(TSQLLines& sql)
 {
     sql.Add(

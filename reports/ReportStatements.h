@@ -1,16 +1,12 @@
 #pragma once
 
-// The reports' select statements, each added line by line to a query's text.
-
-#include <QString>
+// The statements that only the reports run, each added line by line to a query's text. The
+// schedule runs the day view's statement (common/statements/EventStatements.h).
 
 class TSQLLines;
 
 namespace reportstatements {
 
-// One day's events by start time, the longer first among equal starts; the date as a quoted
-// literal in the short date format. The same statement as the day view's.
-void daySchedule(TSQLLines& sql, const QString& dateText);
 // Every address, in the table's own order.
 void allAddresses(TSQLLines& sql);
 // The addresses of the group :categoryid, by first name.

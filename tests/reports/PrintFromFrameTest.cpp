@@ -1,4 +1,4 @@
-#include "app/widgets/TPageControl.h"
+#include "common/widgets/TPageControl.h"
 #include "desktop/Categories.h"
 #include "desktop/MemoListFixture.h"
 #include "reports/PrintFixture.h"
