@@ -7,6 +7,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QSaveFile>
+#include <algorithm>
 
 namespace platform::printing {
 namespace {
@@ -193,9 +194,11 @@ QStringList Printer::printers() const
     return names;
 }
 
-int Printer::defaultIndex() const
+int Printer::indexIn(const QList<SystemPrinter>& list) const
 {
-    const QList<SystemPrinter> list = printerSystem().printers();
+    // The list may have shrunk since the choice was made.
+    if (m_index >= 0 && m_index < std::max<qsizetype>(list.size(), 1))
+        return m_index;
     for (int i = 0; i < list.size(); ++i)
         if (list[i].isDefault)
             return i;
@@ -204,10 +207,7 @@ int Printer::defaultIndex() const
 
 int Printer::printerIndex() const
 {
-    // The list may have shrunk since the choice was made.
-    if (m_index < 0 || m_index >= printers().size())
-        return defaultIndex();
-    return m_index;
+    return indexIn(printerSystem().printers());
 }
 
 void Printer::setPrinterIndex(int index)
@@ -225,7 +225,7 @@ std::unique_ptr<Job> Printer::beginJob(const JobSetup& setup, const QString& pdf
     const QList<SystemPrinter> list = printerSystem().printers();
     if (list.isEmpty())
         return std::make_unique<PrintingFlag>(openPdfJob(pdfPath, setup), *this);
-    return std::make_unique<PrintingFlag>(printerSystem().openJob(list[printerIndex()].name, setup), *this);
+    return std::make_unique<PrintingFlag>(printerSystem().openJob(list[indexIn(list)].name, setup), *this);
 }
 
 Printer& printer()

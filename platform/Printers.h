@@ -93,7 +93,8 @@ public:
 
 private:
     friend class PrintingFlag;
-    int defaultIndex() const;
+    // The current index within `list`: the choice, else the default printer, else 0.
+    int indexIn(const QList<SystemPrinter>& list) const;
 
     int m_index = -1; // -1: not chosen yet
     bool m_printing = false;
