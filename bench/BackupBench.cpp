@@ -8,6 +8,7 @@
 // Each line reads
 //   bench <name>: ours <ms> reference <ms> ratio <r> (target <= <t>)
 // Before each timed copy the earlier copies are removed and the disk flushed, untimed.
+// A backup that reports files it could not copy stops the benchmark.
 #include "bench/BenchSupport.h"
 #include "desktop/DesktopFrame.h"
 #include "platform/Dialogs.h"
@@ -95,24 +96,24 @@ void benchTree(TDesktopFrame* frame, Answering& answering, const QString& progra
                    [&] { frame->Analyse_BnClick(); },
                    [&] { runTool("find " + quoted(tree) + " -printf '%p %s %T@\\n'"); }, checkRows);
 
-    bench::compare(
+    // Every backup ends with its message, which names files it could not copy.
+    const auto checkBackups = [&] {
+        for (const QString& message : answering.messages)
+            if (!message.startsWith("Backup Finish ,") || message.contains("not copied"))
+                throw std::runtime_error("the backup said: " + message.toStdString());
+        answering.messages.clear();
+    };
+    bench::compareChanges(
         (QString("backup-copy-") + size).toUtf8().constData(), 1.2, copyRuns,
-        [&] { frame->Backup_BtnClick(); },
-        [&] { runTool("cp -a " + quoted(tree) + " " + quoted(copy) + " && sync -f " + quoted(copy)); },
         [&] {
-            // Every backup ends with its message, which names files it could not copy.
-            if (answering.messages.isEmpty())
-                throw std::runtime_error("no backup finished");
-            for (const QString& message : answering.messages)
-                if (!message.startsWith("Backup Finish ,") || message.contains("not copied"))
-                    throw std::runtime_error("the backup said: " + message.toStdString());
-            answering.messages.clear();
-            removeCopies();
-        },
-        [&] {
+            checkBackups();
             removeCopies();
             frame->Analyse_BnClick();
-        });
+        },
+        [&] { frame->Backup_BtnClick(); },
+        [&] { runTool("cp -a " + quoted(tree) + " " + quoted(copy) + " && sync -f " + quoted(copy)); });
+    checkBackups();
+    removeCopies();
     delete frame->lvSyncs->takeItem(frame->lvSyncs->count() - 1);
 }
 

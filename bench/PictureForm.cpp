@@ -17,6 +17,7 @@
 #include "platform/Application.h"
 #include "platform/Database.h"
 #include "platform/SystemInfo.h"
+#include "reports/PrintForm.h"
 
 #include <QDeadlineTimer>
 #include <QFile>
@@ -93,6 +94,12 @@ const FormEntry Forms[] = {
                                                           MainDesktopForm->ADOConnection);
          form->SetGroupKind("Group");
          form->setWindowTitle("Delete'Friends'");
+         return form;
+     }},
+    {"TPrintForm",
+     [] {
+         TPrintForm* form = Application::CreateForm(PrintForm);
+         form->FReportKind = "Date";
          return form;
      }},
 };
