@@ -17,9 +17,11 @@
 #include "platform/Application.h"
 #include "platform/Database.h"
 #include "platform/SystemInfo.h"
+#include "reader/ReaderForm.h"
 
 #include <QDeadlineTimer>
 #include <QFile>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -88,6 +90,13 @@ const FormEntry Forms[] = {
          TDeleteGroupForm* form = Application::CreateForm(DeleteGroupForm);
          form->SetGroupKind("Group");
          form->setWindowTitle("Delete'Friends'");
+         return form;
+     }},
+    {"TForm1",
+     [] {
+         TForm1* form = Application::CreateForm(Form1);
+         form->Memo1->setPlainText("0108000304FF0000\n8001");
+         form->GroupBox1->show();
          return form;
      }},
 };

@@ -104,6 +104,7 @@ public:
     QAction* miImportAddress;
     QAction* miPrint;
     QAction* miSynchronize;
+    QAction* miRFID;
     QAction* miQuit;
     QMenu* miHelp;
     QAction* miTessaryHelp;
