@@ -193,23 +193,23 @@ Port Port::open(const QString& portName)
     port.m_path = devicePath(portName);
     const int fd =
         ::open(QFile::encodeName(port.m_path).constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        port.m_error = systemText(errno);
-        return port;
-    }
+    const auto fail = [&port, fd](int error) {
+        if (fd >= 0)
+            ::close(fd);
+        port.m_error = systemText(error);
+        return std::move(port);
+    };
+    if (fd < 0)
+        return fail(errno);
     // TIOCEXCL keeps other users out, but not root; flock keeps out every program that asks.
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        const int error = errno == EWOULDBLOCK ? EBUSY : errno;
-        ::close(fd);
-        port.m_error = systemText(error);
-        return port;
-    }
-    if (::ioctl(fd, TIOCEXCL) != 0) {
-        const int error = errno;
-        ::close(fd);
-        port.m_error = systemText(error);
-        return port;
-    }
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0)
+        return fail(errno == EWOULDBLOCK ? EBUSY : errno);
+    // Root opens a tty that another program marked exclusive; it is still that program's.
+    int marked = 0;
+    if (::ioctl(fd, TIOCGEXCL, &marked) == 0 && marked)
+        return fail(EBUSY);
+    if (::ioctl(fd, TIOCEXCL) != 0)
+        return fail(errno);
     port.m_fd = fd;
     return port;
 }

@@ -8,6 +8,7 @@
 #include <QThread>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/ioctl.h>
 #include <thread>
 #include <unistd.h>
 
@@ -129,16 +130,21 @@ TEST_F(ComPortTest, OpenOnAnOpenPortAndCloseOnAClosedOneDoNothing)
 
 TEST_F(ComPortTest, APortThatCannotBeOpenedIsNotListedAndSaysWhy)
 {
-    PseudoTerminal held;
-    PseudoTerminal::listPorts({far.path(), held.path()});
+    // One program holds its port with flock, another with TIOCEXCL, which root may open past.
+    PseudoTerminal held, marked;
+    PseudoTerminal::listPorts({far.path(), held.path(), marked.path()});
     const int holder = ::open(held.path().toLocal8Bit().constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
     ASSERT_GE(holder, 0);
     ASSERT_EQ(::flock(holder, LOCK_EX | LOCK_NB), 0);
+    const int marker = ::open(marked.path().toLocal8Bit().constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    ASSERT_GE(marker, 0);
+    ASSERT_EQ(::ioctl(marker, TIOCEXCL), 0);
 
     QStringList ports;
     EnumComPorts(&ports);
     EXPECT_TRUE(ports.contains(far.path()));
     EXPECT_FALSE(ports.contains(held.path()));
+    EXPECT_FALSE(ports.contains(marked.path()));
     EnumComPorts(nullptr);
 
     const struct
@@ -147,6 +153,7 @@ TEST_F(ComPortTest, APortThatCannotBeOpenedIsNotListedAndSaysWhy)
         QString reason;
     } cases[] = {
         {held.path(), "Device or resource busy"},
+        {marked.path(), "Device or resource busy"},
         {programFolder() + "COM9", "No such file or directory"},
         {"", "No such file or directory"},
     };
@@ -162,6 +169,7 @@ TEST_F(ComPortTest, APortThatCannotBeOpenedIsNotListedAndSaysWhy)
     }
     EXPECT_EQ(opened, 0);
     ::close(holder);
+    ::close(marker);
 
     // A port this program holds is missing from the list too, until it is closed.
     port.Port = far.path();
