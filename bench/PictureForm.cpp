@@ -18,9 +18,11 @@
 #include "platform/Database.h"
 #include "platform/SystemInfo.h"
 #include "reports/PrintForm.h"
+#include "reader/ReaderForm.h"
 
 #include <QDeadlineTimer>
 #include <QFile>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -100,6 +102,13 @@ const FormEntry Forms[] = {
      [] {
          TPrintForm* form = Application::CreateForm(PrintForm);
          form->FReportKind = "Date";
+         return form;
+     }},
+    {"TForm1",
+     [] {
+         TForm1* form = Application::CreateForm(Form1);
+         form->Memo1->setPlainText("0108000304FF0000\n8001");
+         form->GroupBox1->show();
          return form;
      }},
 };

@@ -78,6 +78,8 @@ void TDesktopFrame::connectEvents()
     connect(Import_BitBtn, &QPushButton::clicked, this, guarded(this, &TDesktopFrame::Import_BitBtnClick));
     connect(miQuit, &QAction::triggered, this, guarded(this, &TDesktopFrame::miQuitClick));
     connect(miSynchronize, &QAction::triggered, this, guarded(this, &TDesktopFrame::HotSynSpeedButtonClick));
+    connect(miRFID, &QAction::triggered, QuorvaneFrame1,
+            guarded(QuorvaneFrame1, &TQuorvaneFrame::MP3SpeedButtonClick));
     attachPopup(AddressListView, miAddressList);
     attachPopup(MemoListView, miMemoList);
     attachPopup(ExpenseListView, miExpenseList);

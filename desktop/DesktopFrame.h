@@ -113,6 +113,7 @@ public:
     QAction* miImportAddress;
     QAction* miPrint;
     QAction* miSynchronize;
+    QAction* miRFID;
     QAction* miQuit;
     QMenu* miHelp;
     QAction* miTessaryHelp;
