@@ -35,8 +35,8 @@ QString backupFolderName(const QDateTime& moment)
 {
     const QDate date = moment.date();
     const QTime time = moment.time();
-    return QString::asprintf("%.4d%.2d%.2d%.2d%.2d%.2d", date.year(), date.month(), date.day(),
-                             time.hour(), time.minute(), time.second());
+    return QString::asprintf("%.4d%.2d%.2d%.2d%.2d%.2d", date.year(), date.month(), date.day(), time.hour(),
+                             time.minute(), time.second());
 }
 
 QString pathOfRow(const QListWidget* list, int row)
@@ -110,12 +110,12 @@ void TDesktopFrame::Analyse_BnClick()
     FileLabel->repaint();
     ActionMemo->appendPlainText(started + ": Analysis Process");
     FileProgressBar->setRange(0, 100);
-    FileProgressBar->setValue(0);
-    FileProgressBar->setValue(20);
+    diskpage::setProgress(FileProgressBar, 0);
+    diskpage::setProgress(FileProgressBar, 20);
     QStringList standard;
     for (int csidl : StandardFolders)
         standard << GetSpecialFolderPath(csidl);
-    FileProgressBar->setValue(30);
+    diskpage::setProgress(FileProgressBar, 30);
     QElapsedTimer timer;
     timer.start();
 
@@ -144,7 +144,7 @@ void TDesktopFrame::Analyse_BnClick()
             scanStandard(i);
         scanUserFolders();
     }
-    FileProgressBar->setValue(40);
+    diskpage::setProgress(FileProgressBar, 40);
     const qint64 elapsed = timer.elapsed();
 
     const qint64 total = totalBytes(ProcessListView);
@@ -161,7 +161,7 @@ void TDesktopFrame::Analyse_BnClick()
                        "(Gb)" + QString::number(elapsed) + "(milliseconds)");
     Backup_Btn->setEnabled(true);
     PageControl1->setCurrentIndex(1);
-    FileProgressBar->setValue(100);
+    diskpage::setProgress(FileProgressBar, 100);
 }
 
 void TDesktopFrame::Backup_BtnClick()

@@ -99,9 +99,23 @@ QuietRows::~QuietRows()
     m_list->viewport()->update();
 }
 
+void setProgress(QProgressBar* progress, int value)
+{
+    static QElapsedTimer sinceDrawn;
+    if (!sinceDrawn.isValid() || sinceDrawn.elapsed() >= 50) {
+        sinceDrawn.start();
+        progress->setValue(value);
+        return;
+    }
+    progress->setUpdatesEnabled(false);
+    progress->setValue(value);
+    progress->setUpdatesEnabled(true);
+}
+
 void stepProgress(QProgressBar* progress)
 {
-    progress->setValue(qMin(progress->value() + 1, progress->maximum()));
+    if (progress->value() < progress->maximum())
+        setProgress(progress, progress->value() + 1);
 }
 
 void makeFolders(const CopyPage& page, const QStringList& folders)
