@@ -44,7 +44,7 @@ void TDesktopFrame::GETFILE_A(QString Dir, QTreeWidget* List, QProgressBar* Prog
         Dir,
         [&](const platform::files::FileEntry& entry) {
             rows.append(diskpage::fileRow(entry));
-            diskpage::stepProgress(Progress);
+            diskpage::stepProgress(Progress, true);
         },
         [&](const QString& folder, int) { Log->appendPlainText("Unreadable folder:" + folder); });
     List->addTopLevelItems(rows);

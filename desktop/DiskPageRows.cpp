@@ -112,10 +112,16 @@ void setProgress(QProgressBar* progress, int value)
     progress->setUpdatesEnabled(true);
 }
 
-void stepProgress(QProgressBar* progress)
+void stepProgress(QProgressBar* progress, bool scanning)
 {
-    if (progress->value() < progress->maximum())
+    if (progress->value() >= progress->maximum())
+        return;
+    // A copy lets the window paint between files anyway, and the bar repaints itself only when
+    // a step moves it by a pixel.
+    if (scanning)
         setProgress(progress, progress->value() + 1);
+    else
+        progress->setValue(progress->value() + 1);
 }
 
 void makeFolders(const CopyPage& page, const QStringList& folders)

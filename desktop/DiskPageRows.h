@@ -48,8 +48,9 @@ private:
 // many small files costs more than the scan: it is drawn at once at most every 50 ms, and
 // otherwise with the window's next paint.
 void setProgress(QProgressBar* progress, int value);
-// Raises the bar by one, staying at its maximum once there.
-void stepProgress(QProgressBar* progress);
+// Raises the bar by one, staying at its maximum once there; `scanning` draws it as
+// setProgress does.
+void stepProgress(QProgressBar* progress, bool scanning = false);
 
 struct CopyPage
 {
