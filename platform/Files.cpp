@@ -1,0 +1,311 @@
+#include "platform/Files.h"
+
+#include "platform/SystemInfo.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <cerrno>
+#include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/statvfs.h>
+#include <unistd.h>
+
+namespace platform::files {
+
+namespace {
+
+std::int64_t nanoseconds(const struct timespec& time)
+{
+    return std::int64_t(time.tv_sec) * 1000000000 + time.tv_nsec;
+}
+
+FileEntry entryFor(const QString& path, const struct stat& info)
+{
+    return FileEntry{path, std::int64_t(info.st_size), nanoseconds(info.st_mtim)};
+}
+
+// A descriptor that closes itself.
+class Descriptor
+{
+public:
+    explicit Descriptor(int fd = -1) : m_fd(fd) {}
+    ~Descriptor() { reset(); }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return m_fd; }
+    int release() { return std::exchange(m_fd, -1); }
+    // Closes now; the error of close(), which on some file systems is the first sign of a full disk.
+    int reset()
+    {
+        const int result = m_fd >= 0 ? ::close(m_fd) : 0;
+        m_fd = -1;
+        return result;
+    }
+
+private:
+    int m_fd;
+};
+
+// Walks the open folder `fd` named `path`; takes the descriptor over.
+void walkFolder(int fd, const QString& path, const FileVisitor& onFile, const UnreadableVisitor& onUnreadable,
+                bool recursive)
+{
+    DIR* folder = ::fdopendir(fd);
+    if (!folder) {
+        const int error = errno;
+        ::close(fd);
+        if (onUnreadable)
+            onUnreadable(path, error);
+        return;
+    }
+    const QString prefix = path.endsWith('/') ? path : path + '/';
+    errno = 0;
+    while (const struct dirent* entry = ::readdir(folder)) {
+        const char* name = entry->d_name;
+        if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0)))
+            continue;
+        struct stat info;
+        if (::fstatat(::dirfd(folder), name, &info, AT_SYMLINK_NOFOLLOW) != 0)
+            continue; // removed while we walk
+        if (S_ISREG(info.st_mode)) {
+            onFile(entryFor(prefix + QFile::decodeName(name), info));
+        } else if (S_ISDIR(info.st_mode) && recursive) {
+            const QString sub = prefix + QFile::decodeName(name);
+            // O_NOFOLLOW: a folder replaced by a link since fstatat is not entered.
+            const int subFd =
+                ::openat(::dirfd(folder), name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+            if (subFd < 0) {
+                if (onUnreadable)
+                    onUnreadable(sub, errno);
+            } else {
+                walkFolder(subFd, sub, onFile, onUnreadable, recursive);
+            }
+        }
+        errno = 0;
+    }
+    const int readError = errno;
+    ::closedir(folder);
+    if (readError != 0 && onUnreadable)
+        onUnreadable(path, readError);
+}
+
+QString folderOf(const QString& path)
+{
+    const qsizetype slash = path.lastIndexOf('/');
+    if (slash < 0)
+        return QStringLiteral(".");
+    return slash == 0 ? QStringLiteral("/") : path.left(slash);
+}
+
+// Copies the rest of `in` to `out`, by the kernel where both file systems allow it.
+int copyData(int in, int out, std::int64_t size)
+{
+    off_t inOffset = 0;
+    bool kernelCopy = true;
+    while (kernelCopy && inOffset < size) {
+        const ssize_t copied = ::copy_file_range(in, &inOffset, out, nullptr, size_t(size - inOffset), 0);
+        if (copied > 0)
+            continue;
+        if (copied < 0 && errno == EINTR)
+            continue;
+        if (copied < 0 && errno != EXDEV && errno != ENOSYS && errno != EINVAL && errno != EOPNOTSUPP &&
+            errno != EPERM && errno != EBADF)
+            return errno;
+        // Not offered between these file systems, or the source reads short: copy by hand.
+        kernelCopy = false;
+    }
+    std::vector<char> buffer(1 << 20);
+    for (;;) {
+        const ssize_t got = ::pread(in, buffer.data(), buffer.size(), inOffset);
+        if (got == 0)
+            return 0;
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            return errno;
+        }
+        inOffset += got;
+        for (ssize_t done = 0; done < got;) {
+            const ssize_t put = ::write(out, buffer.data() + done, size_t(got - done));
+            if (put < 0) {
+                if (errno == EINTR)
+                    continue;
+                return errno;
+            }
+            done += put;
+        }
+    }
+}
+
+CopyResult failure(CopyStatus status, int error)
+{
+    if (error == ENOSPC || error == EDQUOT)
+        status = CopyStatus::NoSpace;
+    return CopyResult{status, error};
+}
+
+// Does the folder `parent` list `name` with exactly this spelling?
+bool listsExactly(const QString& parent, const QString& name)
+{
+    return QDir(parent)
+        .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)
+        .contains(name, Qt::CaseSensitive);
+}
+
+// Two existing paths that differ only in letter case: are they one file here?
+bool oneFileIgnoringCase(const QString& written, const QString& other)
+{
+    const QStringList a = written.split('/');
+    const QStringList b = other.split('/');
+    if (a.size() != b.size())
+        return false;
+    QString parent;
+    for (qsizetype i = 0; i < b.size(); ++i) {
+        if (i > 0 && a[i] != b[i] && !listsExactly(parent.isEmpty() ? QStringLiteral("/") : parent, b[i]))
+            return true;
+        parent = i == 0 ? b[i] : parent + '/' + b[i];
+    }
+    return false;
+}
+
+} // namespace
+
+QDateTime FileEntry::modified() const
+{
+    return QDateTime::fromMSecsSinceEpoch(modifiedNs / 1000000);
+}
+
+void walk(const QString& root, const FileVisitor& onFile, const UnreadableVisitor& onUnreadable,
+          bool recursive)
+{
+    // The root is opened following a link, so a root that is a link to a folder is walked.
+    const int fd = ::open(QFile::encodeName(root).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) {
+        if (onUnreadable)
+            onUnreadable(root, errno);
+        return;
+    }
+    walkFolder(fd, root, onFile, onUnreadable, recursive);
+}
+
+WalkResult listFiles(const QString& root, bool recursive)
+{
+    WalkResult result;
+    walk(
+        root, [&](const FileEntry& entry) { result.files.push_back(entry); },
+        [&](const QString& folder, int) { result.unreadable.append(folder); }, recursive);
+    return result;
+}
+
+std::optional<FileId> fileId(const QString& path)
+{
+    struct stat info;
+    if (path.isEmpty() || ::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return std::nullopt;
+    return FileId{std::uint64_t(info.st_dev), std::uint64_t(info.st_ino)};
+}
+
+QString CopyResult::reason() const
+{
+    switch (status) {
+    case CopyStatus::Copied:
+        return QString();
+    case CopyStatus::SameFile:
+        return QStringLiteral("source and target are the same file");
+    case CopyStatus::SourceNotRegular:
+        return QStringLiteral("not a regular file");
+    case CopyStatus::SourceUnreadable:
+    case CopyStatus::TargetFailed:
+    case CopyStatus::NoSpace:
+        break;
+    }
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+CopyResult copyFile(const QString& source, const QString& target)
+{
+    const QByteArray sourceName = QFile::encodeName(source);
+    const QByteArray targetName = QFile::encodeName(target);
+    Descriptor in(::open(sourceName.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
+    if (in.get() < 0)
+        return failure(errno == ELOOP ? CopyStatus::SourceNotRegular : CopyStatus::SourceUnreadable, errno);
+    struct stat sourceInfo;
+    if (::fstat(in.get(), &sourceInfo) != 0)
+        return failure(CopyStatus::SourceUnreadable, errno);
+    if (!S_ISREG(sourceInfo.st_mode))
+        return failure(CopyStatus::SourceNotRegular, 0);
+
+    struct stat targetInfo;
+    if (::stat(targetName.constData(), &targetInfo) == 0) {
+        if (targetInfo.st_dev == sourceInfo.st_dev && targetInfo.st_ino == sourceInfo.st_ino)
+            return CopyResult{CopyStatus::SameFile, 0};
+        if (S_ISDIR(targetInfo.st_mode))
+            return failure(CopyStatus::TargetFailed, EISDIR);
+    }
+
+    // A short fixed name: the target's own name may already be as long as the folder allows.
+    QByteArray temporary = QFile::encodeName(folderOf(target)) + "/.tessary-copy-XXXXXX";
+    Descriptor out(::mkstemp(temporary.data()));
+    if (out.get() < 0)
+        return failure(CopyStatus::TargetFailed, errno);
+    ::fcntl(out.get(), F_SETFD, FD_CLOEXEC);
+    const auto discard = [&](int error) {
+        out.reset();
+        ::unlink(temporary.constData());
+        return failure(CopyStatus::TargetFailed, error);
+    };
+
+    if (const int error = copyData(in.get(), out.get(), std::int64_t(sourceInfo.st_size)))
+        return discard(error);
+    // FAT keeps no permission bits; a refusal there is no reason to fail the copy.
+    ::fchmod(out.get(), sourceInfo.st_mode & 0777);
+    const struct timespec times[2] = {sourceInfo.st_atim, sourceInfo.st_mtim};
+    if (::futimens(out.get(), times) != 0)
+        return discard(errno);
+    if (out.reset() != 0)
+        return discard(errno);
+    if (::rename(temporary.constData(), targetName.constData()) != 0)
+        return discard(errno);
+    return CopyResult{};
+}
+
+bool flushFileSystem(const QString& path)
+{
+    Descriptor fd(::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC));
+    return fd.get() >= 0 && ::syncfs(fd.get()) == 0;
+}
+
+FreeSpace freeSpace(const QString& path)
+{
+    QString existing = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    while (!QFileInfo(existing).isDir() && existing != "/")
+        existing = folderOf(existing);
+    FreeSpace space;
+    space.mountPoint = sys::mountRoot(existing);
+    struct statvfs stats;
+    if (::statvfs(QFile::encodeName(existing).constData(), &stats) == 0)
+        space.availableBytes = std::int64_t(stats.f_bavail) * std::int64_t(stats.f_frsize);
+    return space;
+}
+
+bool TargetRegister::collides(const QString& source, const QString& target) const
+{
+    for (auto it = m_written.constFind(target.toCaseFolded());
+         it != m_written.cend() && it.key() == target.toCaseFolded(); ++it) {
+        if (it->source == source)
+            continue;
+        if (it->target == target || (QFileInfo::exists(target) && oneFileIgnoringCase(it->target, target)))
+            return true;
+    }
+    return false;
+}
+
+void TargetRegister::add(const QString& source, const QString& target)
+{
+    m_written.insert(target.toCaseFolded(), Written{target, source});
+}
+
+} // namespace platform::files

@@ -1,0 +1,264 @@
+#include "platform/Files.h"
+
+#include "support/TessaryTest.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <csignal>
+#include <cstring>
+#include <fcntl.h>
+#include <linux/capability.h>
+#include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/syscall.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+using namespace platform::files;
+
+namespace {
+
+void writeFile(const QString& path, const QByteArray& data)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+    ASSERT_EQ(file.write(data), data.size());
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+QByteArray randomBytes(qsizetype size)
+{
+    QByteArray data(size, Qt::Uninitialized);
+    QRandomGenerator generator(42);
+    for (char& c : data)
+        c = char(generator.bounded(256));
+    return data;
+}
+
+void setModified(const QString& path, std::int64_t seconds)
+{
+    const struct timespec times[2] = {{seconds, 0}, {seconds, 123456789}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0), 0);
+}
+
+QStringList leftovers(const QString& folder)
+{
+    return QDir(folder).entryList({".tessary-copy-*"}, QDir::Files | QDir::Hidden);
+}
+
+// While it lives, this thread loses root's right to read any folder, so permissions apply.
+class WithoutReadOverride
+{
+public:
+    WithoutReadOverride()
+    {
+        m_header.version = _LINUX_CAPABILITY_VERSION_3;
+        if (::syscall(SYS_capget, &m_header, m_saved) != 0)
+            return;
+        __user_cap_data_struct reduced[2] = {m_saved[0], m_saved[1]};
+        reduced[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH));
+        m_dropped = ::syscall(SYS_capset, &m_header, reduced) == 0;
+    }
+    ~WithoutReadOverride()
+    {
+        if (m_dropped)
+            ::syscall(SYS_capset, &m_header, m_saved);
+    }
+
+private:
+    __user_cap_header_struct m_header{};
+    __user_cap_data_struct m_saved[2]{};
+    bool m_dropped = false;
+};
+
+} // namespace
+
+class FilesTest : public TessaryTest
+{
+protected:
+    QString root() const { return programFolder() + "tree"; }
+};
+
+TEST_F(FilesTest, WalkListsRegularFilesDepthFirstAndNeverFollowsLinksOrSpecialFiles)
+{
+    writeFile(root() + "/a.txt", "a");
+    writeFile(root() + "/.hidden", "hh");
+    writeFile(root() + "/sub/b.txt", "bbb");
+    writeFile(root() + "/sub/deeper/c.txt", "cccc");
+    writeFile(root() + "/other/d.txt", "d");
+    writeFile(programFolder() + "outside/secret.txt", "s");
+    ASSERT_EQ(::symlink("a.txt", QFile::encodeName(root() + "/link-to-file").constData()), 0);
+    ASSERT_EQ(::symlink(QFile::encodeName(programFolder() + "outside").constData(),
+                        QFile::encodeName(root() + "/link-to-folder").constData()),
+              0);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(root() + "/pipe").constData(), 0600), 0);
+    const int sock = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray socketPath = QFile::encodeName(root() + "/sock");
+    ASSERT_LT(socketPath.size(), qsizetype(sizeof address.sun_path));
+    std::memcpy(address.sun_path, socketPath.constData(), size_t(socketPath.size()));
+    ASSERT_EQ(::bind(sock, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    setModified(root() + "/sub/b.txt", 1500000000);
+
+    // Through a link to the root, which is followed.
+    const QString linkedRoot = programFolder() + "root-link";
+    ASSERT_EQ(::symlink(QFile::encodeName(root()).constData(), QFile::encodeName(linkedRoot).constData()), 0);
+    const WalkResult result = listFiles(linkedRoot);
+    ::close(sock);
+
+    QStringList paths;
+    for (const FileEntry& entry : result.files)
+        paths << entry.path.mid(linkedRoot.size());
+    QStringList sorted = paths;
+    sorted.sort();
+    EXPECT_EQ(sorted, QStringList({"/.hidden", "/a.txt", "/other/d.txt", "/sub/b.txt", "/sub/deeper/c.txt"}));
+    // Depth first: the files of each folder, its sub-folders' included, follow one another.
+    const qsizetype subStart = paths.indexOf("/sub/b.txt");
+    const qsizetype deeper = paths.indexOf("/sub/deeper/c.txt");
+    EXPECT_EQ(std::abs(subStart - deeper), 1) << paths.join(' ').toStdString();
+    EXPECT_TRUE(result.unreadable.isEmpty());
+    for (const FileEntry& entry : result.files) {
+        if (entry.path.endsWith("/sub/b.txt")) {
+            EXPECT_EQ(entry.size, 3);
+            EXPECT_EQ(entry.modifiedNs, 1500000000LL * 1000000000 + 123456789);
+            EXPECT_EQ(entry.modified().toSecsSinceEpoch(), 1500000000);
+        }
+    }
+
+    // Only the root's own files, and a root that is missing is reported, not fatal.
+    EXPECT_EQ(listFiles(root(), false).files.size(), 2u);
+    const WalkResult missing = listFiles(root() + "/nowhere");
+    EXPECT_TRUE(missing.files.empty());
+    EXPECT_EQ(missing.unreadable, QStringList{root() + "/nowhere"});
+}
+
+TEST_F(FilesTest, WalkReportsAnUnreadableFolderAndGoesOn)
+{
+    writeFile(root() + "/closed/x.txt", "x");
+    writeFile(root() + "/open/y.txt", "y");
+    ::chmod(QFile::encodeName(root() + "/closed").constData(), 0);
+    WalkResult result;
+    {
+        WithoutReadOverride asUser;
+        const int probe = ::open(QFile::encodeName(root() + "/closed").constData(), O_RDONLY | O_DIRECTORY);
+        if (probe >= 0) {
+            ::close(probe);
+            ::chmod(QFile::encodeName(root() + "/closed").constData(), 0755);
+            GTEST_SKIP() << "this user reads folders without read permission";
+        }
+        result = listFiles(root());
+    }
+    ::chmod(QFile::encodeName(root() + "/closed").constData(), 0755);
+    ASSERT_EQ(result.files.size(), 1u);
+    EXPECT_EQ(result.files[0].path, root() + "/open/y.txt");
+    EXPECT_EQ(result.unreadable, QStringList{root() + "/closed"});
+}
+
+TEST_F(FilesTest, CopyIsByteIdenticalKeepsTimeAndModeAndReplacesTheTarget)
+{
+    const struct
+    {
+        const char* name;
+        qsizetype size;
+        mode_t mode;
+    } cases[] = {{"empty", 0, 0640}, {"small.txt", 5, 0600}, {"large.bin", 3 * 1024 * 1024 + 17, 0755}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString source = root() + "/" + c.name;
+        const QString target = programFolder() + "copy/" + c.name;
+        writeFile(source, randomBytes(c.size));
+        writeFile(target, "an older copy that is longer than some sources");
+        ::chmod(QFile::encodeName(source).constData(), c.mode);
+        setModified(source, 1234567890);
+
+        const CopyResult result = copyFile(source, target);
+        ASSERT_TRUE(result.ok()) << result.reason().toStdString();
+        EXPECT_EQ(readFile(target), readFile(source));
+        struct stat info;
+        ASSERT_EQ(::stat(QFile::encodeName(target).constData(), &info), 0);
+        EXPECT_EQ(info.st_mtim.tv_sec, 1234567890);
+        EXPECT_EQ(info.st_mtim.tv_nsec, 123456789);
+        EXPECT_EQ(info.st_mode & 0777, c.mode);
+    }
+    EXPECT_TRUE(leftovers(programFolder() + "copy").isEmpty());
+}
+
+TEST_F(FilesTest, CopyRefusesToCopyAFileOntoItselfOrALink)
+{
+    const QString source = root() + "/one.txt";
+    writeFile(source, "keep me");
+    const QString hardLink = root() + "/two.txt";
+    ASSERT_EQ(::link(QFile::encodeName(source).constData(), QFile::encodeName(hardLink).constData()), 0);
+    const QString folderLink = programFolder() + "same-folder";
+    ASSERT_EQ(::symlink(QFile::encodeName(root()).constData(), QFile::encodeName(folderLink).constData()), 0);
+    for (const QString& target : {source, hardLink, folderLink + "/one.txt"}) {
+        SCOPED_TRACE(target.toStdString());
+        EXPECT_EQ(copyFile(source, target).status, CopyStatus::SameFile);
+        EXPECT_EQ(readFile(source), "keep me");
+    }
+    const QString symbolic = root() + "/symbolic";
+    ASSERT_EQ(::symlink("one.txt", QFile::encodeName(symbolic).constData()), 0);
+    EXPECT_EQ(copyFile(symbolic, programFolder() + "x").status, CopyStatus::SourceNotRegular);
+    EXPECT_EQ(copyFile(root() + "/missing", programFolder() + "x").status, CopyStatus::SourceUnreadable);
+    EXPECT_EQ(copyFile(source, programFolder() + "no/such/folder/x").status, CopyStatus::TargetFailed);
+    EXPECT_FALSE(QFileInfo::exists(programFolder() + "x"));
+    EXPECT_TRUE(leftovers(root()).isEmpty());
+}
+
+TEST_F(FilesTest, ACopyFailingHalfWayLeavesTheOldTargetWholeAndNoPartialFile)
+{
+    const QString source = root() + "/big.bin";
+    const QString target = programFolder() + "target.bin";
+    writeFile(source, randomBytes(4 * 1024 * 1024));
+    writeFile(target, "the previous copy");
+    // The process may write no file beyond 1 MB: the copy fails after its first megabyte.
+    struct rlimit old;
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
+    const auto oldSignal = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit limited = old;
+    limited.rlim_cur = 1024 * 1024;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limited), 0);
+    const CopyResult result = copyFile(source, target);
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldSignal);
+
+    EXPECT_EQ(result.status, CopyStatus::TargetFailed);
+    EXPECT_EQ(result.error, EFBIG);
+    EXPECT_FALSE(result.reason().isEmpty());
+    EXPECT_EQ(readFile(target), "the previous copy");
+    EXPECT_TRUE(leftovers(programFolder()).isEmpty());
+}
+
+TEST_F(FilesTest, FreeSpaceMeasuresTheNearestExistingFolder)
+{
+    const FreeSpace space = freeSpace(programFolder() + "not/made/yet/file.txt");
+    EXPECT_GT(space.availableBytes, 0);
+    EXPECT_TRUE(space.mountPoint.endsWith('/'));
+    EXPECT_TRUE(QFileInfo(programFolder()).canonicalFilePath().startsWith(space.mountPoint.chopped(1)));
+    EXPECT_TRUE(flushFileSystem(programFolder()));
+    EXPECT_FALSE(flushFileSystem(programFolder() + "missing"));
+}
+
+TEST_F(FilesTest, TheTargetRegisterRefusesASecondSourceForOneTarget)
+{
+    // On a file system that keeps letter case, names differing in case are two files.
+    writeFile(root() + "/Docs/a.txt", "1");
+    writeFile(root() + "/docs/a.txt", "2");
+    TargetRegister targets;
+    targets.add("/src/Docs/a.txt", root() + "/Docs/a.txt");
+    EXPECT_FALSE(targets.collides("/src/docs/a.txt", root() + "/docs/a.txt"));
+    EXPECT_FALSE(targets.collides("/src/Docs/a.txt", root() + "/Docs/a.txt"));
+    EXPECT_TRUE(targets.collides("/elsewhere/a.txt", root() + "/Docs/a.txt"));
+    targets.clear();
+    EXPECT_FALSE(targets.collides("/elsewhere/a.txt", root() + "/Docs/a.txt"));
+}
