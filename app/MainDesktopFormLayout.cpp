@@ -24,6 +24,7 @@ void TMainDesktopForm::createComponents()
     PelloranFrame1 = new TPelloranFrame(client);
     DesktopFrame = new TDesktopFrame(client);
     alignChildren(client, {{PelloranFrame1, Align::Client}, {DesktopFrame, Align::Client}});
+    PelloranFrame1->setDesktopFrame(DesktopFrame);
     // The desktop frame's menu serves as the window's menu bar while that frame is shown.
     setMenuBar(DesktopFrame->MainMenu1);
     DesktopFrame->MainMenu1->show();
