@@ -93,10 +93,11 @@ void TPelloranFrame::createComponents()
     ToolBar2->addSeparator();
     tbDocuments = toolBarButton(ToolBar2, "tbDocuments", QStyle::SP_DirHomeIcon);
     tbFavorites = toolBarButton(ToolBar2, "tbFavorites", QStyle::SP_DirLinkIcon);
-    tbGhost = toolBarButton(ToolBar2, "tbGhost", QStyle::SP_DriveNetIcon);
+    // Hidden and never shown: kept out of the bar, which would disable a hidden button.
+    tbGhost = make<QToolButton>(ToolBar2, "tbGhost");
     tbGhost->setText("Favorites");
     tbGhost->setCheckable(true);
-    ToolBar2->actions().last()->setVisible(false);
+    tbGhost->hide();
     tbProperties->setEnabled(false);
     tbSync->setEnabled(false);
     tbDelete->setEnabled(false);
