@@ -269,6 +269,12 @@ CopyResult copyFile(const QString& source, const QString& target)
         return discard(errno);
     if (::rename(temporary.constData(), targetName.constData()) != 0)
         return discard(errno);
+    // FAT through FUSE stamps a renamed file with the current time: set the time once more.
+    struct stat renamed;
+    if (::stat(targetName.constData(), &renamed) == 0 &&
+        (renamed.st_mtim.tv_sec != sourceInfo.st_mtim.tv_sec ||
+         renamed.st_mtim.tv_nsec != sourceInfo.st_mtim.tv_nsec))
+        ::utimensat(AT_FDCWD, targetName.constData(), times, 0);
     return CopyResult{};
 }
 
