@@ -14,14 +14,21 @@
 #include "editors/NewEventForm.h"
 #include "editors/NewExpenseForm.h"
 #include "editors/NewGroupForm.h"
+#include "mobile/PelloranFrame.h"
+#include "mobile/SyncDlg.h"
 #include "platform/Application.h"
 #include "platform/Database.h"
+#include "platform/IniFile.h"
 #include "platform/SystemInfo.h"
 
+#include <QCheckBox>
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QWindow>
@@ -89,6 +96,37 @@ const FormEntry Forms[] = {
          form->SetGroupKind("Group");
          form->setWindowTitle("Delete'Friends'");
          return form;
+     }},
+    {"TSyncDlg",
+     [] {
+         auto* form = new TSyncDlg(MainDesktopForm, "/");
+         form->setWindowTitle(SharedTexts::load(65001));
+         form->setDirectionIndex(1);
+         form->ckbSubDir->setChecked(true);
+         return form;
+     }},
+    // The main window showing the sync view with one profile analysed.
+    {"TPelloranFrame",
+     [] {
+         const QString folder = platform::sys::programFolder();
+         for (const char* file : {"pc/a.txt", "pc/b.txt", "pc/sub/c.txt", "disk/a.txt", "disk/d.txt"}) {
+             QDir().mkpath(QFileInfo(folder + file).path());
+             QFile(folder + file).open(QIODevice::WriteOnly);
+         }
+         TIniFile ini(folder + "Pelloran.ini");
+         ini.WriteString("Syncs", "Work", "Work");
+         ini.WriteString("Work", "PC", folder + "pc/");
+         ini.WriteString("Work", "USBDISK", folder + "disk/");
+         ini.WriteString("Work", "DIRECT", "1");
+         ini.WriteString("Work", "SUBDIR", "1");
+         TPelloranFrame* view = MainDesktopForm->PelloranFrame1;
+         view->LoadProfiles();
+         view->lvSyncs->item(0)->setSelected(true);
+         view->actAnalyseExecute();
+         MainDesktopForm->DesktopFrame->hide();
+         view->show();
+         MainDesktopForm->resize(1100, 700);
+         return static_cast<QWidget*>(MainDesktopForm);
      }},
 };
 

@@ -246,6 +246,8 @@ void TPelloranFrame::lvSyncsSelectItem()
     cbDirect->setCurrentIndex(direction >= 0 && direction < cbDirect->count() ? direction : -1);
     ckbSubDir->setChecked(numberIn(values.value(3), 0) != 0);
     m_files->clear();
+    FPcChanged = 0;
+    FMobileChanged = 0;
     showCounts();
 }
 

@@ -73,7 +73,8 @@ public:
     QLabel* statusPanel(int index) const { return m_statusPanels[index]; }
 
     QFrame* CoolBar1;
-    QToolBar* ToolBar1;
+    // The band that shows MainMenu1's items as its buttons.
+    QFrame* ToolBar1;
     QMenuBar* MainMenu1;
     QToolBar* ToolBar2;
     QToolButton* tbAnalyseSync;

@@ -76,10 +76,9 @@ void TPelloranFrame::createComponents()
 
     // Top: the menu as the first tool bar, the command buttons as the second.
     CoolBar1 = panel(this, "CoolBar1", width(), 72);
-    ToolBar1 = make<QToolBar>(CoolBar1, "ToolBar1");
-    ToolBar1->resize(width(), 24);
+    ToolBar1 = panel(CoolBar1, "ToolBar1", width(), 24);
     MainMenu1 = make<QMenuBar>(ToolBar1, "MainMenu1");
-    ToolBar1->addWidget(MainMenu1);
+    alignChildren(ToolBar1, {{MainMenu1, Align::Client}});
     ToolBar2 = make<QToolBar>(CoolBar1, "ToolBar2");
     ToolBar2->resize(width(), 48);
     tbAnalyseSync = toolBarButton(ToolBar2, "tbAnalyseSync", QStyle::SP_BrowserReload);
