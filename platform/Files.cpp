@@ -117,6 +117,8 @@ int copyData(int in, int out, std::int64_t size)
         // Not offered between these file systems, or the source reads short: copy by hand.
         kernelCopy = false;
     }
+    if (inOffset >= size && kernelCopy)
+        return 0;
     std::vector<char> buffer(1 << 20);
     for (;;) {
         const ssize_t got = ::pread(in, buffer.data(), buffer.size(), inOffset);
@@ -269,11 +271,11 @@ CopyResult copyFile(const QString& source, const QString& target)
         return discard(errno);
     if (::rename(temporary.constData(), targetName.constData()) != 0)
         return discard(errno);
-    // FAT through FUSE stamps a renamed file with the current time: set the time once more.
-    struct stat renamed;
-    if (::stat(targetName.constData(), &renamed) == 0 &&
-        (renamed.st_mtim.tv_sec != sourceInfo.st_mtim.tv_sec ||
-         renamed.st_mtim.tv_nsec != sourceInfo.st_mtim.tv_nsec))
+    // Some file systems (FAT through FUSE) stamp a renamed file with the present time.
+    struct stat placed;
+    if (::stat(targetName.constData(), &placed) == 0 &&
+        (placed.st_mtim.tv_sec != sourceInfo.st_mtim.tv_sec ||
+         placed.st_mtim.tv_nsec != sourceInfo.st_mtim.tv_nsec))
         ::utimensat(AT_FDCWD, targetName.constData(), times, 0);
     return CopyResult{};
 }
@@ -291,10 +293,21 @@ FreeSpace freeSpace(const QString& path)
         existing = folderOf(existing);
     FreeSpace space;
     space.mountPoint = sys::mountRoot(existing);
-    struct statvfs stats;
-    if (::statvfs(QFile::encodeName(existing).constData(), &stats) == 0)
-        space.availableBytes = std::int64_t(stats.f_bavail) * std::int64_t(stats.f_frsize);
+    space.availableBytes = availableBytes(existing);
     return space;
+}
+
+std::int64_t availableBytes(const QString& path)
+{
+    QByteArray existing = QFile::encodeName(path);
+    struct statvfs stats;
+    while (::statvfs(existing.constData(), &stats) != 0) {
+        if ((errno != ENOENT && errno != ENOTDIR) || existing.isEmpty() || existing == "/")
+            return -1;
+        const qsizetype slash = existing.lastIndexOf('/');
+        existing = slash <= 0 ? QByteArray(slash == 0 ? "/" : ".") : existing.left(slash);
+    }
+    return std::int64_t(stats.f_bavail) * std::int64_t(stats.f_frsize);
 }
 
 bool TargetRegister::collides(const QString& source, const QString& target) const
