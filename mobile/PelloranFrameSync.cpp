@@ -9,10 +9,10 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
-#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QSet>
 #include <QTreeView>
 #include <stdexcept>
 
@@ -146,6 +146,11 @@ void TPelloranFrame::actSyncExecute()
             QString(FMobileRoot + edtUsb->text()).replace(QStringLiteral("//"), QStringLiteral("/")));
         // Windows refuses to replace a file in use; the open database is the one such file here.
         const auto database = platform::files::fileId(FAppPath + "desktop.mdb");
+        const auto isDatabase = [&database](const QString& target) {
+            return database && target.endsWith(QStringLiteral("/desktop.mdb")) &&
+                   platform::files::fileId(target) == database;
+        };
+        QSet<QString> folders; // known to exist
         platform::files::TargetRegister written;
         int failed = 0;
         bool full = false;
@@ -160,25 +165,29 @@ void TPelloranFrame::actSyncExecute()
             const QString& target = toMobile ? mobilePath : pcPath;
             const std::int64_t size = std::max<std::int64_t>(toMobile ? row.PcSize : row.MobileSize, 0);
 
-            platform::files::FreeSpace space = platform::files::freeSpace(target);
+            std::int64_t available = platform::files::availableBytes(target);
             platform::files::CopyResult result{platform::files::CopyStatus::NoSpace, 0};
-            if (space.availableBytes > size) {
-                const QString folder = QFileInfo(target).path();
-                if (!QDir(folder).exists())
-                    QDir().mkpath(folder);
-                if ((database && platform::files::fileId(target) == database) ||
-                    written.collides(source, target)) {
+            if (available > size) {
+                const QString folder = target.left(target.lastIndexOf('/'));
+                if (!folders.contains(folder)) {
+                    if (!QDir(folder).exists())
+                        QDir().mkpath(folder);
+                    folders.insert(folder);
+                }
+                if (isDatabase(target) || written.collides(source, target)) {
                     ++failed;
                     continue;
                 }
                 result = platform::files::copyFile(source, target);
-                if (result.status == platform::files::CopyStatus::NoSpace)
-                    space = platform::files::freeSpace(target);
             }
             if (result.status == platform::files::CopyStatus::NoSpace) {
+                const platform::files::FreeSpace space = platform::files::freeSpace(target);
+                // After a copy that did not fit, the space left now; before one, what was measured.
+                if (result.error != 0)
+                    available = space.availableBytes;
                 syncMessage(this,
-                            toMobile ? diskFullText(64945, space.availableBytes, QString())
-                                     : diskFullText(64944, space.availableBytes, space.mountPoint),
+                            toMobile ? diskFullText(64945, available, QString())
+                                     : diskFullText(64944, available, space.mountPoint),
                             platform::dialogs::Icon::Warning);
                 full = true;
                 break;
