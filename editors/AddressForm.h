@@ -6,7 +6,7 @@
 // out when the entry left the category the list shows. The frame creates it anew for every
 // use; a new entry's editor is modeless, an edited entry's modal.
 
-#include "desktop/AddressRows.h"
+#include "common/AddressRows.h"
 #include "platform/Database.h"
 
 #include <QDialog>
@@ -19,11 +19,12 @@ class QPushButton;
 class QTabWidget;
 class TLabeledEdit;
 
+class TDesktopFrame;
 class TAddressForm : public QDialog
 {
     Q_OBJECT
 public:
-    explicit TAddressForm(QWidget* parent = nullptr);
+    TAddressForm(TDesktopFrame& frame, TADOConnection& connection, QWidget* parent = nullptr);
 
     // "Append" or "Edit", compared exactly; any other mode makes OK only close the editor.
     QString FEditMode;
@@ -76,4 +77,6 @@ private:
     void connectEvents();
     // The texts as typed, for the list row.
     TAddressFields fields() const;
+    TDesktopFrame& m_frame;
+    TADOConnection& m_connection;
 };

@@ -16,11 +16,12 @@ class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 
+class TDesktopFrame;
 class TMemoForm : public QDialog
 {
     Q_OBJECT
 public:
-    explicit TMemoForm(QWidget* parent = nullptr);
+    TMemoForm(TDesktopFrame& frame, TADOConnection& connection, QWidget* parent = nullptr);
 
     // "Append" or "Edit", compared exactly; any other mode makes OK only close the editor.
     QString FEditMode;
@@ -53,4 +54,6 @@ private:
     void createComponents();
     void connectEvents();
     void setMemoParams();
+    TDesktopFrame& m_frame;
+    TADOConnection& m_connection;
 };

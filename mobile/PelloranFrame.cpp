@@ -1,8 +1,8 @@
 #include "mobile/PelloranFrame.h"
 
-#include "app/SharedTexts.h"
-#include "app/SystemRoutines.h"
-#include "app/widgets/TPageControl.h"
+#include "common/SharedTexts.h"
+#include "common/SystemRoutines.h"
+#include "common/widgets/TPageControl.h"
 #include "desktop/DesktopFrame.h"
 #include "mobile/Favorites.h"
 #include "mobile/SyncDlg.h"

@@ -1,5 +1,5 @@
 // The sync view's analysis and synchronise step.
-#include "app/SharedTexts.h"
+#include "common/SharedTexts.h"
 #include "mobile/PelloranFrame.h"
 #include "mobile/SyncFileList.h"
 #include "platform/Files.h"

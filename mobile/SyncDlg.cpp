@@ -1,6 +1,6 @@
 #include "mobile/SyncDlg.h"
 
-#include "app/SharedTexts.h"
+#include "common/SharedTexts.h"
 #include "mobile/PelloranFrame.h"
 #include "platform/Application.h"
 #include "platform/Dialogs.h"

@@ -1,6 +1,6 @@
 #include "mobile/SyncFileList.h"
 
-#include "desktop/ListRow.h"
+#include "common/ListRow.h"
 
 #include <QApplication>
 #include <QStyle>

@@ -54,7 +54,7 @@ protected:
     // The list dialog as the frame opens it, but shown without a modal loop of its own.
     TGroupForm* openList(const QString& kind)
     {
-        TGroupForm* dialog = Application::CreateForm(GroupForm);
+        TGroupForm* dialog = Application::CreateForm(GroupForm, *frame, form->ADOConnection);
         dialog->FGroupKind = kind;
         dialog->show();
         return dialog;

@@ -1,6 +1,6 @@
 #include "mobile/SyncProfiles.h"
 
-#include "app/SystemRoutines.h"
+#include "common/SystemRoutines.h"
 #include "mobile/PelloranFrameFixture.h"
 #include "mobile/SyncDlg.h"
 #include "mobile/SyncFiles.h"
