@@ -1,8 +1,8 @@
 // Form description of the sync view.
 #include "common/widgets/AlignLayout.h"
 #include "desktop/DesktopFrameLayoutHelpers.h"
-#include "mobile/PelloranFrame.h"
 #include "desktop/QuorvaneFrame.h"
+#include "mobile/PelloranFrame.h"
 #include "mobile/SyncFileList.h"
 
 #include <QAction>

@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -41,9 +42,17 @@ void setMaximum(QProgressBar* bar, int maximum)
     bar->setMaximum(std::max(maximum, 1));
 }
 
-void advance(QProgressBar* bar)
+// The step runs without yielding, so a bar shows its progress only by painting at once; painting
+// at every file would take longer than copying small ones, so it paints at most every 40 ms.
+void advance(QProgressBar* bar, QElapsedTimer& sincePaint)
 {
+    bar->setUpdatesEnabled(false);
     bar->setValue(std::max(bar->value(), 0) + 1);
+    bar->setUpdatesEnabled(true);
+    if (sincePaint.hasExpired(40)) {
+        bar->repaint();
+        sincePaint.restart();
+    }
 }
 
 } // namespace
@@ -151,6 +160,8 @@ void TPelloranFrame::actSyncExecute()
                    platform::files::fileId(target) == database;
         };
         QSet<QString> folders; // known to exist
+        QElapsedTimer sincePaint;
+        sincePaint.start();
         platform::files::TargetRegister written;
         int failed = 0;
         bool full = false;
@@ -198,7 +209,7 @@ void TPelloranFrame::actSyncExecute()
             }
             written.add(source, target);
             (toMobile ? wroteMobile : wrotePc) = true;
-            advance(toMobile ? pbPC : pbUsb);
+            advance(toMobile ? pbPC : pbUsb, sincePaint);
         }
         // The user may pull the disk as soon as the step reports its end.
         if (wroteMobile)

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <ctime>
+#include <future>
 
 using platform::files::FolderEntry;
 
@@ -80,12 +81,17 @@ void TSyncAnalysis::AnalyseFolders(const QString& pcFolder, const QString& mobil
     analyseLevel(pcFolder, mobileFolder, QString(), QString());
 }
 
-void TSyncAnalysis::load(Side& side)
+void TSyncAnalysis::load(Side& pc, Side& mobile)
 {
-    side.entries = platform::files::listFolder(side.folder);
-    side.byName.reserve(qsizetype(side.entries.size()));
-    for (std::size_t i = 0; i < side.entries.size(); ++i)
-        side.byName.insert(side.entries[i].name, int(i));
+    // Reading a folder is mostly waiting for the file system; the two sides are read at once.
+    auto mobileEntries = std::async(std::launch::async, platform::files::listFolder, mobile.folder);
+    pc.entries = platform::files::listFolder(pc.folder);
+    mobile.entries = mobileEntries.get();
+    for (Side* side : {&pc, &mobile}) {
+        side->byName.reserve(qsizetype(side->entries.size()));
+        for (std::size_t i = 0; i < side->entries.size(); ++i)
+            side->byName.insert(side->entries[i].name, int(i));
+    }
 }
 
 void TSyncAnalysis::analyseLevel(const QString& pcFolder, const QString& mobileFolder,
@@ -93,8 +99,7 @@ void TSyncAnalysis::analyseLevel(const QString& pcFolder, const QString& mobileF
 {
     Side pc{pcFolder, pcRelative, {}, {}, {}};
     Side mobile{mobileFolder, mobileRelative, {}, {}, {}};
-    load(pc);
-    load(mobile);
+    load(pc, mobile);
     AnalysePcSide(pc, mobile);
     AnalyseMobileSide(pc, mobile);
 }
@@ -179,8 +184,7 @@ void TSyncAnalysis::AnalyseMobileSide(Side& pc, const Side& mobile)
             Side pcBelow{pc.folder + entry.name + '/', pc.relative + entry.name + '/', {}, {}, {}};
             Side mobileBelow{
                 mobile.folder + entry.name + '/', mobile.relative + entry.name + '/', {}, {}, {}};
-            load(pcBelow);
-            load(mobileBelow);
+            load(pcBelow, mobileBelow);
             AnalyseMobileSide(pcBelow, mobileBelow);
         }
     }

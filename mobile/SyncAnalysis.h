@@ -64,7 +64,7 @@ private:
     void AnalyseMobileSide(Side& pc, const Side& mobile);
     bool listed(const platform::files::FolderEntry& entry) const;
     Counterpart find(Side& side, const QString& name) const;
-    static void load(Side& side);
+    static void load(Side& pc, Side& mobile);
 
     bool m_subFolders;
     std::vector<TSyncRow> m_rows;
