@@ -20,12 +20,15 @@
 #include "platform/Database.h"
 #include "platform/IniFile.h"
 #include "platform/SystemInfo.h"
+#include "reader/ReaderForm.h"
+#include "reports/PrintForm.h"
 
 #include <QCheckBox>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -132,6 +135,19 @@ const FormEntry Forms[] = {
          view->show();
          MainDesktopForm->resize(1100, 700);
          return static_cast<QWidget*>(MainDesktopForm);
+     }},
+    {"TPrintForm",
+     [] {
+         TPrintForm* form = Application::CreateForm(PrintForm);
+         form->FReportKind = "Date";
+         return form;
+     }},
+    {"TForm1",
+     [] {
+         TForm1* form = Application::CreateForm(Form1);
+         form->Memo1->setPlainText("0108000304FF0000\n8001");
+         form->GroupBox1->show();
+         return form;
      }},
 };
 

@@ -1,6 +1,7 @@
 #include "common/ListRows.h"
 
 #include "platform/Application.h"
+#include "platform/Transaction.h"
 
 #include <QEvent>
 #include <QHeaderView>
@@ -155,21 +156,40 @@ void selectAllIfAnySelected(QTreeWidget* list)
         list->selectAll();
 }
 
-void deleteSelected(QTreeWidget* list, const std::function<void(QTreeWidgetItem*)>& deleteRecord)
+void deleteSelected(QTreeWidget* list, TADOConnection& connection,
+                    const std::function<void(QTreeWidgetItem*)>& deleteRecord,
+                    const std::function<void()>& reloadList)
 {
     const std::vector<int> selected = selectedRowNumbers(list);
-    std::vector<int> deleted;
-    deleted.reserve(selected.size());
+    const platform::db::BatchOutcome outcome =
+        platform::db::runBatch(connection, static_cast<int>(selected.size()), [&](int i) {
+            deleteRecord(list->topLevelItem(selected[static_cast<size_t>(i)]));
+        });
+    if (outcome.undone)
+        reloadList();
+    else if (outcome.kept == static_cast<int>(selected.size())) {
+        // Every selected row leaves: dropping the selection first spares the view from moving
+        // each selected range at every removal.
+        list->clearSelection();
+        removeRows(list, selected);
+    } else
+        removeRows(list, std::vector<int>(selected.begin(), selected.begin() + outcome.kept));
+    if (!outcome.failure)
+        return;
     try {
-        for (int row : selected) {
-            deleteRecord(list->topLevelItem(row));
-            deleted.push_back(row);
-        }
-    } catch (...) {
-        removeRows(list, deleted);
-        throw;
+        std::rethrow_exception(outcome.failure);
+    } catch (const std::exception& error) {
+        // The message says what the failure left: which of the chosen entries are gone.
+        const QString left =
+            outcome.kept == 0
+                ? QStringLiteral("Nothing was deleted.")
+                : QStringLiteral("%1 of the %2 selected entries were deleted; the other %3 were not.")
+                      .arg(outcome.kept)
+                      .arg(selected.size())
+                      .arg(static_cast<int>(selected.size()) - outcome.kept);
+        throw std::runtime_error(
+            QStringLiteral("%1\n\n%2").arg(QString::fromUtf8(error.what()), left).toStdString());
     }
-    removeRows(list, deleted);
 }
 
 void onKeyUp(QTreeWidget* list, std::function<void(int key)> handler)

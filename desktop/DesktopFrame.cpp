@@ -78,6 +78,8 @@ void TDesktopFrame::connectEvents()
     connect(Import_BitBtn, &QPushButton::clicked, this, guarded(this, &TDesktopFrame::Import_BitBtnClick));
     connect(miQuit, &QAction::triggered, this, guarded(this, &TDesktopFrame::miQuitClick));
     connect(miSynchronize, &QAction::triggered, this, guarded(this, &TDesktopFrame::HotSynSpeedButtonClick));
+    connect(miRFID, &QAction::triggered, QuorvaneFrame1,
+            guarded(QuorvaneFrame1, &TQuorvaneFrame::MP3SpeedButtonClick));
     attachPopup(AddressListView, miAddressList);
     attachPopup(MemoListView, miMemoList);
     attachPopup(ExpenseListView, miExpenseList);
@@ -97,6 +99,9 @@ void TDesktopFrame::InitFrame()
     showTabs(ToolPageControl, DayPage, WeekPage, true);
     showTabs(ToolPageControl, AddressPage, PageCount - 1, false);
     InitCalendar();
+    // What the hour column's drawing would set, set now: a text changed while the window paints
+    // costs a second paint of it.
+    showDateTexts();
     SetupAddressColumns();
     ToolPageControl->setActivePageIndex(DayPage);
     ApplyCaptions();

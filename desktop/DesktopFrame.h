@@ -112,6 +112,7 @@ public:
     QAction* miImportAddress;
     QAction* miPrint;
     QAction* miSynchronize;
+    QAction* miRFID;
     QAction* miQuit;
     QMenu* miHelp;
     QAction* miTessaryHelp;
@@ -437,6 +438,8 @@ private:
     void createSlotPanels();
     void createWeekCells();
     void sizeCalendarGrids();
+    // The calendar's month and year captions and the date label for FCurrentDate.
+    void showDateTexts();
     // calendar
     // After FCurrentDate changed: both grids repainted and the day view rebuilt.
     void refreshAfterDateChange();

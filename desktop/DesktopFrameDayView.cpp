@@ -9,6 +9,7 @@
 #include "desktop/EventMemo.h"
 #include "desktop/ShapeCanvas.h"
 #include "desktop/SlotPanel.h"
+#include "desktop/UnreadableEvents.h"
 #include "desktop/ViewColours.h"
 #include "platform/Application.h"
 #include "platform/Clock.h"
@@ -111,16 +112,17 @@ int TDesktopFrame::LoadDayEvents(std::vector<TEventRec>& records, const QDate& d
         return 0;
     EventQuery.Connection = &connection;
     EventQuery.Close();
-    EventQuery.SQL.Clear();
-    eventstatements::addDaySelect(EventQuery.SQL, platform::locale::dateToStr(date));
+    eventstatements::setDaySelect(EventQuery, date);
     EventQuery.Open();
     records.reserve(static_cast<size_t>(EventQuery.RecordCount()));
     for (EventQuery.First(); !EventQuery.Eof(); EventQuery.Next()) {
         TEventRec record;
         record.start = EventQuery.FieldByName("jstarttime").AsDateTime();
-        record.end = EventQuery.FieldByName("jendtime").AsDateTime();
         record.memo = EventQuery.FieldByName("memo").AsString();
         record.journalId = EventQuery.FieldByName("ID").AsInteger();
+        const TField end = EventQuery.FieldByName("jendtime");
+        unreadableevents::takeEnd(record, end.IsNull() ? QString() : end.Value().toString(), this,
+                                  connection);
         records.push_back(std::move(record));
     }
     return static_cast<int>(records.size());
@@ -232,11 +234,16 @@ void TDesktopFrame::ClearEventTree()
     EventTreeView.clear();
 }
 
-void TDesktopFrame::DateStringGridDrawCell(QPainter& painter, int ACol, int ARow, const QRect& Rect)
+void TDesktopFrame::showDateTexts()
 {
     SetCalendarCaptions();
     const QString date = platform::locale::dateToStr(FCurrentDate);
     if (DateLabel->text() != date)
         DateLabel->setText(date);
+}
+
+void TDesktopFrame::DateStringGridDrawCell(QPainter& painter, int ACol, int ARow, const QRect& Rect)
+{
+    showDateTexts();
     calendarview::drawHourCell(painter, ACol, ARow, Rect, 3);
 }

@@ -135,6 +135,9 @@ void TDesktopFrame::createMenus()
     miPrint->setObjectName("miPrint");
     miSynchronize = miFile->addAction(HotSynSpeedButton->text());
     miSynchronize->setObjectName("miSynchronize");
+    // The tool panel's reader button is hidden, so the menu offers the reader form.
+    miRFID = miFile->addAction(QuorvaneFrame1->MP3SpeedButton->text());
+    miRFID->setObjectName("miRFID");
     miQuit = miFile->addAction("Exit");
     miQuit->setObjectName("miQuit");
     miHelp = MainMenu1->addMenu("Help");

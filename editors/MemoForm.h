@@ -17,6 +17,11 @@ class QPlainTextEdit;
 class QPushButton;
 
 class TDesktopFrame;
+
+namespace editorsave {
+class TOpenedEntry;
+}
+
 class TMemoForm : public QDialog
 {
     Q_OBJECT
@@ -56,4 +61,5 @@ private:
     void setMemoParams();
     TDesktopFrame& m_frame;
     TADOConnection& m_connection;
+    editorsave::TOpenedEntry* m_entry = nullptr;
 };

@@ -30,16 +30,49 @@ Transaction::~Transaction()
 {
     if (!m_open || !m_connection.Connected())
         return;
-    sqlite3* db = m_connection.handle();
-    // Some engine errors end the transaction by themselves; then there is nothing to undo.
-    if (!sqlite3_get_autocommit(db))
-        sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+    // Some engine errors end the transaction by themselves; then there is nothing to undo, and
+    // asking for the handle could open a replaced file, which may fail: never in a destructor.
+    try {
+        sqlite3* db = m_connection.handle();
+        if (!sqlite3_get_autocommit(db))
+            sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+    } catch (const DatabaseError&) {
+    }
 }
 
 void Transaction::commit()
 {
     run(m_connection.handle(), "COMMIT");
     m_open = false;
+}
+
+BatchOutcome runBatch(TADOConnection& connection, int count, const std::function<void(int)>& change)
+{
+    BatchOutcome outcome;
+    if (count <= 0)
+        return outcome;
+    Transaction transaction(connection);
+    int done = 0;
+    try {
+        for (; done < count; ++done)
+            change(done);
+    } catch (...) {
+        outcome.failure = std::current_exception();
+    }
+    // Some engine errors end the transaction by themselves, undoing every change in it.
+    if (sqlite3_get_autocommit(connection.handle())) {
+        outcome.undone = true;
+        return outcome;
+    }
+    try {
+        transaction.commit();
+        outcome.kept = done;
+    } catch (...) {
+        outcome.undone = true;
+        if (!outcome.failure)
+            outcome.failure = std::current_exception();
+    }
+    return outcome;
 }
 
 } // namespace platform::db

@@ -170,6 +170,24 @@ TEST_F(AddressListTest, ADeleteFailingPartWayLeavesTheListAsTheTableIsAndShowsTh
     EXPECT_TRUE(dialogs.messages[0].text.contains("locked"));
 }
 
+TEST_F(AddressListTest, ADeleteTheEngineUndoesWholeLeavesTheListAsTheTableIs)
+{
+    for (const char* name : {"A", "B", "C", "D"})
+        addAddress(name, "x", -1);
+    // Stands for a disk that fills up: the engine then undoes every change of the batch.
+    execute(
+        "create trigger undoC before delete on address when old.LastName = 'C' begin select raise(rollback, "
+        "'disk full'); end");
+    frame->LoadAddressList(-1);
+    selectRows({"A", "C", "D"});
+
+    frame->miDeleteAddress->trigger();
+    EXPECT_EQ(storedLastNames(), QStringList({"A", "B", "C", "D"}));
+    EXPECT_EQ(listedLastNames(), storedLastNames());
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].text.contains("disk full"));
+}
+
 TEST_F(AddressListTest, SelectAllSelectsEveryRowOnlyWhenOneIsSelected)
 {
     for (const char* name : {"A", "B", "C"})

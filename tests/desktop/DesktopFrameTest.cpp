@@ -9,7 +9,10 @@
 #include "desktop/ShellListView.h"
 #include "mobile/PelloranFrame.h"
 #include "platform/Clock.h"
+#include "platform/Locale.h"
+#include "reader/ReaderForm.h"
 #include "support/TessaryTest.h"
+#include "support/WhenModal.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -108,6 +111,13 @@ TEST_F(DesktopFrameTest, StartUpShowsOnlyTheDayAndWeekTabsOnTheDayPage)
     EXPECT_FALSE(frame()->isHidden());
     EXPECT_EQ(form->menuBar(), frame()->MainMenu1);
     EXPECT_FALSE(frame()->MainMenu1->isHidden());
+}
+
+TEST_F(DesktopFrameTest, TheDateTextsAreSetBeforeTheWindowFirstPaints)
+{
+    // A text set while the window paints would cost a second paint of the first frame.
+    form = std::make_unique<TMainDesktopForm>();
+    EXPECT_EQ(frame()->DateLabel->text(), platform::locale::dateToStr(Now.date()));
 }
 
 TEST_F(DesktopFrameTest, CaptionsComeFromTheSharedTexts)
@@ -294,6 +304,21 @@ TEST_F(DesktopFrameTest, MenuSynchronizeShowsTheSyncViewAndTakesTheMenuAway)
     form->PelloranFrame1->QuorvaneFrame1->sbSchedule->click();
     EXPECT_FALSE(frame()->isHidden());
     EXPECT_FALSE(frame()->MainMenu1->isHidden());
+}
+
+TEST_F(DesktopFrameTest, MenuRFIDAfterSynchronizeOpensTheReaderForm)
+{
+    start();
+    const QList<QAction*> items = frame()->miFile->actions();
+    const qsizetype at = items.indexOf(frame()->miSynchronize);
+    ASSERT_LT(at + 1, items.size());
+    EXPECT_EQ(items[at + 1], frame()->miRFID);
+    EXPECT_EQ(frame()->miRFID->text(), "RFID");
+
+    WhenModal reader([](QDialog* dialog) { EXPECT_EQ(dialog, Form1.data()); });
+    frame()->miRFID->trigger();
+    EXPECT_TRUE(reader.ran());
+    EXPECT_FALSE(Form1.isNull());
 }
 
 TEST_F(DesktopFrameTest, MenuExitClosesTheMainWindow)

@@ -197,3 +197,29 @@ TEST_F(AddressFormTest, CancelAndAnEditorWithoutAModeWriteNothing)
     EXPECT_EQ(select("select count(*) from address").at(0).at(0), "0");
     EXPECT_EQ(list()->topLevelItemCount(), 0);
 }
+
+TEST_F(AddressFormTest, AnEditOfAnEntryDeletedMeanwhileSavesNothingAndKeepsTheText)
+{
+    addAddress("Adams", "x", -1);
+    frame->LoadAddressCategories(0);
+    row("Adams")->setSelected(true);
+    bool stayedOpen = false;
+    QString kept;
+    WhenModal edit([&](QDialog* dialog) {
+        auto* editor = qobject_cast<TAddressForm*>(dialog);
+        ASSERT_TRUE(editor);
+        editor->leLastName->setText("Zimmer");
+        execute("delete from address");
+        editor->OKButton->click();
+        stayedOpen = editor->isVisible();
+        kept = editor->leLastName->text();
+    });
+    frame->EditAddressButton->click();
+    ASSERT_TRUE(edit.ran());
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_EQ(kept, "Zimmer");
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].text.startsWith("This entry no longer exists"));
+    EXPECT_TRUE(select("select LastName from address").empty());
+    EXPECT_EQ(list()->topLevelItemCount(), 0);
+}

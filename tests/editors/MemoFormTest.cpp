@@ -160,3 +160,25 @@ TEST_F(MemoFormTest, AnEntryEditedOutOfTheShownCategoryTakesOnlyItsOwnRowAway)
     EXPECT_FALSE(frame->EditMemoButton->isEnabled());
     EXPECT_EQ(stored(), QStringList({"a=" + QString::number(mail), "b=" + QString::number(mail)}));
 }
+
+TEST_F(MemoFormTest, AnEditOfAnEntryDeletedMeanwhileSavesNothingAndKeepsTheText)
+{
+    addMemo("a pin", -1);
+    frame->LoadMemoCategories(0);
+    row("a pin")->setSelected(true);
+    bool stayedOpen = false;
+    QString kept;
+    editWith([&](TMemoForm* editor) {
+        editor->EditMemo->setPlainText("b pin");
+        execute("delete from mmemo");
+        editor->OKButton->click();
+        stayedOpen = editor->isVisible();
+        kept = editor->EditMemo->toPlainText();
+    });
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_EQ(kept, "b pin");
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].text.startsWith("This entry no longer exists"));
+    EXPECT_TRUE(select("select MMemo from mmemo").empty());
+    EXPECT_EQ(list()->topLevelItemCount(), 0);
+}
