@@ -72,9 +72,36 @@ QStringList syncDirectionItems()
     return {pc + " ===>> " + mobile, pc + "<<===>> " + mobile, pc + "<<=== " + mobile};
 }
 
+namespace {
+
 bool isNetworkFolder(const QString& folder)
 {
     return folder.contains(QStringLiteral("//")) || folder.contains('\\');
+}
+
+} // namespace
+
+QString choosePcFolder(QWidget* parent, const QString& start)
+{
+    const QString folder = platform::dialogs::selectFolder(parent, SharedTexts::load(64970), start);
+    if (folder.isEmpty())
+        return QString();
+    if (isNetworkFolder(folder)) {
+        syncMessage(parent, SharedTexts::load(64972), platform::dialogs::Icon::Warning);
+        return QString();
+    }
+    return folderText(folder);
+}
+
+QString chooseMobileFolder(QWidget* parent, const QString& mobileRoot, const QString& start)
+{
+    const QString folder = platform::dialogs::selectFolder(parent, SharedTexts::load(64971), start);
+    if (folder.isEmpty())
+        return QString();
+    const QString relative = isNetworkFolder(folder) ? QString() : mobileRelativeFolder(mobileRoot, folder);
+    if (relative.isEmpty())
+        syncMessage(parent, SharedTexts::load(64972), platform::dialogs::Icon::Warning);
+    return relative;
 }
 
 QString mobileRelativeFolder(const QString& mobileRoot, const QString& folder)
@@ -265,16 +292,8 @@ void TPelloranFrame::actNewSyncExecute()
     dialog.edtUsb->setText(edtUsb->text());
     dialog.setDirectionIndex(cbDirect->currentIndex());
     dialog.ckbSubDir->setChecked(ckbSubDir->isChecked());
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    const TSyncProfile profile = profileFrom(dialog);
-    if (const QString problem = syncprofiles::nameProblem(profile.Name); !problem.isEmpty()) {
-        syncMessage(this, problem, platform::dialogs::Icon::Warning);
-        return;
-    }
-    TIniFile ini(PelloranIniPath());
-    syncprofiles::write(ini, profile, true);
-    LoadProfiles();
+    if (dialog.exec() == QDialog::Accepted)
+        storeProfile(dialog, true);
 }
 
 void TPelloranFrame::actPropertiesExecute()
@@ -293,16 +312,21 @@ void TPelloranFrame::actPropertiesExecute()
     dialog.edtUsb->setText(values.value(1));
     dialog.setDirectionIndex(numberIn(values.value(2), -1));
     dialog.ckbSubDir->setChecked(numberIn(values.value(3), 0) != 0);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
+    if (dialog.exec() == QDialog::Accepted)
+        storeProfile(dialog, false);
+}
+
+void TPelloranFrame::storeProfile(const TSyncDlg& dialog, bool list)
+{
     const TSyncProfile profile = profileFrom(dialog);
-    // A hand-made profile named like one of the file's own sections would write into it.
+    // Checked for existing profiles too: a hand-made one named like one of the file's own
+    // sections would write into it.
     if (const QString problem = syncprofiles::nameProblem(profile.Name); !problem.isEmpty()) {
         syncMessage(this, problem, platform::dialogs::Icon::Warning);
         return;
     }
     TIniFile ini(PelloranIniPath());
-    syncprofiles::write(ini, profile, false);
+    syncprofiles::write(ini, profile, list);
     LoadProfiles();
 }
 
@@ -327,36 +351,21 @@ void TPelloranFrame::actDeleteExecute()
 void TPelloranFrame::btnBrowse1Click()
 {
     const QString current = edtPC->text();
-    const QString folder = platform::dialogs::selectFolder(this, SharedTexts::load(64970),
-                                                           QDir(current).exists() ? current : QString());
+    const QString folder = choosePcFolder(this, QDir(current).exists() ? current : QString());
     if (folder.isEmpty())
         return;
-    if (isNetworkFolder(folder)) {
-        syncMessage(this, SharedTexts::load(64972), platform::dialogs::Icon::Warning);
-        return;
-    }
-    edtPC->setText(folderText(folder));
+    edtPC->setText(folder);
     m_files->clear();
-}
-
-QString TPelloranFrame::relativeToMobileRoot(const QString& folder) const
-{
-    return isNetworkFolder(folder) ? QString() : mobileRelativeFolder(FMobileRoot, folder);
 }
 
 void TPelloranFrame::btnBrowse2Click()
 {
     const QString current = QString(FMobileRoot + edtUsb->text()).replace(QStringLiteral("//"), "/");
-    const QString folder = platform::dialogs::selectFolder(this, SharedTexts::load(64971),
-                                                           QDir(current).exists() ? current : FMobileRoot);
+    const QString folder =
+        chooseMobileFolder(this, FMobileRoot, QDir(current).exists() ? current : FMobileRoot);
     if (folder.isEmpty())
         return;
-    const QString relative = relativeToMobileRoot(folder);
-    if (relative.isEmpty()) {
-        syncMessage(this, SharedTexts::load(64972), platform::dialogs::Icon::Warning);
-        return;
-    }
-    edtUsb->setText(relative);
+    edtUsb->setText(folder);
     m_files->clear();
 }
 

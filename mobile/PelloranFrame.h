@@ -26,6 +26,7 @@ class QToolButton;
 class QTreeView;
 class TDesktopFrame;
 class TQuorvaneFrame;
+class TSyncDlg;
 class TSyncFileList;
 
 class TPelloranFrame : public QFrame
@@ -145,8 +146,8 @@ private:
     bool analyse();
     void showCounts();
     void useSpecialFolder(int csidl, const QString& ghostSubFolder);
-    // The pair panel's Mobile Disk folder for a folder chosen on the disk.
-    QString relativeToMobileRoot(const QString& folder) const;
+    // Writes the profile the dialog closed with, unless its name is refused.
+    void storeProfile(const TSyncDlg& dialog, bool list);
 
     QString FOldFavorites;
     QString FMobileRoot;
@@ -167,8 +168,11 @@ int syncMessage(QWidget* parent, const QString& text, platform::dialogs::Icon ic
 QString folderText(const QString& folder);
 // The three direction items of the view's and the dialog's direction boxes, index = direction.
 QStringList syncDirectionItems();
-// A picker's answer refused: a network folder, or for the Mobile Disk a folder off the disk.
-bool isNetworkFolder(const QString& folder);
+// The folder pickers of the view and the dialog, starting at `start`: a folder text ending in
+// "/", or empty when cancelled or refused with "Must be a logic disk." (a network folder, or for
+// the Mobile Disk a folder off the disk, which is given relative to its root).
+QString choosePcFolder(QWidget* parent, const QString& start);
+QString chooseMobileFolder(QWidget* parent, const QString& mobileRoot, const QString& start);
 // A chosen folder on the Mobile Disk as the Mobile Disk folder of a pair: the root's part
 // replaced by "/" at the start only; empty when the folder is not on the disk.
 QString mobileRelativeFolder(const QString& mobileRoot, const QString& folder);

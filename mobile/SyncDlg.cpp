@@ -78,25 +78,12 @@ void TSyncDlg::setDirectionIndex(int index)
 
 void TSyncDlg::btnBrowse1Click()
 {
-    const QString folder = platform::dialogs::selectFolder(this, SharedTexts::load(64970));
-    if (folder.isEmpty())
-        return;
-    if (isNetworkFolder(folder)) {
-        syncMessage(this, SharedTexts::load(64972), platform::dialogs::Icon::Warning);
-        return;
-    }
-    edtPC->setText(folderText(folder));
+    if (const QString folder = choosePcFolder(this, QString()); !folder.isEmpty())
+        edtPC->setText(folder);
 }
 
 void TSyncDlg::btnBrowse2Click()
 {
-    const QString folder = platform::dialogs::selectFolder(this, SharedTexts::load(64971), m_mobileRoot);
-    if (folder.isEmpty())
-        return;
-    const QString relative = mobileRelativeFolder(m_mobileRoot, folder);
-    if (isNetworkFolder(folder) || relative.isEmpty()) {
-        syncMessage(this, SharedTexts::load(64972), platform::dialogs::Icon::Warning);
-        return;
-    }
-    edtUsb->setText(relative);
+    if (const QString folder = chooseMobileFolder(this, m_mobileRoot, m_mobileRoot); !folder.isEmpty())
+        edtUsb->setText(folder);
 }
