@@ -43,13 +43,13 @@ void setMaximum(QProgressBar* bar, int maximum)
 }
 
 // The step runs without yielding, so a bar shows its progress only by painting at once; painting
-// at every file would take longer than copying small ones, so it paints at most every 40 ms.
+// at every file would take longer than copying small ones, so it paints at most every 100 ms.
 void advance(QProgressBar* bar, QElapsedTimer& sincePaint)
 {
     bar->setUpdatesEnabled(false);
     bar->setValue(std::max(bar->value(), 0) + 1);
     bar->setUpdatesEnabled(true);
-    if (sincePaint.hasExpired(40)) {
+    if (sincePaint.hasExpired(100)) {
         bar->repaint();
         sincePaint.restart();
     }
