@@ -8,6 +8,7 @@
 #include "desktop/SlotPanel.h"
 #include "desktop/ViewColours.h"
 #include "editors/NewEventForm.h"
+#include "platform/Clock.h"
 
 #include <QAbstractItemView>
 #include <QItemSelectionModel>
@@ -129,8 +130,8 @@ void TDesktopFrame::openSlotEditor(QWidget* slot, const QString* contactName)
     form->startm_cb->setCurrentIndex(minute);
     form->endh_cb->setCurrentIndex(endHour);
     form->endm_cb->setCurrentIndex(endMinute);
-    form->StartDateTimePicker->setDateTime(QDateTime(FCurrentDate, QTime(hour, minute)));
-    form->EndDateTimePicker->setDateTime(QDateTime(FCurrentDate, QTime(endHour, endMinute)));
+    form->StartDateTimePicker->setDateTime(platform::clock::wallClock(FCurrentDate, QTime(hour, minute)));
+    form->EndDateTimePicker->setDateTime(platform::clock::wallClock(FCurrentDate, QTime(endHour, endMinute)));
     if (contactName) {
         form->EventMemo->clear();
         form->EventMemo->setPlainText(*contactName);

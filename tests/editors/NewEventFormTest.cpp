@@ -56,7 +56,7 @@ protected:
     }
 };
 
-TEST_F(NewEventFormTest, HourRuleComparesOnlyTheHours)
+TEST_F(NewEventFormTest, HourRuleComparesOnlyTheHoursAndLetsTheLastHourEndAt2359)
 {
     struct Case
     {
@@ -64,10 +64,10 @@ TEST_F(NewEventFormTest, HourRuleComparesOnlyTheHours)
         QTime end;
         bool stored;
     };
-    const Case cases[] = {{at(10), at(10, 30), false},
-                          {at(11), at(10), false},
-                          {at(10, 30), at(11), true},
-                          {at(10, 50), at(11, 10), true}};
+    const Case cases[] = {{at(10), at(10, 30), false}, {at(11), at(10), false},
+                          {at(10, 30), at(11), true},  {at(10, 50), at(11, 10), true},
+                          {at(23), at(23, 59), true},  {at(23, 30), at(23, 59), true},
+                          {at(23), at(23, 58), false}};
     const QDate day(2024, 3, 8);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.start.toString().toStdString());
