@@ -370,6 +370,9 @@ public:
     std::vector<QAction*> FAddressCategoryMenuItems;
     std::vector<QAction*> FMemoCategoryMenuItems;
     int FAddressSortColumn = 0;
+    // The category each list was last loaded for; the combos may show another one.
+    int FAddressListCategory = categories::NoCategory;
+    int FMemoListCategory = categories::NoCategory;
 
     // ===== Password list =====
     void ClearMemoList();

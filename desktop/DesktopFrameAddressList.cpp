@@ -47,6 +47,7 @@ void TDesktopFrame::ClearAddressList()
 
 void TDesktopFrame::LoadAddressList(int categoryId)
 {
+    FAddressListCategory = categoryId;
     ClearAddressList();
     AddressQuery.Close();
     AddressQuery.Connection = &calendarview::connectionOf(this);
@@ -91,8 +92,13 @@ void TDesktopFrame::LoadAddressList(int categoryId)
 void TDesktopFrame::AddressListViewSelectItem()
 {
     const QTreeWidgetItem* row = listrows::firstSelected(AddressListView);
-    if (!row)
+    if (!row) {
+        // Nothing selected, nothing to show or edit: a deleted or reloaded entry must not linger.
+        EditAddressButton->setEnabled(false);
+        AddressNameLabel->clear();
+        AddressMemo->clear();
         return;
+    }
     if (!EditAddressButton->isEnabled())
         EditAddressButton->setEnabled(true);
     AddressNameLabel->setText(row->text(addressrow::LastName) + "," + row->text(addressrow::FirstName));
@@ -145,14 +151,15 @@ void TDesktopFrame::AddressListViewDblClick()
     const int category = listrows::idIn(row->text(addressrow::CategoryId));
     TAddressForm* editor = Application::CreateForm(AddressForm);
     editor->FEditMode = "Edit";
-    const auto take = [row](QLineEdit* edit, int place) {
-        edit->setText(listrows::trimLeft(row->text(place)));
+    const auto take = [row, editor](QLineEdit* edit, int place) {
+        edit->setText(editor->FStoredTexts.show(edit, row->text(place)));
     };
     take(editor->leLastName, addressrow::LastName);
     take(editor->leFirstName, addressrow::FirstName);
     take(editor->leTitle, addressrow::Title);
     take(editor->leCompanyName, addressrow::CompanyName);
-    editor->meAddress->setPlainText(listrows::trimLeft(row->text(addressrow::Address)));
+    editor->meAddress->setPlainText(
+        editor->FStoredTexts.show(editor->meAddress, row->text(addressrow::Address)));
     take(editor->leCity, addressrow::City);
     take(editor->leZip, addressrow::Zip);
     take(editor->leNation, addressrow::Nation);

@@ -43,6 +43,7 @@ void TDesktopFrame::ClearMemoList()
 
 void TDesktopFrame::LoadMemoList(int categoryId)
 {
+    FMemoListCategory = categoryId;
     ClearMemoList();
     AddressQuery.Close();
     AddressQuery.Connection = &calendarview::connectionOf(this);
@@ -76,8 +77,13 @@ void TDesktopFrame::LoadMemoList(int categoryId)
 void TDesktopFrame::MemoListViewSelectItem()
 {
     QTreeWidgetItem* row = listrows::firstSelected(MemoListView);
-    if (!row)
+    if (!row) {
+        // Nothing selected, nothing to show or edit: a deleted secret must not linger on screen.
+        EditMemoButton->setEnabled(false);
+        ToDoLabel->clear();
+        ToDoMemo->clear();
         return;
+    }
     if (!EditMemoButton->isEnabled())
         EditMemoButton->setEnabled(true);
     ToDoLabel->setText(QStringLiteral("Password %1 of %2")
@@ -120,7 +126,7 @@ void TDesktopFrame::MemoListViewDblClick()
     const int category = listrows::idIn(row->text(memorow::CategoryId));
     TMemoForm* editor = Application::CreateForm(MemoForm);
     editor->FEditMode = "Edit";
-    editor->EditMemo->setPlainText(listrows::trimLeft(row->text(memorow::Text)));
+    editor->EditMemo->setPlainText(editor->FStoredTexts.show(editor->EditMemo, row->text(memorow::Text)));
     editor->FMemoId = id;
     categories::setPosition(editor->CategoryComboBox, categories::positionOfId(FMemoCategories, category));
     editor->exec();

@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QSignalBlocker>
 #include <QTreeWidget>
 #include <algorithm>
 #include <stdexcept>
@@ -134,19 +135,26 @@ TListRow* findRow(const QTreeWidget* list, int place, QStringView text)
 
 void removeRows(QTreeWidget* list, std::vector<int> rowNumbers)
 {
+    if (rowNumbers.empty())
+        return;
     std::sort(rowNumbers.begin(), rowNumbers.end(), std::greater<>());
     rowNumbers.erase(std::unique(rowNumbers.begin(), rowNumbers.end()), rowNumbers.end());
-    // Runs of neighbouring rows go in one step each, from the bottom up, so the numbers
-    // above a run stay valid.
-    size_t i = 0;
-    while (i < rowNumbers.size()) {
-        size_t end = i + 1;
-        while (end < rowNumbers.size() && rowNumbers[end] == rowNumbers[end - 1] - 1)
-            ++end;
-        const int first = rowNumbers[end - 1];
-        list->model()->removeRows(first, rowNumbers[i] - first + 1);
-        i = end;
+    {
+        // The selection handlers hear of the change once, when only the remaining rows are left.
+        const QSignalBlocker quiet(list);
+        // Runs of neighbouring rows go in one step each, from the bottom up, so the numbers
+        // above a run stay valid.
+        size_t i = 0;
+        while (i < rowNumbers.size()) {
+            size_t end = i + 1;
+            while (end < rowNumbers.size() && rowNumbers[end] == rowNumbers[end - 1] - 1)
+                ++end;
+            const int first = rowNumbers[end - 1];
+            list->model()->removeRows(first, rowNumbers[i] - first + 1);
+            i = end;
+        }
     }
+    emit list->itemSelectionChanged();
 }
 
 void selectAllIfAnySelected(QTreeWidget* list)

@@ -65,10 +65,20 @@ void TAddressForm::ApplyCaptions()
 
 TAddressFields TAddressForm::fields() const
 {
-    return {leFirstName->text(),      leLastName->text(),  leTitle->text(), leCompanyName->text(),
-            meAddress->toPlainText(), leCity->text(),      leZip->text(),   leNation->text(),
-            leOfficephone->text(),    leHomePhone->text(), leFax->text(),   leMobile->text(),
-            leEmail->text()};
+    const auto text = [this](const QLineEdit* edit) { return FStoredTexts.written(edit, edit->text()); };
+    return {text(leFirstName),
+            text(leLastName),
+            text(leTitle),
+            text(leCompanyName),
+            FStoredTexts.written(meAddress, meAddress->toPlainText()),
+            text(leCity),
+            text(leZip),
+            text(leNation),
+            text(leOfficephone),
+            text(leHomePhone),
+            text(leFax),
+            text(leMobile),
+            text(leEmail)};
 }
 
 void TAddressForm::SetAddressParams()
@@ -99,8 +109,7 @@ void TAddressForm::SetAddressParams()
 void TAddressForm::OKButtonClick()
 {
     TDesktopFrame& frame = desktopaccess::frame();
-    const int shownCategory =
-        categories::idAtPosition(frame.FAddressCategories, frame.ComboAddress->currentIndex());
+    const int shownCategory = frame.FAddressListCategory;
     NewAddressQuery.Prepared = true;
     if (FEditMode == "Append") {
         NewAddressQuery.Close();
@@ -145,8 +154,6 @@ void TAddressForm::OKButtonClick()
                                                      QString::number(FAddressId))) {
             // Only the edited entry left the category shown; other selected rows stay.
             listrows::removeRows(frame.AddressListView, {frame.AddressListView->indexOfTopLevelItem(row)});
-            if (!listrows::firstSelected(frame.AddressListView))
-                frame.EditAddressButton->setEnabled(false);
         }
     }
     close();

@@ -51,13 +51,18 @@ void TMemoForm::setMemoParams()
     // have been rebuilt while a modeless editor was open.
     FCategoryId = categories::chosenCategory(CategoryComboBox);
     NewMemoQuery.ParamByName("Categoryid").Value = FCategoryId;
-    NewMemoQuery.ParamByName("MMemo").Value = EditMemo->toPlainText();
+    NewMemoQuery.ParamByName("MMemo").Value = memoText();
+}
+
+QString TMemoForm::memoText() const
+{
+    return FStoredTexts.written(EditMemo, EditMemo->toPlainText());
 }
 
 void TMemoForm::OKButtonClick()
 {
     TDesktopFrame& frame = desktopaccess::frame();
-    const int shownCategory = categories::chosenCategory(frame.ComboMemo);
+    const int shownCategory = frame.FMemoListCategory;
     NewMemoQuery.Prepared = true;
     if (FEditMode == "Append") {
         NewMemoQuery.Close();
@@ -92,8 +97,6 @@ void TMemoForm::OKButtonClick()
                        listrows::findRow(frame.MemoListView, memorow::Id, QString::number(FMemoId))) {
             // Only the edited entry left the category shown; other selected rows stay.
             listrows::removeRows(frame.MemoListView, {frame.MemoListView->indexOfTopLevelItem(row)});
-            if (!listrows::firstSelected(frame.MemoListView))
-                frame.EditMemoButton->setEnabled(false);
         }
     }
     close();
@@ -107,7 +110,7 @@ void TMemoForm::CancelButtonClick()
 void TMemoForm::AddListRow()
 {
     TDesktopFrame& frame = desktopaccess::frame();
-    const QString text = EditMemo->toPlainText();
+    const QString text = memoText();
     auto row =
         std::make_unique<TListRow>(memorow::places(text, CategoryComboBox->currentText(),
                                                    QString::number(FMemoId), QString::number(FCategoryId)),
@@ -121,7 +124,7 @@ void TMemoForm::UpdateListRow()
     TListRow* row = listrows::findRow(frame.MemoListView, memorow::Id, QString::number(FMemoId));
     if (!row)
         return;
-    const QString text = EditMemo->toPlainText();
+    const QString text = memoText();
     frame.ToDoMemo->setPlainText(text);
     const QString id = row->text(memorow::Id);
     row->setPlaces(memorow::places(text, CategoryComboBox->currentText(), id, QString::number(FCategoryId)));

@@ -288,3 +288,24 @@ TEST_F(AddressListTest, PasswordEntriesMoveToTheCategoryChosenInTheirSubmenu)
     EXPECT_EQ(select("select MMemo, Categoryid from mmemo order by id"),
               std::vector<QStringList>({{"pin 1234", "-1"}, {"pin 9876", QString::number(bank)}}));
 }
+
+TEST_F(AddressListTest, ThePaneAndEditButtonFollowWhatRemainsSelectedAfterADelete)
+{
+    for (const char* name : {"A", "B", "C"})
+        addAddress(name, "x", -1, "a@b.c");
+    execute("create trigger keepB before delete on address when old.LastName = 'B' begin select raise(abort, "
+            "'locked'); end");
+    frame->LoadAddressList(-1);
+    selectRows({"A", "B"});
+    frame->miDeleteAddress->trigger();
+    EXPECT_EQ(frame->AddressNameLabel->text(), "B,x");
+    EXPECT_TRUE(frame->EditAddressButton->isEnabled());
+
+    execute("drop trigger keepB");
+    selectRows({"B", "C"});
+    frame->miDeleteAddress->trigger();
+    EXPECT_EQ(list()->topLevelItemCount(), 0);
+    EXPECT_TRUE(frame->AddressNameLabel->text().isEmpty());
+    EXPECT_TRUE(frame->AddressMemo->toPlainText().isEmpty());
+    EXPECT_FALSE(frame->EditAddressButton->isEnabled());
+}

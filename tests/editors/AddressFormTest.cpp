@@ -123,7 +123,7 @@ TEST_F(AddressFormTest, EditOpensOnTheTopmostSelectedEntryAndRewritesItsRowInPla
     EXPECT_EQ(shownFirstName, "Bea");
     EXPECT_EQ(shownGroup, 0);
     EXPECT_EQ(select("select LastName, FirstName, Categoryid from address where id = " + QString::number(id)),
-              std::vector<QStringList>({{"Zimmer", "Bea", QString::number(work)}}));
+              std::vector<QStringList>({{"Zimmer", "  Bea", QString::number(work)}}));
     // The entry moved to where its new last name sorts, showing the new group, still selected.
     const QTreeWidgetItem* moved = list()->topLevelItem(2);
     EXPECT_TRUE(moved->isSelected());
@@ -196,4 +196,52 @@ TEST_F(AddressFormTest, CancelAndAnEditorWithoutAModeWriteNothing)
 
     EXPECT_EQ(select("select count(*) from address").at(0).at(0), "0");
     EXPECT_EQ(list()->topLevelItemCount(), 0);
+}
+
+TEST_F(AddressFormTest, EntriesStayListedWhenTheListShowsEveryGroupWhateverTheFilterSays)
+{
+    addAddress("Old", "x", friends);
+    frame->LoadAddressCategories(0);
+    frame->LoadAddressList(categories::NoCategory);
+    // Selecting the row moves the filter to "Friends"; the list still holds every entry.
+    row("Old")->setSelected(true);
+    ASSERT_EQ(frame->ComboAddress->currentIndex(), 1);
+
+    TAddressForm* editor = openNew();
+    editor->leLastName->setText("New");
+    editor->GroupComboBox->setCurrentIndex(2);
+    editor->OKButton->click();
+    EXPECT_TRUE(row("New"));
+
+    list()->clearSelection();
+    row("Old")->setSelected(true);
+    WhenModal edit([](QDialog* dialog) {
+        auto* editor = qobject_cast<TAddressForm*>(dialog);
+        editor->GroupComboBox->setCurrentIndex(2);
+        editor->OKButton->click();
+    });
+    frame->AddressListViewDblClick();
+    ASSERT_TRUE(edit.ran());
+    ASSERT_TRUE(row("Old"));
+    EXPECT_EQ(row("Old")->text(addressrow::Category), "Work");
+}
+
+TEST_F(AddressFormTest, FieldsLeftAsShownAreWrittenBackExactlyAsStored)
+{
+    const int id = addAddress("Miller", "x", friends);
+    execute("update address set Title = '  Dr', Address = '\n\t Main St 1', City = ' Bonn' where id = " +
+            QString::number(id));
+    frame->LoadAddressList(-1);
+    row("Miller")->setSelected(true);
+    WhenModal edit([](QDialog* dialog) {
+        auto* editor = qobject_cast<TAddressForm*>(dialog);
+        EXPECT_EQ(editor->leTitle->text(), "Dr");
+        EXPECT_EQ(editor->meAddress->toPlainText(), "Main St 1");
+        editor->leCity->setText("Köln");
+        editor->OKButton->click();
+    });
+    frame->AddressListViewDblClick();
+    ASSERT_TRUE(edit.ran());
+    EXPECT_EQ(select("select Title, Address, City from address where id = " + QString::number(id)),
+              std::vector<QStringList>({{"  Dr", "\n\t Main St 1", "Köln"}}));
 }
