@@ -91,10 +91,11 @@ void TDesktopFrame::ToolPanelResize()
     }
 }
 
-void TDesktopFrame::AddressSplitterCanResize(QObject*, int*, bool* Accept)
+void TDesktopFrame::AddressSplitterCanResize(QObject*, int* NewSize, bool* Accept)
 {
-    // Once the address pane is at its narrowest, no splitter of the lists moves any more.
-    *Accept = AddressMemoPanel->width() > SplitterMinSize;
+    // Each splitter judges the pane it moves by the width the move would give it, so a pane
+    // at its narrowest can always be widened again.
+    *Accept = *NewSize > SplitterMinSize;
 }
 
 void TDesktopFrame::miTessaryHelpClick()
