@@ -60,8 +60,11 @@ TEventMemo* createEventMemo(QWidget* parent, const TEventRec& record, int tag)
     const QString hours = eventHours(record);
     memo->setText(record.memo + "\r\n(" + hours + "hours)");
     const QDateTime end = endOf(record);
-    memo->setToolTip(platform::locale::timeToStr(record.start.time()) + "-" +
-                     platform::locale::timeToStr(end.time()) + "\r\n" + record.memo + "(" + hours + "hours)");
+    const QString hint = platform::locale::timeToStr(record.start.time()) + "-" +
+                         platform::locale::timeToStr(end.time()) + "\r\n" + record.memo + "(" + hours +
+                         "hours)";
+    memo->setToolTip(hint);
+    memo->setAccessibleDescription(hint);
     // Children of a scroll area stand in the content's coordinates, whatever is scrolled.
     const int top = static_cast<int>(std::lround(minuteOfDay(record.start) / 60.0 * HourHeight));
     const double minutes = record.start.msecsTo(end) / 60000.0;

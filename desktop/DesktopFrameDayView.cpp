@@ -14,6 +14,7 @@
 #include "platform/Locale.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
@@ -222,6 +223,10 @@ void TDesktopFrame::BuildDayView(const QDate& date)
 
 void TDesktopFrame::ClearDayEvents()
 {
+    // A memo holding the focus would pass it on as it goes, and the scroll box would scroll
+    // sideways to show the widget taking it; the box itself takes it instead.
+    if (EventScrollContent->isAncestorOf(QApplication::focusWidget()))
+        EventScrollBox->setFocus();
     // A memo may be clearing the view from inside its own handler, so none is freed at once.
     calendarview::ContainerHidden batch(EventScrollContent);
     for (TEventMemo* memo : FDayMemos) {
