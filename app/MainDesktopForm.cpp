@@ -11,6 +11,7 @@
 #include "mobile/PelloranFrame.h"
 #include "mobile/QuorvaneFrame.h"
 #include "platform/Application.h"
+#include "platform/DatabaseNotice.h"
 #include "platform/Dialogs.h"
 #include "platform/IniFile.h"
 #include "platform/ShellFolders.h"
@@ -31,10 +32,15 @@ TMainDesktopForm::TMainDesktopForm(QWidget* parent) : QMainWindow(parent)
 {
     createComponents();
     connectEvents();
+    // Start-up reports a missing database once, in its own words.
+    const platform::db::QuietAboutClosedDatabase quiet;
     // A failing step ends start-up's own work but not the program; the form still opens.
     try {
         FormCreate();
     } catch (const std::exception& error) {
+        // Whatever step failed, the desktop frame is the one frame shown.
+        PelloranFrame1->hide();
+        DesktopFrame->show();
         TApplication::showException(error);
     }
 }
@@ -114,6 +120,7 @@ void TMainDesktopForm::settleFavoritesPath(const QString& computerName)
 
 void TMainDesktopForm::FormShow()
 {
+    const platform::db::QuietAboutClosedDatabase quiet;
     DesktopFrame->InitFrame();
 }
 

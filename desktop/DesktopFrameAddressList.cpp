@@ -9,6 +9,7 @@
 #include "editors/AddressForm.h"
 #include "editors/LabeledEdit.h"
 #include "platform/Application.h"
+#include "platform/DatabaseNotice.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -49,6 +50,8 @@ void TDesktopFrame::LoadAddressList(int categoryId)
 {
     FAddressListCategory = categoryId;
     ClearAddressList();
+    if (!platform::db::openOrSay(calendarview::connectionOf(this)))
+        return;
     AddressQuery.Close();
     AddressQuery.Connection = &calendarview::connectionOf(this);
     AddressQuery.SQL.Clear();

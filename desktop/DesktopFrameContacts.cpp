@@ -7,6 +7,7 @@
 #include "desktop/ListRow.h"
 #include "mobile/QuorvaneFrame.h"
 #include "platform/Application.h"
+#include "platform/DatabaseNotice.h"
 
 #include <QApplication>
 #include <QDrag>
@@ -126,8 +127,8 @@ void TDesktopFrame::LoadContactList()
         return;
     }
     ClearContactList();
-    // Without a database, which start-up has reported, the list stays empty.
-    if (!connection.Connected())
+    // Without a database the list stays empty.
+    if (!platform::db::openOrSay(connection))
         return;
     AddressQuery.Close();
     AddressQuery.Connection = &connection;

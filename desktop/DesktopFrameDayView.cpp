@@ -11,6 +11,7 @@
 #include "desktop/ViewColours.h"
 #include "platform/Application.h"
 #include "platform/Clock.h"
+#include "platform/DatabaseNotice.h"
 #include "platform/Locale.h"
 
 #include <QAction>
@@ -106,8 +107,8 @@ int TDesktopFrame::LoadDayEvents(std::vector<TEventRec>& records, const QDate& d
 {
     records.clear();
     TADOConnection& connection = calendarview::connectionOf(this);
-    // Without a database, which start-up has reported, the calendar stays empty.
-    if (!connection.Connected())
+    // Without a database the calendar stays empty.
+    if (!platform::db::openOrSay(connection))
         return 0;
     EventQuery.Connection = &connection;
     EventQuery.Close();

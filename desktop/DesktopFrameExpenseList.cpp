@@ -9,6 +9,7 @@
 #include "desktop/ListRows.h"
 #include "editors/NewExpenseForm.h"
 #include "platform/Application.h"
+#include "platform/DatabaseNotice.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -72,6 +73,8 @@ void TDesktopFrame::showExpenseTotal()
 void TDesktopFrame::LoadExpenseList(int sortIndex)
 {
     ClearExpenseList();
+    if (!platform::db::openOrSay(calendarview::connectionOf(this)))
+        return;
     AddressQuery.Close();
     AddressQuery.Connection = &calendarview::connectionOf(this);
     AddressQuery.SQL.Clear();

@@ -9,6 +9,7 @@
 #include "desktop/MemoRows.h"
 #include "editors/MemoForm.h"
 #include "platform/Application.h"
+#include "platform/DatabaseNotice.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -45,6 +46,8 @@ void TDesktopFrame::LoadMemoList(int categoryId)
 {
     FMemoListCategory = categoryId;
     ClearMemoList();
+    if (!platform::db::openOrSay(calendarview::connectionOf(this)))
+        return;
     AddressQuery.Close();
     AddressQuery.Connection = &calendarview::connectionOf(this);
     AddressQuery.SQL.Clear();

@@ -7,6 +7,7 @@
 #include "desktop/DesktopFrame.h"
 #include "editors/NewEventForm.h"
 #include "mobile/PelloranFrame.h"
+#include "mobile/QuorvaneFrame.h"
 #include "platform/Application.h"
 #include "platform/IniFile.h"
 #include "platform/Registry.h"
@@ -19,6 +20,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
+#include <QToolButton>
 #include <QWheelEvent>
 #include <QWindow>
 
@@ -165,6 +167,40 @@ TEST_F(StartupTest, UnwritableSettingsFileIsReportedAndTheFormStillOpens)
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].text, "Unable to write to " + iniPath());
     EXPECT_EQ(form.windowTitle(), "Ambrel Tessary 2.0 ");
+    EXPECT_TRUE(form.PelloranFrame1->isHidden()) << "exactly one frame shows";
+    EXPECT_FALSE(form.DesktopFrame->isHidden());
+}
+
+TEST_F(StartupTest, WithoutADatabaseEachCommandSaysSoOnceAndStillMovesOn)
+{
+    TMainDesktopForm form;
+    MainDesktopForm = &form;
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    ASSERT_EQ(dialogs.messages.size(), 1u) << "start-up's own message only";
+    TDesktopFrame* frame = form.DesktopFrame;
+    const QDate shown = frame->FCurrentDate;
+
+    const struct
+    {
+        const char* command;
+        QAbstractButton* button;
+        int page;
+    } commands[] = {
+        {"Address Book", frame->QuorvaneFrame1->sbAddress, 2},
+        {"Password", frame->QuorvaneFrame1->sbMemo, 3},
+        {"Schedule", frame->QuorvaneFrame1->sbSchedule, 0},
+        {"next week", frame->NextSpeedButton, 0},
+    };
+    for (const auto& c : commands) {
+        SCOPED_TRACE(c.command);
+        dialogs.messages.clear();
+        c.button->click();
+        ASSERT_EQ(dialogs.messages.size(), 1u);
+        EXPECT_EQ(dialogs.messages[0].text, "The database connection is closed");
+        EXPECT_EQ(frame->ToolPageControl->ActivePageIndex(), c.page);
+    }
+    EXPECT_EQ(frame->FCurrentDate, shown.addDays(7));
 }
 
 class WheelTest : public TessaryTest
