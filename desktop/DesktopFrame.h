@@ -343,6 +343,8 @@ public:
     void AddressSplitterCanResize(QObject* Sender, int* NewSize, bool* Accept);
     void miTessaryHelpClick();
     void HelpToolButtonClick();
+    // The news page; no control of the layout invokes it.
+    void NewsToolButtonClick();
     void miAmbrelHomepageClick();
     void miPrintClick();
 

@@ -108,6 +108,11 @@ void TDesktopFrame::HelpToolButtonClick()
     platform::dialogs::shellExecute("open", "IEXPLORE.EXE", MakerSite + "tessary/");
 }
 
+void TDesktopFrame::NewsToolButtonClick()
+{
+    platform::dialogs::shellExecute("open", "IEXPLORE.EXE", MakerSite + "tessary/news.htm");
+}
+
 void TDesktopFrame::miAmbrelHomepageClick()
 {
     platform::dialogs::shellExecute("open", "IEXPLORE.EXE", MakerSite);

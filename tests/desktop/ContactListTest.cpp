@@ -183,6 +183,11 @@ TEST_F(ContactListTest, HelpFileAndWebPagesOpenThroughTheShell)
         EXPECT_EQ(dialogs.shellRequests[0].file, c.file);
         EXPECT_EQ(dialogs.shellRequests[0].params, c.address);
     }
+    dialogs.shellRequests.clear();
+    frame->NewsToolButtonClick();
+    ASSERT_EQ(dialogs.shellRequests.size(), 1u);
+    EXPECT_EQ(dialogs.shellRequests[0].file, "IEXPLORE.EXE");
+    EXPECT_EQ(dialogs.shellRequests[0].params, "http://www.ambrel.example/tessary/news.htm");
 }
 
 TEST_F(ContactListTest, PrintFromTheMenuPrintsWhatTheShownPageHolds)
