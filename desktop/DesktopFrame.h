@@ -435,6 +435,11 @@ private:
     void createSlotPanels();
     void createWeekCells();
     void sizeCalendarGrids();
+    // Gives the header, the cells and the events of the week one set of column edges, from
+    // the header's width as it is now.
+    void layoutWeekColumns();
+    // The left edge of a day's column (0 = Sunday) in the week's content.
+    int weekDayLeft(int day) const;
     // calendar
     // After FCurrentDate changed: both grids repainted and the day view rebuilt.
     void refreshAfterDateChange();

@@ -5,6 +5,7 @@
 #include "app/widgets/TPageControl.h"
 #include "desktop/DesktopFrame.h"
 #include "desktop/PaneSplitter.h"
+#include "desktop/ResizeWatcher.h"
 #include "platform/Application.h"
 #include "platform/Dialogs.h"
 #include "platform/SystemInfo.h"
@@ -21,27 +22,6 @@ namespace {
 
 const QString MakerSite = "http://www.ambrel.example/";
 constexpr int SplitterMinSize = 190;
-
-// Runs `onResize` after every size change of the widget it watches.
-class ResizeWatcher : public QObject
-{
-public:
-    ResizeWatcher(QWidget* widget, std::function<void()> onResize)
-        : QObject(widget), m_onResize(std::move(onResize))
-    {
-        widget->installEventFilter(this);
-    }
-
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Resize)
-            runGuarded(m_onResize);
-        return false;
-    }
-
-private:
-    std::function<void()> m_onResize;
-};
 
 // The report that prints what a page of the frame shows; none for the disk pages.
 QString reportKindOfPage(int page)

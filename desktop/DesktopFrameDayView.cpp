@@ -70,17 +70,11 @@ void TDesktopFrame::sizeCalendarGrids()
     WeekDateStringGrid->setRowHeight(0, 24);
     WeekDateStringGrid->resize(WeekDateStringGrid->width(), 24);
     DateStringGrid->setColWidth(0, 70);
-    WeekDateStringGrid->setColWidth(0, 70);
-    // 18 pixels are left for the week's vertical scroll bar.
-    const int dayWidth = (WeekDateStringGrid->width() - 70 - 18) / 7;
-    for (int col = 1; col <= 7; ++col)
-        WeekDateStringGrid->setColWidth(col, dayWidth);
     WeekTimeStringGrid->resize(70, WeekTimeStringGrid->height());
     layoutNow(WeekSheet);
 
     EventScrollContent->resize(EventScrollBox->width(), calendarview::ContentHeight);
-    WeekScrollContent->resize(WeekScrollBox->width(), calendarview::ContentHeight);
-    FWeekShapes->resize(WeekScrollContent->size());
+    layoutWeekColumns();
 }
 
 void TDesktopFrame::createSlotPanels()

@@ -8,6 +8,7 @@
 #include "desktop/DesktopFrame.h"
 #include "desktop/EventMemo.h"
 #include "desktop/NameTables.h"
+#include "desktop/ResizeWatcher.h"
 #include "desktop/ShapeCanvas.h"
 #include "desktop/ViewColours.h"
 #include "editors/NewEventForm.h"
@@ -16,6 +17,7 @@
 
 #include <QLabel>
 #include <QPainter>
+#include <QScrollArea>
 #include <QToolButton>
 #include <algorithm>
 
@@ -42,6 +44,8 @@ void TDesktopFrame::connectWeekViewEvents()
     for (TDrawGrid* grid : {WeekDateStringGrid, WeekTimeStringGrid})
         connect(grid, &TDrawGrid::selectCell, this,
                 guarded(this, &TDesktopFrame::WeekDateStringGridSelectCell));
+    // The scroll box is sized after the header, so by then both have their new widths.
+    new ResizeWatcher(WeekScrollBox, [this] { layoutWeekColumns(); });
 }
 
 void TDesktopFrame::createWeekCells()
@@ -49,14 +53,42 @@ void TDesktopFrame::createWeekCells()
     const QColor pen(Qt::white);
     for (auto [brush, height] : {std::pair{viewcolours::WeekFullCell, HourHeight},
                                  std::pair{viewcolours::WeekHalfCell, HalfHourHeight}}) {
-        int left = WeekTimeStringGrid->width();
-        for (int day = 1; day <= 7; ++day) {
-            const int width = WeekDateStringGrid->colWidth(day);
+        for (int day = 0; day < 7; ++day) {
+            const int width = WeekDateStringGrid->colWidth(day + 1);
             for (int row = 0; row < 24; ++row)
-                FWeekShapes->add(QRect(left, row * HourHeight, width, height), QColor(brush), pen);
-            left += width;
+                FWeekShapes->add(QRect(weekDayLeft(day), row * HourHeight, width, height), QColor(brush),
+                                 pen);
         }
     }
+}
+
+int TDesktopFrame::weekDayLeft(int day) const
+{
+    // The header's own cells give the edges, so that header, cells and events agree.
+    return WeekTimeStringGrid->width() + WeekDateStringGrid->cellRect(day + 1, 0).x() -
+           WeekDateStringGrid->cellRect(1, 0).x();
+}
+
+void TDesktopFrame::layoutWeekColumns()
+{
+    WeekDateStringGrid->setColWidth(0, 70);
+    // 18 pixels are left for the week's vertical scroll bar.
+    const int dayWidth = (WeekDateStringGrid->width() - 70 - 18) / 7;
+    for (int col = 1; col <= 7; ++col)
+        WeekDateStringGrid->setColWidth(col, dayWidth);
+    WeekScrollContent->resize(WeekScrollBox->width(), calendarview::ContentHeight);
+    FWeekShapes->resize(WeekScrollContent->size());
+    // Cells made for an earlier width are made again where the columns now stand.
+    if (!FWeekShapes->isEmpty()) {
+        FWeekShapes->clear();
+        createWeekCells();
+    }
+    for (int day = 0; day < 7; ++day)
+        for (size_t i = 0; i < FWeekMemos[day].size(); ++i) {
+            const TEventRec& record = FWeekEvents[day][i];
+            calendarview::placeHorizontally(FWeekMemos[day][i], record, record.depth, weekDayLeft(day),
+                                            dayWidth);
+        }
 }
 
 void TDesktopFrame::BuildWeekView(const QDate& date)
@@ -67,7 +99,6 @@ void TDesktopFrame::BuildWeekView(const QDate& date)
     WeekSelectPanel->setText(QString::number(sunday.weekNumber()) + " Week");
     WeekDateStringGrid->update();
 
-    int left = WeekTimeStringGrid->width();
     // FFirstCellDate serves as the running day and ends a week past the Sunday; whoever reads it
     // next computes it afresh.
     FFirstCellDate = sunday;
@@ -81,14 +112,13 @@ void TDesktopFrame::BuildWeekView(const QDate& date)
         for (int i = 0; i < count; ++i) {
             TEventMemo* memo =
                 calendarview::createEventMemo(WeekScrollContent, records[i], day * MemosPerDayTag + i);
-            const int depth = records[i].columnCount < 2 ? 0 : EventTreeView.depth(i);
-            calendarview::placeHorizontally(memo, records[i], depth, left, width);
+            records[i].depth = records[i].columnCount < 2 ? 0 : EventTreeView.depth(i);
+            calendarview::placeHorizontally(memo, records[i], records[i].depth, weekDayLeft(day), width);
             connect(memo, &TEventMemo::doubleClicked, this,
                     guarded(this, &TDesktopFrame::WeekEventButtonDbClick));
             memos.push_back(memo);
         }
         ClearEventTree();
-        left += width;
         FFirstCellDate = FFirstCellDate.addDays(1);
     }
     calendarview::ContainerHidden batch(WeekScrollContent);
