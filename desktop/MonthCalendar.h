@@ -103,7 +103,6 @@ private:
     QToolButton* makeButton(const char* name, const QRect& place);
     QMenu* makePopup(const char* name, const char* itemPrefix, std::array<QAction*, PopupItems>& items);
     void popupAtButton(QMenu* menu, QToolButton* button);
-    void setFittingCaption(QToolButton* button, const QString& caption);
 
     MonthCalendarStyle m_style;
     QFont m_dayFont;

@@ -345,3 +345,23 @@ TEST_F(MonthCalendarTest, GoToButtonShowsANewGoToDialogModally)
     expectSelection(QDate(2003, 3, 20), 4, 4);
     Application::releaseForms();
 }
+
+TEST(MonthCalendarCaptions, KeepTheirDesignedFontSizeWhateverTheCaption)
+{
+    const std::pair<const char*, MonthCalendarStyle> styles[] = {
+        {"desktop frame", MonthCalendarStyle::desktopFrame()},
+        {"event editor", MonthCalendarStyle::eventEditor()},
+        {"go-to dialog", MonthCalendarStyle::goToDialog()},
+        {"expense editor", MonthCalendarStyle::expenseEditor()},
+    };
+    for (const auto& [name, style] : styles) {
+        SCOPED_TRACE(name);
+        QFrame panel;
+        panel.resize(240, 135);
+        TMonthCalendar calendar(&panel, style);
+        calendar.setCaptions(QDate(2024, 9, 30));
+        EXPECT_EQ(calendar.CalMonthSpeedButton->text(), "September");
+        EXPECT_EQ(calendar.CalMonthSpeedButton->font().pixelSize(), style.buttonFont.pixelSize());
+        EXPECT_EQ(calendar.CalYearSpeedButton->font().pixelSize(), style.buttonFont.pixelSize());
+    }
+}
