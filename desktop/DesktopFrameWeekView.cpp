@@ -7,6 +7,7 @@
 #include "desktop/CalendarViews.h"
 #include "desktop/DesktopFrame.h"
 #include "desktop/EventMemo.h"
+#include "desktop/MonthGrid.h"
 #include "desktop/NameTables.h"
 #include "desktop/ResizeWatcher.h"
 #include "desktop/ShapeCanvas.h"
@@ -145,6 +146,9 @@ void TDesktopFrame::ClearWeekEvents()
 
 void TDesktopFrame::NextSpeedButtonClick()
 {
+    // The week arrows stop where the calendars' days end.
+    if (!MonthGrid::selectable(FCurrentDate.addDays(7)))
+        return;
     FCurrentDate = FCurrentDate.addDays(7);
     ClearWeekEvents();
     BuildWeekView(FCurrentDate);
@@ -152,6 +156,8 @@ void TDesktopFrame::NextSpeedButtonClick()
 
 void TDesktopFrame::PriorSpeedButtonClick()
 {
+    if (!MonthGrid::selectable(FCurrentDate.addDays(-7)))
+        return;
     FCurrentDate = FCurrentDate.addDays(-7);
     ClearWeekEvents();
     BuildWeekView(FCurrentDate);

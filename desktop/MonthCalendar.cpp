@@ -204,17 +204,24 @@ void TMonthCalendar::setCaptions(const QDate& current)
 
 void TMonthCalendar::fillMonthPopup(const QDate& current)
 {
+    // A month past the calendars' days is not offered.
     for (int k = 0; k < PopupItems; ++k) {
-        const QDate month = MonthGrid::addMonths(current, k - PopupItems / 2);
-        MonthItems[k]->setText(MonthNames[month.month()] + "  " + QString::number(month.year()));
+        const std::optional<QDate> month = MonthGrid::shifted(current, k - PopupItems / 2);
+        MonthItems[k]->setVisible(month.has_value());
+        if (month)
+            MonthItems[k]->setText(MonthNames[month->month()] + "  " + QString::number(month->year()));
     }
     MonthItems[PopupItems / 2]->setChecked(true);
 }
 
 void TMonthCalendar::fillYearPopup(const QDate& current)
 {
-    for (int k = 0; k < PopupItems; ++k)
-        YearItems[k]->setText(QString::number(MonthGrid::addYears(current, k - PopupItems / 2).year()));
+    for (int k = 0; k < PopupItems; ++k) {
+        const std::optional<QDate> year = MonthGrid::shifted(current, 12 * (k - PopupItems / 2));
+        YearItems[k]->setVisible(year.has_value());
+        if (year)
+            YearItems[k]->setText(QString::number(year->year()));
+    }
     YearItems[PopupItems / 2]->setChecked(true);
 }
 

@@ -346,6 +346,41 @@ TEST_F(MonthCalendarTest, GoToButtonShowsANewGoToDialogModally)
     Application::releaseForms();
 }
 
+TEST_F(MonthCalendarTest, NoControlMovesPastTheLastOrBeforeTheFirstDayTheCalendarsShow)
+{
+    const QDate last(9999, 12, 31);
+    showDate(last);
+    QTest::mouseClick(frame->CalRightSpeedButton, Qt::LeftButton);
+    EXPECT_EQ(frame->FCurrentDate, last);
+    frame->CalYearSpeedButtonMouseUp();
+    frame->CalYearPopup->hide();
+    for (int k = 0; k < 9; ++k) {
+        SCOPED_TRACE(k);
+        EXPECT_EQ(item(qPrintable("Year" + QString::number(k + 1)))->isVisible(), k <= 4);
+    }
+    frame->CalMonthSpeedButtonMouseUp();
+    frame->CalMonthPopup->hide();
+    EXPECT_FALSE(item("Month6")->isVisible());
+    EXPECT_EQ(item("Month1")->text(), "August  9999");
+    item("Year9")->trigger();
+    EXPECT_EQ(frame->FCurrentDate, last);
+    // The grid's last row holds days of January 10000: they do nothing.
+    clickCell(6, 6);
+    EXPECT_EQ(frame->FCurrentDate, last);
+    frame->NextSpeedButton->click();
+    EXPECT_EQ(frame->FCurrentDate, last);
+
+    const QDate first(1752, 9, 14);
+    showDate(first);
+    QTest::mousePress(frame->CalLeftSpeedButton, Qt::LeftButton);
+    QTest::mouseRelease(frame->CalLeftSpeedButton, Qt::LeftButton);
+    EXPECT_EQ(frame->FCurrentDate, first);
+    clickCell(0, 1); // the Sunday before 1 September 1752
+    EXPECT_EQ(frame->FCurrentDate, first);
+    frame->PriorSpeedButton->click();
+    EXPECT_EQ(frame->FCurrentDate, first);
+}
+
 TEST(MonthCalendarCaptions, KeepTheirDesignedFontSizeWhateverTheCaption)
 {
     const std::pair<const char*, MonthCalendarStyle> styles[] = {
