@@ -299,3 +299,39 @@ TEST_F(NewEventFormTest, TextStopsAtTheJournalsLimit)
     ASSERT_EQ(storedEvents().size(), 1u);
     EXPECT_EQ(storedEvents()[0].memo.size(), 255);
 }
+
+TEST_F(NewEventFormTest, TheLimitCountsCharactersAndNeverSplitsOne)
+{
+    const QString emoji = QString::fromUtf8("\xF0\x9F\x98\x80"); // one character, two UTF-16 units
+    const QString accented = QString::fromUtf8("e\xCC\x81");     // two characters read as one
+    struct Case
+    {
+        const char* name;
+        QString start;
+        QString typed; // at the end
+        QString kept;
+    };
+    const Case cases[] = {
+        {"emoji fill the limit", QString(250, 'a'), emoji.repeated(5), QString(250, 'a') + emoji.repeated(5)},
+        {"an emoji past the limit goes whole", QString(254, 'a'), emoji.repeated(2),
+         QString(254, 'a') + emoji},
+        {"a letter and its accent go together", QString(254, 'a'), accented, QString(254, 'a')},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TNewEventForm* editor = openAppend(Today, at(9), at(10), c.start);
+        editor->EventMemo->moveCursor(QTextCursor::End);
+        editor->EventMemo->insertPlainText(c.typed);
+        EXPECT_EQ(editor->EventMemo->toPlainText(), c.kept);
+        editor->close();
+    }
+
+    // A full event with emoji, opened and confirmed unchanged, is stored as it was.
+    const QString full = QString(250, 'b') + emoji.repeated(5);
+    addEvent(Today, at(11), at(12), full);
+    showDay(Today);
+    TNewEventForm* editor = openEdit(0);
+    editor->OKButton->click();
+    ASSERT_EQ(storedEvents().size(), 1u);
+    EXPECT_EQ(storedEvents()[0].memo, full);
+}
