@@ -90,6 +90,13 @@ const FormEntry Forms[] = {
          form->setWindowTitle("Delete'Friends'");
          return form;
      }},
+    {"TDeleteGroupForm.Memo",
+     [] {
+         TDeleteGroupForm* form = Application::CreateForm(DeleteGroupForm);
+         form->SetGroupKind("Memo");
+         form->setWindowTitle("Delete'Bank'");
+         return form;
+     }},
 };
 
 void makeProgramFolder(const QString& folder)

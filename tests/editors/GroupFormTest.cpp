@@ -395,3 +395,20 @@ TEST_F(GroupFormTest, AMemberChangeThatFailsLeavesTheCategoryAndItsMembersAsThey
         list->close();
     }
 }
+
+TEST_F(GroupFormTest, TheDeleteDialogsChoicesShowWhole)
+{
+    for (const char* kind : {"Group", "Memo"}) {
+        SCOPED_TRACE(kind);
+        TDeleteGroupForm* confirm = Application::CreateForm(DeleteGroupForm);
+        confirm->SetGroupKind(kind);
+        confirm->show();
+        for (int i = 0; i < confirm->DeleteGroup->count(); ++i) {
+            SCOPED_TRACE(i);
+            const QRadioButton* choice = confirm->DeleteGroup->item(i);
+            EXPECT_LE(choice->sizeHint().width(), choice->width());
+            EXPECT_LE(choice->heightForWidth(choice->width()), choice->height());
+        }
+        confirm->close();
+    }
+}
