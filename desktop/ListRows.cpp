@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QSignalBlocker>
+#include <QStyledItemDelegate>
 #include <QTreeWidget>
 #include <algorithm>
 #include <stdexcept>
@@ -52,6 +53,27 @@ private:
     std::function<void()> m_handler;
 };
 
+// A record's text may hold line breaks; its row is one line high and shows the first line,
+// the rest elided.
+class OneLineDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
+    {
+        // The base turns line breaks into line separators.
+        QStyledItemDelegate::initStyleOption(option, index);
+        const auto lineBreak = std::find_if(option->text.cbegin(), option->text.cend(), [](QChar c) {
+            return c == QChar::LineSeparator || c == u'\n' || c == u'\r';
+        });
+        if (lineBreak != option->text.cend())
+            option->text = option->text.left(lineBreak - option->text.cbegin()) + QChar(0x2026);
+        option->features &= ~QStyleOptionViewItem::WrapText;
+    }
+};
+
 } // namespace
 
 namespace listrows {
@@ -59,6 +81,7 @@ namespace listrows {
 void prepareList(QTreeWidget* list)
 {
     list->setFont(QFont("MS Sans Serif", 10));
+    list->setItemDelegate(new OneLineDelegate(list));
     list->setSortingEnabled(false);
     list->header()->setSectionsClickable(true);
     list->setAlternatingRowColors(true);
