@@ -7,6 +7,7 @@
 #include "app/MainDesktopForm.h"
 #include "app/SharedTexts.h"
 #include "desktop/DesktopFrame.h"
+#include "editors/AddressForm.h"
 #include "editors/DeleteGroupForm.h"
 #include "editors/GoToForm.h"
 #include "editors/GroupForm.h"
@@ -90,6 +91,7 @@ const FormEntry Forms[] = {
          form->setWindowTitle("Delete'Friends'");
          return form;
      }},
+    {"TAddressForm", [] { return Application::CreateForm(AddressForm); }},
     {"TDeleteGroupForm.Memo",
      [] {
          TDeleteGroupForm* form = Application::CreateForm(DeleteGroupForm);

@@ -245,3 +245,10 @@ TEST_F(AddressFormTest, FieldsLeftAsShownAreWrittenBackExactlyAsStored)
     EXPECT_EQ(select("select Title, Address, City from address where id = " + QString::number(id)),
               std::vector<QStringList>({{"  Dr", "\n\t Main St 1", "Köln"}}));
 }
+
+TEST_F(AddressFormTest, TheClientAreaHoldsThePageControlWhole)
+{
+    TAddressForm* editor = openNew();
+    EXPECT_TRUE(editor->rect().contains(editor->PageControl1->geometry()));
+    editor->close();
+}
