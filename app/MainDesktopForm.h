@@ -7,7 +7,9 @@
 #include "platform/Database.h"
 
 #include <QMainWindow>
+#include <memory>
 
+class DesktopWiring;
 class TDesktopFrame;
 class TPelloranFrame;
 
@@ -20,6 +22,8 @@ public:
 
     TPelloranFrame* PelloranFrame1;
     TDesktopFrame* DesktopFrame;
+    // The one connection; the frame and the editors are handed it. Reopening it keeps every
+    // holder's reference, as no holder keeps an engine handle between calls.
     TADOConnection ADOConnection;
     // Counts wheel events on the Day page; every third one scrolls.
     int Tag = 0;
@@ -35,6 +39,9 @@ public:
     void DesktopFrameRestore_ButtonClick();
 
     QString favoritesPath() const { return FFavoritesPath; }
+    // Closes the database file and opens the program folder's "desktop.mdb" again; a file
+    // that cannot be opened is reported and leaves the connection closed.
+    void openDatabase();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -45,8 +52,8 @@ private:
     void createComponents();
     void connectEvents();
     void drawToolPanelGradient();
-    void openDatabase();
     void settleFavoritesPath(const QString& computerName);
 
     QString FFavoritesPath;
+    std::unique_ptr<DesktopWiring> m_wiring;
 };

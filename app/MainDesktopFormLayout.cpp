@@ -1,7 +1,9 @@
 // Form description of the main window.
+#include "app/DesktopWiring.h"
 #include "app/MainDesktopForm.h"
-#include "app/widgets/AlignLayout.h"
+#include "common/widgets/AlignLayout.h"
 #include "desktop/DesktopFrame.h"
+#include "desktop/QuorvaneFrame.h"
 #include "mobile/PelloranFrame.h"
 #include "platform/Application.h"
 
@@ -22,8 +24,11 @@ void TMainDesktopForm::createComponents()
     client->setObjectName("ClientArea");
     setCentralWidget(client);
     PelloranFrame1 = new TPelloranFrame(client);
-    DesktopFrame = new TDesktopFrame(client);
+    DesktopFrame = new TDesktopFrame(ADOConnection, client);
     alignChildren(client, {{PelloranFrame1, Align::Client}, {DesktopFrame, Align::Client}});
+    m_wiring = std::make_unique<DesktopWiring>(*this);
+    DesktopFrame->setStarts(m_wiring.get());
+    PelloranFrame1->QuorvaneFrame1->setDesktopFrame(DesktopFrame);
     // The desktop frame's menu serves as the window's menu bar while that frame is shown.
     setMenuBar(DesktopFrame->MainMenu1);
     DesktopFrame->MainMenu1->show();

@@ -48,12 +48,14 @@ void CreateApplicationForms()
 {
     Application::CreateForm(MainDesktopForm);
     new AfterFirstPaint(MainDesktopForm, [] {
-        Application::CreateForm(GoToForm);
-        Application::CreateForm(NewEventForm);
-        Application::CreateForm(MemoForm);
+        TDesktopFrame& frame = *MainDesktopForm->DesktopFrame;
+        TADOConnection& connection = MainDesktopForm->ADOConnection;
+        Application::CreateForm(GoToForm, frame);
+        Application::CreateForm(NewEventForm, frame, connection);
+        Application::CreateForm(MemoForm, frame, connection);
         Application::CreateForm(NewGroupForm);
-        Application::CreateForm(NewExpenseForm);
-        Application::CreateForm(AddressForm);
+        Application::CreateForm(NewExpenseForm, frame, connection);
+        Application::CreateForm(AddressForm, frame, connection);
         Application::CreateForm(SelectDirectForm);
     });
 }

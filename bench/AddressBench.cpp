@@ -6,8 +6,8 @@
 // line reads
 //   bench <name>: ours <ms> reference <ms> ratio <r> (target <= <t>)
 // with the medians of the two times and of the pairwise ratios.
-#include "app/widgets/TPageControl.h"
 #include "bench/BenchSupport.h"
+#include "common/widgets/TPageControl.h"
 #include "desktop/DesktopFrame.h"
 #include "platform/SystemInfo.h"
 

@@ -5,7 +5,7 @@
 // in the table below.
 #include "app/Forms.h"
 #include "app/MainDesktopForm.h"
-#include "app/SharedTexts.h"
+#include "common/SharedTexts.h"
 #include "desktop/DesktopFrame.h"
 #include "editors/AddressForm.h"
 #include "editors/DeleteGroupForm.h"
@@ -41,17 +41,19 @@ struct FormEntry
 const FormEntry Forms[] = {
     {"TNewEventForm",
      [] {
-         TNewEventForm* form = Application::CreateForm(NewEventForm);
+         TNewEventForm* form = Application::CreateForm(NewEventForm, *MainDesktopForm->DesktopFrame,
+                                                       MainDesktopForm->ADOConnection);
          form->SelectDatePicker->setDate(form->FCurrentDate);
          form->FEditMode = "Append";
          form->setWindowTitle(SharedTexts::load(65051));
          form->EventMemo->setPlainText("Dentist");
          return form;
      }},
-    {"TGoToForm", [] { return Application::CreateForm(GoToForm); }},
+    {"TGoToForm", [] { return Application::CreateForm(GoToForm, *MainDesktopForm->DesktopFrame); }},
     {"TNewExpenseForm",
      [] {
-         TNewExpenseForm* form = Application::CreateForm(NewExpenseForm);
+         TNewExpenseForm* form = Application::CreateForm(NewExpenseForm, *MainDesktopForm->DesktopFrame,
+                                                         MainDesktopForm->ADOConnection);
          form->setWindowTitle("New Expense");
          form->FEditMode = "Append";
          form->ItemMaskEdit->setText("Lunch");
@@ -60,7 +62,8 @@ const FormEntry Forms[] = {
      }},
     {"TMemoForm",
      [] {
-         TMemoForm* form = Application::CreateForm(MemoForm);
+         TMemoForm* form = Application::CreateForm(MemoForm, *MainDesktopForm->DesktopFrame,
+                                                   MainDesktopForm->ADOConnection);
          form->setWindowTitle(SharedTexts::load(65019));
          form->FEditMode = "Append";
          form->EditMemo->setPlainText("Bank: 1234");
@@ -69,7 +72,8 @@ const FormEntry Forms[] = {
     {"TGroupForm",
      [] {
          MainDesktopForm->DesktopFrame->FAddressCategories = {{1, "Friends"}, {2, "Work"}};
-         TGroupForm* form = Application::CreateForm(GroupForm);
+         TGroupForm* form = Application::CreateForm(GroupForm, *MainDesktopForm->DesktopFrame,
+                                                    MainDesktopForm->ADOConnection);
          form->FGroupKind = "Group";
          return form;
      }},
@@ -86,15 +90,21 @@ const FormEntry Forms[] = {
      }},
     {"TDeleteGroupForm",
      [] {
-         TDeleteGroupForm* form = Application::CreateForm(DeleteGroupForm);
+         TDeleteGroupForm* form = Application::CreateForm(DeleteGroupForm, *MainDesktopForm->DesktopFrame,
+                                                          MainDesktopForm->ADOConnection);
          form->SetGroupKind("Group");
          form->setWindowTitle("Delete'Friends'");
          return form;
      }},
-    {"TAddressForm", [] { return Application::CreateForm(AddressForm); }},
+    {"TAddressForm",
+     [] {
+         return Application::CreateForm(AddressForm, *MainDesktopForm->DesktopFrame,
+                                        MainDesktopForm->ADOConnection);
+     }},
     {"TDeleteGroupForm.Memo",
      [] {
-         TDeleteGroupForm* form = Application::CreateForm(DeleteGroupForm);
+         TDeleteGroupForm* form = Application::CreateForm(DeleteGroupForm, *MainDesktopForm->DesktopFrame,
+                                                          MainDesktopForm->ADOConnection);
          form->SetGroupKind("Memo");
          form->setWindowTitle("Delete'Bank'");
          return form;

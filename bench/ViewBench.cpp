@@ -4,8 +4,8 @@
 // two years the seeder fills), then prints for each view
 //   bench <name>: ours <ms> reference <ms> ratio <r> (target <= 3)
 // with the medians of the two times and of the pairwise ratios.
-#include "app/widgets/TPageControl.h"
 #include "bench/BenchSupport.h"
+#include "common/widgets/TPageControl.h"
 #include "desktop/DesktopFrame.h"
 #include "platform/Locale.h"
 #include "platform/SystemInfo.h"

@@ -1,16 +1,12 @@
 #include "desktop/CalendarViews.h"
 
-#include "app/Forms.h"
-#include "app/MainDesktopForm.h"
+#include "common/NameTables.h"
 #include "desktop/EventMemo.h"
-#include "desktop/NameTables.h"
 #include "desktop/ViewColours.h"
-#include "editors/NewEventForm.h"
 #include "platform/Locale.h"
 
 #include <QPainter>
 #include <cmath>
-#include <stdexcept>
 
 namespace calendarview {
 
@@ -33,15 +29,6 @@ QDateTime endOf(const TEventRec& record)
 QDate weekStartOf(const QDate& date)
 {
     return date.addDays(-(date.dayOfWeek() % 7));
-}
-
-TADOConnection& connectionOf(const QWidget* frame)
-{
-    if (auto* form = qobject_cast<TMainDesktopForm*>(frame->window()))
-        return form->ADOConnection;
-    if (MainDesktopForm)
-        return MainDesktopForm->ADOConnection;
-    throw std::runtime_error("The calendar is not on the main window.");
 }
 
 QString eventHours(const TEventRec& record)
@@ -82,15 +69,6 @@ void placeHorizontally(TEventMemo* memo, const TEventRec& record, int depth, int
     }
     const int column = width / record.columnCount;
     memo->setGeometry(left + depth * column, memo->y(), record.span * column, memo->height());
-}
-
-void editEventIn(TNewEventForm* form, const TEventRec& record)
-{
-    form->FEditMode = "Edit";
-    form->StartDateTimePicker->setDateTime(record.start);
-    form->EndDateTimePicker->setDateTime(record.end);
-    form->EventMemo->setPlainText(record.memo);
-    form->FEventId = record.journalId;
 }
 
 void drawHourCell(QPainter& painter, int col, int row, const QRect& rect, int textTop)

@@ -1,7 +1,7 @@
 #pragma once
 
-// What the day and week views share beyond the frame: the week's bounds, the connection
-// they read from, the event memos' content and place, and the hour column's drawing.
+// What the day and week views share beyond the frame: the week's bounds, the event memos'
+// content and place, and the hour column's drawing.
 
 #include "desktop/EventRec.h"
 
@@ -12,9 +12,7 @@
 class QPainter;
 class QRect;
 class QWidget;
-class TADOConnection;
 class TEventMemo;
-class TNewEventForm;
 
 namespace calendarview {
 
@@ -26,9 +24,6 @@ constexpr int ContentHeight = 24 * HourHeight + 1;
 // The Sunday that starts the Sunday-to-Saturday week holding `date`.
 QDate weekStartOf(const QDate& date);
 
-// The main window's connection, found through the window that holds `frame`.
-TADOConnection& connectionOf(const QWidget* frame);
-
 // The event's length in hours of the day, rounded to four decimals, in the locale's form.
 QString eventHours(const TEventRec& record);
 
@@ -39,9 +34,6 @@ TEventMemo* createEventMemo(QWidget* parent, const TEventRec& record, int tag);
 // Gives the memo its horizontal place within a column of `width` starting at `left`: the whole
 // column, or `span` of the group's columns from the one at `depth`.
 void placeHorizontally(TEventMemo* memo, const TEventRec& record, int depth, int left, int width);
-
-// Sets the editor up to change `record`: the mode, both pickers, the text and the id.
-void editEventIn(TNewEventForm* form, const TEventRec& record);
 
 // Keeps a visible container hidden for its lifetime. Qt looks for the widget under the mouse
 // at every show or hide inside a visible window; showing or hiding a whole view's memos while

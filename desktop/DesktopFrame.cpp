@@ -1,13 +1,11 @@
 #include "desktop/DesktopFrame.h"
 
-#include "app/Forms.h"
-#include "app/MainDesktopForm.h"
-#include "app/SharedTexts.h"
-#include "app/widgets/TImage.h"
-#include "app/widgets/TPageControl.h"
+#include "common/SharedTexts.h"
+#include "common/widgets/TImage.h"
+#include "common/widgets/TPageControl.h"
+#include "desktop/DesktopStarts.h"
+#include "desktop/QuorvaneFrame.h"
 #include "desktop/ShellListView.h"
-#include "mobile/PelloranFrame.h"
-#include "mobile/QuorvaneFrame.h"
 #include "platform/Application.h"
 #include "platform/Dialogs.h"
 #include "platform/ShellFolders.h"
@@ -28,13 +26,6 @@ constexpr int WeekPage = 1;
 constexpr int AddressPage = 2;
 constexpr int PageCount = 7;
 
-TMainDesktopForm& mainForm()
-{
-    if (!MainDesktopForm)
-        throw std::runtime_error("The main window is not open.");
-    return *MainDesktopForm;
-}
-
 void showTabs(TPageControl* pages, int first, int last, bool visible)
 {
     for (int i = first; i <= last; ++i)
@@ -50,13 +41,21 @@ void attachPopup(QTreeWidget* list, QMenu* menu)
 
 } // namespace
 
-TDesktopFrame::TDesktopFrame(QWidget* parent) : QFrame(parent)
+TDesktopFrame::TDesktopFrame(TADOConnection& connection, QWidget* parent)
+    : QFrame(parent), m_connection(connection)
 {
     createComponents();
     connectEvents();
 }
 
 TDesktopFrame::~TDesktopFrame() = default;
+
+DesktopStarts& TDesktopFrame::starts() const
+{
+    if (!m_starts)
+        throw std::runtime_error("The desktop frame is not on the main window.");
+    return *m_starts;
+}
 
 void TDesktopFrame::connectEvents()
 {
@@ -185,9 +184,7 @@ void TDesktopFrame::AddressSpeedButtonClick()
 void TDesktopFrame::HotSynSpeedButtonClick()
 {
     showTabs(ToolPageControl, DayPage, AddressPage, false);
-    TPelloranFrame* syncView = mainForm().PelloranFrame1;
-    syncView->LoadProfiles();
-    syncView->show();
+    starts().syncView();
     hide();
 }
 
@@ -215,7 +212,7 @@ void TDesktopFrame::ToolPageControlChanging(bool*)
 
 void TDesktopFrame::miQuitClick()
 {
-    mainForm().close();
+    starts().closeMainWindow();
 }
 
 void TDesktopFrame::Image1Click()

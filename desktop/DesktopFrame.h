@@ -25,6 +25,7 @@ class QScrollArea;
 class QStatusBar;
 class QToolButton;
 class QTreeWidget;
+class DesktopStarts;
 class TDrawGrid;
 class TEventMemo;
 class TImage;
@@ -43,8 +44,15 @@ class TDesktopFrame : public QFrame
 {
     Q_OBJECT
 public:
-    explicit TDesktopFrame(QWidget* parent);
+    // The frame reads and writes through `connection`, the main window's one connection.
+    TDesktopFrame(TADOConnection& connection, QWidget* parent);
     ~TDesktopFrame() override;
+
+    TADOConnection& connection() const { return m_connection; }
+    // What the frame and its tool panel start in the folders above; the main window sets it
+    // before the frame is used. Reaching it unset raises.
+    void setStarts(DesktopStarts* starts) { m_starts = starts; }
+    DesktopStarts& starts() const;
 
     // ===== Frame set-up, pages and frame commands =====
     // Brings the frame to its starting state; safe to run again.
@@ -109,7 +117,7 @@ public:
     QAction* miTessaryHelp;
     QAction* miTessary;
     QAction* miAmbrelHomepage;
-    // Queries, all on the main window's connection
+    // Queries, all on connection()
     TADOQuery EventQuery;
     TADOQuery AddressQuery;
     TADOQuery CategoryQuery;
@@ -250,7 +258,7 @@ public:
     void CalYearSpeedButtonMouseUp();
     void MonthPopupClick(QObject* Sender);
     void YearPopupClick(QObject* Sender);
-    // The strip, buttons, grid and popups (desktop/MonthCalendar.h); the members below point into it.
+    // The strip, buttons, grid and popups (common/MonthCalendar.h); the members below point into it.
     class TMonthCalendar* MonthCalendar;
     QFrame* CalShape;
     QToolButton* CalLeftSpeedButton;
@@ -429,7 +437,6 @@ private:
     void connectDayViewEvents();
     void connectWeekViewEvents();
     // day and week views
-    class TNewEventForm* prepareNewEvent();
     void openSlotEditor(QWidget* slot, const QString* contactName);
     int highlightedDayEvent() const;
     void createSlotPanels();
@@ -456,4 +463,7 @@ private:
     void showExpenseTotal();
     // category dialogs
     void connectCategoryDialogEvents();
+
+    TADOConnection& m_connection;
+    DesktopStarts* m_starts = nullptr;
 };

@@ -1,13 +1,12 @@
 // The address page: the list of one category's entries with its detail pane, sorting,
 // Select All, deletion, and the opening of the address editor.
-#include "app/Forms.h"
-#include "desktop/AddressRows.h"
+#include "common/AddressRows.h"
+#include "common/ListQuery.h"
+#include "common/ListRows.h"
+#include "common/statements/AddressStatements.h"
 #include "desktop/CalendarViews.h"
 #include "desktop/DesktopFrame.h"
-#include "desktop/ListQuery.h"
-#include "desktop/ListRows.h"
-#include "editors/AddressForm.h"
-#include "editors/LabeledEdit.h"
+#include "desktop/DesktopStarts.h"
 #include "platform/Application.h"
 #include "platform/DatabaseNotice.h"
 
@@ -50,19 +49,14 @@ void TDesktopFrame::LoadAddressList(int categoryId)
 {
     FAddressListCategory = categoryId;
     ClearAddressList();
-    if (!platform::db::openOrSay(calendarview::connectionOf(this)))
+    if (!platform::db::openOrSay(connection()))
         return;
     AddressQuery.Close();
-    AddressQuery.Connection = &calendarview::connectionOf(this);
+    AddressQuery.Connection = &connection();
     AddressQuery.SQL.Clear();
-    AddressQuery.SQL.Add("  Select ");
-    AddressQuery.SQL.Add("  id, FirstName , LastName , Title  ");
-    AddressQuery.SQL.Add(", CompanyName , Address , City ");
-    AddressQuery.SQL.Add(", Zip         , Nation  , OfficePhone ");
-    AddressQuery.SQL.Add(", HomePhone   , Fax     , Mobile , Email , Categoryid ");
-    AddressQuery.SQL.Add("  from  address ");
-    AddressQuery.SQL.Add(categoryId == categories::NoCategory ? " where categoryid >= :categoryid "
-                                                              : " where categoryid = :categoryid ");
+    addressstatements::addSelect(AddressQuery.SQL);
+    AddressQuery.SQL.Add(categoryId == categories::NoCategory ? addressstatements::WhereAnyCategory
+                                                              : addressstatements::WhereCategory);
     AddressQuery.ParamByName("categoryid").Value = categoryId;
 
     TListQuery query(AddressQuery);
@@ -140,46 +134,20 @@ void TDesktopFrame::AddressListViewColumnClick(int column)
 
 void TDesktopFrame::NewAddressButtonClick()
 {
-    TAddressForm* editor = Application::CreateForm(AddressForm);
-    editor->FEditMode = "Append";
-    editor->show();
+    starts().newAddress();
 }
 
 void TDesktopFrame::AddressListViewDblClick()
 {
     const QTreeWidgetItem* row = listrows::firstSelected(AddressListView);
-    if (!row)
-        return;
-    const int id = listrows::idIn(row->text(addressrow::Id));
-    const int category = listrows::idIn(row->text(addressrow::CategoryId));
-    TAddressForm* editor = Application::CreateForm(AddressForm);
-    editor->FEditMode = "Edit";
-    const auto take = [row, editor](QLineEdit* edit, int place) {
-        edit->setText(editor->FStoredTexts.show(edit, row->text(place)));
-    };
-    take(editor->leLastName, addressrow::LastName);
-    take(editor->leFirstName, addressrow::FirstName);
-    take(editor->leTitle, addressrow::Title);
-    take(editor->leCompanyName, addressrow::CompanyName);
-    editor->meAddress->setPlainText(
-        editor->FStoredTexts.show(editor->meAddress, row->text(addressrow::Address)));
-    take(editor->leCity, addressrow::City);
-    take(editor->leZip, addressrow::Zip);
-    take(editor->leNation, addressrow::Nation);
-    take(editor->leOfficephone, addressrow::OfficePhone);
-    take(editor->leHomePhone, addressrow::HomePhone);
-    take(editor->leFax, addressrow::Fax);
-    take(editor->leMobile, addressrow::Mobile);
-    take(editor->leEmail, addressrow::Email);
-    editor->FAddressId = id;
-    categories::setPosition(editor->GroupComboBox, categories::positionOfId(FAddressCategories, category));
-    editor->exec();
+    if (row)
+        starts().editAddress(*row);
 }
 
 void TDesktopFrame::miDeleteAddressClick()
 {
     listrows::deleteSelected(AddressListView, [this](QTreeWidgetItem* row) {
-        miDeleteAddressQuery.Connection = &calendarview::connectionOf(this);
+        miDeleteAddressQuery.Connection = &connection();
         miDeleteAddressQuery.Close();
         miDeleteAddressQuery.Prepared = true;
         miDeleteAddressQuery.SQL.Clear();

@@ -1,37 +1,26 @@
-#include "app/Forms.h"
-#include "app/widgets/TDrawGrid.h"
+#include "common/MonthCalendar.h"
+#include "common/MonthCalendarGrid.h"
+#include "common/MonthCalendarWiring.h"
+#include "common/widgets/TDrawGrid.h"
 #include "desktop/DesktopFrame.h"
-#include "desktop/MonthCalendar.h"
-#include "desktop/MonthCalendarGrid.h"
-#include "editors/GoToForm.h"
+#include "desktop/DesktopStarts.h"
 #include "platform/Application.h"
 #include "platform/Clock.h"
 
-#include <QAction>
 #include <QPushButton>
 
 void TDesktopFrame::connectCalendarEvents()
 {
-    CalStringGrid->setDrawCell([this](QPainter& painter, int col, int row, const QRect& rect) {
-        CalStringGridDrawCell(painter, col, row, rect);
-    });
-    connect(CalStringGrid, &TMonthCalendarGrid::selectCell, this,
-            guarded(this, &TDesktopFrame::CalStringGridSelectCell));
-    connect(CalStringGrid, &TMonthCalendarGrid::mouseUp, this,
-            guarded(this, &TDesktopFrame::CalStringGridMouseUp));
-    connect(MonthCalendar, &TMonthCalendar::leftArrow, this,
-            guarded(this, &TDesktopFrame::CalLeftSpeedButtonMouseUp));
-    connect(MonthCalendar, &TMonthCalendar::rightArrow, this,
-            guarded(this, &TDesktopFrame::CalRightSpeedButtonMouseUp));
-    connect(MonthCalendar, &TMonthCalendar::monthButtonUp, this,
-            guarded(this, &TDesktopFrame::CalMonthSpeedButtonMouseUp));
-    connect(MonthCalendar, &TMonthCalendar::yearButtonUp, this,
-            guarded(this, &TDesktopFrame::CalYearSpeedButtonMouseUp));
-    for (QAction* item : MonthCalendar->MonthItems)
-        connect(item, &QAction::triggered, this,
-                [this, item] { runGuarded([&] { MonthPopupClick(item); }); });
-    for (QAction* item : MonthCalendar->YearItems)
-        connect(item, &QAction::triggered, this, [this, item] { runGuarded([&] { YearPopupClick(item); }); });
+    connectMonthCalendar(this, MonthCalendar,
+                         {.drawCell = &TDesktopFrame::CalStringGridDrawCell,
+                          .selectCell = &TDesktopFrame::CalStringGridSelectCell,
+                          .gridMouseUp = &TDesktopFrame::CalStringGridMouseUp,
+                          .leftArrow = &TDesktopFrame::CalLeftSpeedButtonMouseUp,
+                          .rightArrow = &TDesktopFrame::CalRightSpeedButtonMouseUp,
+                          .monthButton = &TDesktopFrame::CalMonthSpeedButtonMouseUp,
+                          .yearButton = &TDesktopFrame::CalYearSpeedButtonMouseUp,
+                          .monthItem = &TDesktopFrame::MonthPopupClick,
+                          .yearItem = &TDesktopFrame::YearPopupClick});
     connect(ToDayButton, &QPushButton::clicked, this, guarded(this, &TDesktopFrame::ToDayButtonClick));
     connect(GoToButton, &QPushButton::clicked, this, guarded(this, &TDesktopFrame::GoToButtonClick));
 }
@@ -128,26 +117,24 @@ void TDesktopFrame::CalRightSpeedButtonMouseUp()
 
 void TDesktopFrame::CalMonthSpeedButtonMouseUp()
 {
-    MonthCalendar->fillMonthPopup(FCurrentDate);
-    MonthCalendar->popupMonthMenu();
+    MonthCalendar->openMonthPopup(FCurrentDate);
 }
 
 void TDesktopFrame::CalYearSpeedButtonMouseUp()
 {
-    MonthCalendar->fillYearPopup(FCurrentDate);
-    MonthCalendar->popupYearMenu();
+    MonthCalendar->openYearPopup(FCurrentDate);
 }
 
 void TDesktopFrame::MonthPopupClick(QObject* Sender)
 {
-    if (auto* item = qobject_cast<QAction*>(Sender))
-        shiftCurrentDate(item->data().toInt());
+    if (const std::optional<int> tag = TMonthCalendar::popupTag(Sender))
+        shiftCurrentDate(*tag);
 }
 
 void TDesktopFrame::YearPopupClick(QObject* Sender)
 {
-    if (auto* item = qobject_cast<QAction*>(Sender))
-        shiftCurrentDate(12 * item->data().toInt());
+    if (const std::optional<int> tag = TMonthCalendar::popupTag(Sender))
+        shiftCurrentDate(12 * *tag);
 }
 
 void TDesktopFrame::ToDayButtonClick()
@@ -160,5 +147,5 @@ void TDesktopFrame::ToDayButtonClick()
 void TDesktopFrame::GoToButtonClick()
 {
     // The dialog reads and writes the frame's calendar itself.
-    Application::CreateForm(GoToForm)->exec();
+    starts().goToDay();
 }

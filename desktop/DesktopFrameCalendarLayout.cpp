@@ -1,7 +1,7 @@
 // Form description of the month mini-calendar.
+#include "common/MonthCalendar.h"
 #include "desktop/DesktopFrame.h"
 #include "desktop/DesktopFrameLayoutHelpers.h"
-#include "desktop/MonthCalendar.h"
 
 void TDesktopFrame::createCalendarPanel()
 {

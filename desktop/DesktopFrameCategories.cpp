@@ -1,9 +1,9 @@
 // The category caches of the address and Password pages, the combos and Change Category
 // submenus filled from them, and the filters that choose a list's category.
-#include "desktop/AddressRows.h"
+#include "common/AddressRows.h"
+#include "common/ListRows.h"
 #include "desktop/CalendarViews.h"
 #include "desktop/DesktopFrame.h"
-#include "desktop/ListRows.h"
 #include "platform/Application.h"
 #include "platform/DatabaseNotice.h"
 
@@ -87,7 +87,7 @@ void loadKind(const CategoryKind& kind, int filterIndex)
 {
     TADOQuery& query = kind.frame->CategoryQuery;
     query.Close();
-    query.Connection = &calendarview::connectionOf(kind.frame);
+    query.Connection = &kind.frame->connection();
     query.SQL.Clear();
     query.SQL.Add("select ");
     query.SQL.Add(" id , category ");
@@ -129,7 +129,7 @@ void changeCategory(const CategoryKind& kind, QObject* sender)
     if (!item)
         throw std::logic_error("Change Category needs the clicked menu item");
     TADOQuery& query = kind.frame->miDeleteAddressQuery;
-    query.Connection = &calendarview::connectionOf(kind.frame);
+    query.Connection = &kind.frame->connection();
     const std::vector<int> rows = listrows::selectedRowNumbers(kind.list);
     if (rows.empty())
         return;

@@ -1,22 +1,10 @@
 // The Category buttons of the address and Password pages: each opens the category list
 // dialog of its kind, which writes the changes and rebuilds the page's categories itself.
-#include "app/Forms.h"
 #include "desktop/DesktopFrame.h"
-#include "editors/GroupForm.h"
+#include "desktop/DesktopStarts.h"
 #include "platform/Application.h"
 
 #include <QPushButton>
-
-namespace {
-
-void openCategoryList(const QString& kind)
-{
-    TGroupForm* dialog = Application::CreateForm(GroupForm);
-    dialog->FGroupKind = kind;
-    dialog->exec();
-}
-
-} // namespace
 
 void TDesktopFrame::connectCategoryDialogEvents()
 {
@@ -26,10 +14,10 @@ void TDesktopFrame::connectCategoryDialogEvents()
 
 void TDesktopFrame::EditGroupClick()
 {
-    openCategoryList(QStringLiteral("Group"));
+    starts().categoryList(QStringLiteral("Group"));
 }
 
 void TDesktopFrame::btmemoCategoryClick()
 {
-    openCategoryList(QStringLiteral("Memo"));
+    starts().categoryList(QStringLiteral("Memo"));
 }

@@ -1,15 +1,14 @@
 // The frame's commands that serve more than one page: the Help and Print menu items, the
 // width rules of the tool column and of the list pages' splitters, and the wiring of the
 // contact list.
-#include "app/Forms.h"
-#include "app/widgets/TPageControl.h"
+#include "common/widgets/TPageControl.h"
 #include "desktop/DesktopFrame.h"
+#include "desktop/DesktopStarts.h"
 #include "desktop/PaneSplitter.h"
 #include "desktop/ResizeWatcher.h"
 #include "platform/Application.h"
 #include "platform/Dialogs.h"
 #include "platform/SystemInfo.h"
-#include "reports/PrintForm.h"
 
 #include <QAction>
 #include <QDir>
@@ -100,9 +99,6 @@ void TDesktopFrame::miAmbrelHomepageClick()
 
 void TDesktopFrame::miPrintClick()
 {
-    TPrintForm* form = Application::CreateForm(PrintForm);
-    form->FPrintDate = FCurrentDate;
     // Without a report kind the dialog prints nothing, so the menu prints what the shown page holds.
-    form->FReportKind = reportKindOfPage(ToolPageControl->ActivePageIndex());
-    form->exec();
+    starts().print(FCurrentDate, reportKindOfPage(ToolPageControl->ActivePageIndex()));
 }

@@ -1,11 +1,12 @@
 // The contact list on the Day page: the last names of every address-book entry. A
 // double-click jumps to the entry in the address book; a drag onto the day view makes the
 // name a new event's text.
+#include "common/ListQuery.h"
+#include "common/ListRow.h"
+#include "common/statements/AddressStatements.h"
 #include "desktop/CalendarViews.h"
 #include "desktop/DesktopFrame.h"
-#include "desktop/ListQuery.h"
-#include "desktop/ListRow.h"
-#include "mobile/QuorvaneFrame.h"
+#include "desktop/QuorvaneFrame.h"
 #include "platform/Application.h"
 #include "platform/DatabaseNotice.h"
 
@@ -117,7 +118,7 @@ void TDesktopFrame::ClearContactList()
 
 void TDesktopFrame::LoadContactList()
 {
-    TADOConnection& connection = calendarview::connectionOf(this);
+    TADOConnection& connection = this->connection();
     // Start-up loads the list twice; the same data gives the same rows, so a list loaded from
     // an unchanged database only starts afresh (nothing chosen, scrolled to the top).
     if (connection.Connected() && ContactListView->topLevelItemCount() > 0 &&
@@ -133,12 +134,7 @@ void TDesktopFrame::LoadContactList()
     AddressQuery.Close();
     AddressQuery.Connection = &connection;
     AddressQuery.SQL.Clear();
-    AddressQuery.SQL.Add("  Select ");
-    AddressQuery.SQL.Add("  id, FirstName , LastName , Title  ");
-    AddressQuery.SQL.Add(", CompanyName , Address , City ");
-    AddressQuery.SQL.Add(", Zip         , Nation  , OfficePhone ");
-    AddressQuery.SQL.Add(", HomePhone   , Fax     , Mobile , Email , Categoryid ");
-    AddressQuery.SQL.Add("  from  address ");
+    addressstatements::addSelect(AddressQuery.SQL);
     // Read straight from the engine: the list holds every entry, and only two of the
     // select's columns are kept.
     TListQuery query(AddressQuery);

@@ -1,14 +1,11 @@
 // The user's commands on the day view: choosing an event, deleting it, and opening the event
 // editor for a new event, a chosen half-hour, a dropped contact or an existing event.
-#include "app/Forms.h"
-#include "app/SharedTexts.h"
 #include "desktop/CalendarViews.h"
 #include "desktop/DesktopFrame.h"
+#include "desktop/DesktopStarts.h"
 #include "desktop/EventMemo.h"
 #include "desktop/SlotPanel.h"
 #include "desktop/ViewColours.h"
-#include "editors/NewEventForm.h"
-#include "platform/Clock.h"
 
 #include <QAbstractItemView>
 #include <QItemSelectionModel>
@@ -19,14 +16,6 @@
 namespace {
 
 constexpr int FirstHalfHourTag = 24;
-
-void takeCalendarState(TNewEventForm* form, const TDesktopFrame& frame)
-{
-    form->FCurrentDate = frame.FCurrentDate;
-    form->SelectDatePicker->setDate(frame.FCurrentDate);
-    form->FSelRow = frame.FSelRow;
-    form->FSelCol = frame.FSelCol;
-}
 
 // The caption of the first selected row of a list view, if any row is selected.
 std::optional<QString> firstSelectedCaption(const QAbstractItemView* list)
@@ -66,7 +55,7 @@ void TDesktopFrame::DeleteSelectedEvent()
     const int selected = highlightedDayEvent();
     if (selected < 0)
         return;
-    EventQuery.Connection = &calendarview::connectionOf(this);
+    EventQuery.Connection = &connection();
     EventQuery.Prepared = true;
     EventQuery.Close();
     EventQuery.SQL.Clear();
@@ -95,21 +84,9 @@ void TDesktopFrame::miEventKeyUp(TEventMemo*, int* Key)
     *Key = 0;
 }
 
-TNewEventForm* TDesktopFrame::prepareNewEvent()
-{
-    TNewEventForm* form = Application::CreateForm(NewEventForm);
-    takeCalendarState(form, *this);
-    form->update();
-    form->FEditMode = "Append";
-    form->StartDateTimePicker->setDate(FCurrentDate);
-    form->EndDateTimePicker->setDate(FCurrentDate);
-    form->setWindowTitle(SharedTexts::load(65051));
-    return form;
-}
-
 void TDesktopFrame::NewEventButtonClick()
 {
-    prepareNewEvent()->exec();
+    starts().newEvent();
 }
 
 void TDesktopFrame::openSlotEditor(QWidget* slot, const QString* contactName)
@@ -124,19 +101,7 @@ void TDesktopFrame::openSlotEditor(QWidget* slot, const QString* contactName)
     const bool lastHour = hour == 23;
     const int endHour = lastHour ? 23 : hour + 1;
     const int endMinute = lastHour ? 59 : minute;
-
-    TNewEventForm* form = prepareNewEvent();
-    form->starth_cb->setCurrentIndex(hour);
-    form->startm_cb->setCurrentIndex(minute);
-    form->endh_cb->setCurrentIndex(endHour);
-    form->endm_cb->setCurrentIndex(endMinute);
-    form->StartDateTimePicker->setDateTime(platform::clock::wallClock(FCurrentDate, QTime(hour, minute)));
-    form->EndDateTimePicker->setDateTime(platform::clock::wallClock(FCurrentDate, QTime(endHour, endMinute)));
-    if (contactName) {
-        form->EventMemo->clear();
-        form->EventMemo->setPlainText(*contactName);
-    }
-    form->exec();
+    starts().newEventInSlot(hour, minute, endHour, endMinute, contactName);
 }
 
 void TDesktopFrame::EventCreateDbClick(QWidget* Sender)
@@ -165,11 +130,7 @@ void TDesktopFrame::EditEventButtonClick()
     const int selected = highlightedDayEvent();
     if (selected < 0)
         return;
-    TNewEventForm* form = Application::CreateForm(NewEventForm);
-    calendarview::editEventIn(form, FDayEvents.at(selected));
-    takeCalendarState(form, *this);
-    form->setWindowTitle("Edit Event");
-    form->exec();
+    starts().editEvent(FDayEvents.at(selected));
 }
 
 void TDesktopFrame::miEditEventClick()
@@ -177,23 +138,10 @@ void TDesktopFrame::miEditEventClick()
     const int selected = highlightedDayEvent();
     if (selected < 0)
         return;
-    TNewEventForm* form = Application::CreateForm(NewEventForm);
-    calendarview::editEventIn(form, FDayEvents.at(selected));
-    form->SelectDatePicker->setDate(FCurrentDate);
-    form->setWindowTitle(SharedTexts::load(65052));
-    form->show();
+    starts().editEventFromMenu(FDayEvents.at(selected));
 }
 
 void TDesktopFrame::EventButtonDbClick(TEventMemo* Sender)
 {
-    const TEventRec& record = FDayEvents.at(Sender->Tag);
-    TNewEventForm* form = Application::CreateForm(NewEventForm);
-    calendarview::editEventIn(form, record);
-    takeCalendarState(form, *this);
-    form->starth_cb->setCurrentIndex(record.start.time().hour());
-    form->startm_cb->setCurrentIndex(record.start.time().minute());
-    form->endh_cb->setCurrentIndex(record.end.time().hour());
-    form->endm_cb->setCurrentIndex(record.end.time().minute());
-    form->setWindowTitle(SharedTexts::load(65052));
-    form->show();
+    starts().editDayMemo(FDayEvents.at(Sender->Tag));
 }

@@ -1,6 +1,6 @@
 // Form description of the Day and Week pages.
-#include "app/widgets/AlignLayout.h"
-#include "app/widgets/TDrawGrid.h"
+#include "common/widgets/AlignLayout.h"
+#include "common/widgets/TDrawGrid.h"
 #include "desktop/CalendarViews.h"
 #include "desktop/DesktopFrame.h"
 #include "desktop/DesktopFrameLayoutHelpers.h"

@@ -1,7 +1,8 @@
 // The day view: loading a day's events, laying out the ones that overlap, and showing them as
 // memos over the hour grid. The user's commands on it are in DesktopFrameDayEvents.cpp.
-#include "app/widgets/AlignLayout.h"
-#include "app/widgets/TDrawGrid.h"
+#include "common/statements/EventStatements.h"
+#include "common/widgets/AlignLayout.h"
+#include "common/widgets/TDrawGrid.h"
 #include "desktop/CalendarViews.h"
 #include "desktop/DesktopFrame.h"
 #include "desktop/DesktopFrameLayoutHelpers.h"
@@ -51,7 +52,7 @@ void TDesktopFrame::InitCalendar()
         createWeekCells();
     // Start-up runs this twice; a day view built for the same date from the database as it
     // still stands would come out the same, and is kept.
-    TADOConnection& connection = calendarview::connectionOf(this);
+    TADOConnection& connection = this->connection();
     if (!connection.Connected() || FDayViewSource != std::pair(FCurrentDate, connection.changeStamp())) {
         ClearDayEvents();
         BuildDayView(FCurrentDate);
@@ -100,22 +101,14 @@ void TDesktopFrame::createSlotPanels()
 int TDesktopFrame::LoadDayEvents(std::vector<TEventRec>& records, const QDate& date)
 {
     records.clear();
-    TADOConnection& connection = calendarview::connectionOf(this);
+    TADOConnection& connection = this->connection();
     // Without a database the calendar stays empty.
     if (!platform::db::openOrSay(connection))
         return 0;
     EventQuery.Connection = &connection;
     EventQuery.Close();
     EventQuery.SQL.Clear();
-    EventQuery.SQL.Add(" select id , jstarttime , jendtime ,memo  , "
-                       "(Hour([jendtime])-Hour([jstarttime]))*60+Minute([jendtime])-Minute([jstarttime]) AS "
-                       "timerange ");
-    EventQuery.SQL.Add(" from  journal ");
-    EventQuery.SQL.Add(" where DateValue(jstarttime)=");
-    EventQuery.SQL.Add("'" + platform::locale::dateToStr(date) + "'");
-    EventQuery.SQL.Add(
-        "order by journal.jstarttime, "
-        "(Hour([jendtime])-Hour([jstarttime]))*60+Minute([jendtime])-Minute([jstarttime]) DESC");
+    eventstatements::addDaySelect(EventQuery.SQL, platform::locale::dateToStr(date));
     EventQuery.Open();
     records.reserve(static_cast<size_t>(EventQuery.RecordCount()));
     for (EventQuery.First(); !EventQuery.Eof(); EventQuery.Next()) {
@@ -187,7 +180,7 @@ void TDesktopFrame::LayoutOverlaps(int count, std::vector<TEventRec>& records)
 void TDesktopFrame::BuildDayView(const QDate& date)
 {
     const int count = LoadDayEvents(FDayEvents, date);
-    if (const TADOConnection& connection = calendarview::connectionOf(this); connection.Connected())
+    if (const TADOConnection& connection = this->connection(); connection.Connected())
         FDayViewSource = {date, connection.changeStamp()};
     if (count == 0)
         return;

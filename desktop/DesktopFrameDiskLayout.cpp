@@ -1,6 +1,6 @@
 // Form description of the Backup and Restore pages.
-#include "app/widgets/AlignLayout.h"
-#include "app/widgets/TImage.h"
+#include "common/widgets/AlignLayout.h"
+#include "common/widgets/TImage.h"
 #include "desktop/DesktopFrame.h"
 #include "desktop/PageLayoutHelpers.h"
 #include "desktop/Shape.h"

@@ -1,13 +1,12 @@
 // The expense page: every expense with the total of their amounts, the sort choice, sorting
 // by column, Select All, deletion, and the opening of the expense editor.
-#include "app/Forms.h"
-#include "app/SharedTexts.h"
+#include "common/ExpenseRows.h"
+#include "common/ListQuery.h"
+#include "common/ListRows.h"
+#include "common/SharedTexts.h"
 #include "desktop/CalendarViews.h"
 #include "desktop/DesktopFrame.h"
-#include "desktop/ExpenseRows.h"
-#include "desktop/ListQuery.h"
-#include "desktop/ListRows.h"
-#include "editors/NewExpenseForm.h"
+#include "desktop/DesktopStarts.h"
 #include "platform/Application.h"
 #include "platform/DatabaseNotice.h"
 
@@ -73,10 +72,10 @@ void TDesktopFrame::showExpenseTotal()
 void TDesktopFrame::LoadExpenseList(int sortIndex)
 {
     ClearExpenseList();
-    if (!platform::db::openOrSay(calendarview::connectionOf(this)))
+    if (!platform::db::openOrSay(connection()))
         return;
     AddressQuery.Close();
-    AddressQuery.Connection = &calendarview::connectionOf(this);
+    AddressQuery.Connection = &connection();
     AddressQuery.SQL.Clear();
     AddressQuery.SQL.Add("  Select ");
     AddressQuery.SQL.Add("  id, item , amount , paydate  ");
@@ -126,43 +125,26 @@ void TDesktopFrame::ExpenseListViewColumnClick(int column)
 
 void TDesktopFrame::NewExpenseButtonClick()
 {
-    TNewExpenseForm* editor = Application::CreateForm(NewExpenseForm);
-    editor->setWindowTitle("New Expense");
-    editor->FEditMode = "Append";
-    editor->FCurrentDate = FCurrentDate;
-    editor->setSelectDate(FCurrentDate);
-    editor->exec();
+    starts().newExpense();
 }
 
 void TDesktopFrame::miNewExpenseClick()
 {
-    TNewExpenseForm* editor = Application::CreateForm(NewExpenseForm);
-    editor->FEditMode = "Append";
-    editor->show();
+    starts().newExpenseFromMenu();
 }
 
 void TDesktopFrame::ExpenseListViewDblClick()
 {
     const QTreeWidgetItem* row = listrows::firstSelected(ExpenseListView);
-    if (!row)
-        return;
-    const QDate paydate = expenserow::dateOf(row->text(expenserow::Date));
-    const int id = listrows::idIn(row->text(expenserow::Id));
-    TNewExpenseForm* editor = Application::CreateForm(NewExpenseForm);
-    editor->setWindowTitle(SharedTexts::load(64992));
-    editor->FEditMode = "Edit";
-    editor->setSelectDate(paydate);
-    editor->ItemMaskEdit->setText(row->text(expenserow::Item));
-    editor->AmountMaskEdit->setText(expenserow::trimBlanks(row->text(expenserow::Amount)));
-    editor->FExpenseId = id;
-    editor->exec();
+    if (row)
+        starts().editExpense(*row);
 }
 
 void TDesktopFrame::miDeleteExpenseClick()
 {
     // The total follows the rows that leave the list, also when a later delete fails.
     const auto deleteExpense = [this](QTreeWidgetItem* row) {
-        miDeleteAddressQuery.Connection = &calendarview::connectionOf(this);
+        miDeleteAddressQuery.Connection = &connection();
         miDeleteAddressQuery.Close();
         miDeleteAddressQuery.Prepared = true;
         miDeleteAddressQuery.SQL.Clear();

@@ -1,12 +1,12 @@
 // Form description of the desktop frame.
-#include "app/widgets/AlignLayout.h"
-#include "app/widgets/TDrawGrid.h"
-#include "app/widgets/TImage.h"
-#include "app/widgets/TPageControl.h"
+#include "common/widgets/AlignLayout.h"
+#include "common/widgets/TDrawGrid.h"
+#include "common/widgets/TImage.h"
+#include "common/widgets/TPageControl.h"
 #include "desktop/DesktopFrame.h"
 #include "desktop/DesktopFrameLayoutHelpers.h"
 #include "desktop/PageLayoutHelpers.h"
-#include "mobile/QuorvaneFrame.h"
+#include "desktop/QuorvaneFrame.h"
 
 #include <QLabel>
 #include <QLinearGradient>
@@ -81,6 +81,7 @@ void TDesktopFrame::createComponents()
     HotSynSpeedButton->setToolTip("Syncronize");
     MP3SpeedButton->hide();
     QuorvaneFrame1 = new TQuorvaneFrame(TQuorvaneFrame::Copy::Desktop, ToolPanel);
+    QuorvaneFrame1->setDesktopFrame(this);
     alignChildren(ToolPanel, {{QuorvaneFrame1, Align::Client}});
 
     // The frame's own splitter has no part in the layout; it stays hidden.

@@ -1,7 +1,7 @@
 // Form description of the address, Password and expense pages.
-#include "app/widgets/AlignLayout.h"
+#include "common/ListRows.h"
+#include "common/widgets/AlignLayout.h"
 #include "desktop/DesktopFrame.h"
-#include "desktop/ListRows.h"
 #include "desktop/PageLayoutHelpers.h"
 
 #include <QComboBox>

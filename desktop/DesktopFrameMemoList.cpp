@@ -1,13 +1,12 @@
 // The Password page: the list of one category's entries with the selected entry's position,
 // text and category, sorting, Select All, deletion, and the opening of the Password editor.
-#include "app/Forms.h"
-#include "app/SharedTexts.h"
+#include "common/ListQuery.h"
+#include "common/ListRows.h"
+#include "common/MemoRows.h"
+#include "common/SharedTexts.h"
 #include "desktop/CalendarViews.h"
 #include "desktop/DesktopFrame.h"
-#include "desktop/ListQuery.h"
-#include "desktop/ListRows.h"
-#include "desktop/MemoRows.h"
-#include "editors/MemoForm.h"
+#include "desktop/DesktopStarts.h"
 #include "platform/Application.h"
 #include "platform/DatabaseNotice.h"
 
@@ -46,10 +45,10 @@ void TDesktopFrame::LoadMemoList(int categoryId)
 {
     FMemoListCategory = categoryId;
     ClearMemoList();
-    if (!platform::db::openOrSay(calendarview::connectionOf(this)))
+    if (!platform::db::openOrSay(connection()))
         return;
     AddressQuery.Close();
-    AddressQuery.Connection = &calendarview::connectionOf(this);
+    AddressQuery.Connection = &connection();
     AddressQuery.SQL.Clear();
     AddressQuery.SQL.Add("  Select ");
     AddressQuery.SQL.Add("  id, mMemo ,categoryid ");
@@ -107,38 +106,25 @@ void TDesktopFrame::MemoListViewColumnClick(int column)
 
 void TDesktopFrame::NewMemoButtonClick()
 {
-    TMemoForm* editor = Application::CreateForm(MemoForm);
-    editor->setWindowTitle(SharedTexts::load(65019));
-    editor->FEditMode = "Append";
-    editor->exec();
+    starts().newMemo();
 }
 
 void TDesktopFrame::miNewMemoClick()
 {
-    TMemoForm* editor = Application::CreateForm(MemoForm);
-    editor->FEditMode = "Append";
-    editor->show();
+    starts().newMemoFromMenu();
 }
 
 void TDesktopFrame::MemoListViewDblClick()
 {
     const QTreeWidgetItem* row = listrows::firstSelected(MemoListView);
-    if (!row)
-        return;
-    const int id = listrows::idIn(row->text(memorow::Id));
-    const int category = listrows::idIn(row->text(memorow::CategoryId));
-    TMemoForm* editor = Application::CreateForm(MemoForm);
-    editor->FEditMode = "Edit";
-    editor->EditMemo->setPlainText(editor->FStoredTexts.show(editor->EditMemo, row->text(memorow::Text)));
-    editor->FMemoId = id;
-    categories::setPosition(editor->CategoryComboBox, categories::positionOfId(FMemoCategories, category));
-    editor->exec();
+    if (row)
+        starts().editMemo(*row);
 }
 
 void TDesktopFrame::miDeleteMemoClick()
 {
     listrows::deleteSelected(MemoListView, [this](QTreeWidgetItem* row) {
-        miDeleteAddressQuery.Connection = &calendarview::connectionOf(this);
+        miDeleteAddressQuery.Connection = &connection();
         miDeleteAddressQuery.Close();
         miDeleteAddressQuery.Prepared = true;
         miDeleteAddressQuery.SQL.Clear();

@@ -1,18 +1,17 @@
 // The week view: the Sunday-to-Saturday week of the current date, each day's events laid out
 // as in the day view within the day's column.
-#include "app/Forms.h"
-#include "app/SharedTexts.h"
-#include "app/widgets/TDrawGrid.h"
-#include "app/widgets/TPageControl.h"
+#include "common/MonthGrid.h"
+#include "common/NameTables.h"
+#include "common/SharedTexts.h"
+#include "common/widgets/TDrawGrid.h"
+#include "common/widgets/TPageControl.h"
 #include "desktop/CalendarViews.h"
 #include "desktop/DesktopFrame.h"
+#include "desktop/DesktopStarts.h"
 #include "desktop/EventMemo.h"
-#include "desktop/MonthGrid.h"
-#include "desktop/NameTables.h"
 #include "desktop/ResizeWatcher.h"
 #include "desktop/ShapeCanvas.h"
 #include "desktop/ViewColours.h"
-#include "editors/NewEventForm.h"
 #include "platform/Application.h"
 #include "platform/Locale.h"
 
@@ -205,19 +204,14 @@ void TDesktopFrame::WeekEventButtonDbClick(TEventMemo* Sender)
         return;
     const TEventRec record = FWeekEvents[day].at(index);
 
-    TNewEventForm* form = Application::CreateForm(NewEventForm);
-    FCurrentDate = weekStartOf(FCurrentDate).addDays(day);
-    form->FCurrentDate = FCurrentDate;
-    form->SelectDatePicker->setDate(FCurrentDate);
-    form->LocateCurrentCell();
-    form->update();
-    form->setWindowTitle(SharedTexts::load(65052));
-    calendarview::editEventIn(form, record);
+    // The editor is made while the frame still shows the week's day it was on.
+    const QDate chosen = weekStartOf(FCurrentDate).addDays(day);
+    starts().editWeekMemo(chosen, record);
+    FCurrentDate = chosen;
 
     LocateCurrentCell();
     ClearDayEvents();
     BuildDayView(FCurrentDate);
     // Set by code, the page changes without the page-change handler.
     ToolPageControl->setActivePageIndex(0);
-    form->show();
 }

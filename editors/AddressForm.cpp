@@ -1,10 +1,8 @@
 #include "editors/AddressForm.h"
 
-#include "app/MainDesktopForm.h"
-#include "app/SharedTexts.h"
+#include "common/ListRows.h"
+#include "common/SharedTexts.h"
 #include "desktop/DesktopFrame.h"
-#include "desktop/ListRows.h"
-#include "editors/DesktopAccess.h"
 #include "editors/LabeledEdit.h"
 #include "platform/Application.h"
 
@@ -16,7 +14,8 @@
 #include <QTabWidget>
 #include <QTreeWidget>
 
-TAddressForm::TAddressForm(QWidget* parent) : QDialog(parent)
+TAddressForm::TAddressForm(TDesktopFrame& frame, TADOConnection& connection, QWidget* parent)
+    : QDialog(parent), m_frame(frame), m_connection(connection)
 {
     createComponents();
     connectEvents();
@@ -32,8 +31,8 @@ void TAddressForm::connectEvents()
 void TAddressForm::FormCreate()
 {
     ApplyCaptions();
-    NewAddressQuery.Connection = &desktopaccess::mainForm().ADOConnection;
-    categories::fillCombo(GroupComboBox, desktopaccess::frame().FAddressCategories);
+    NewAddressQuery.Connection = &m_connection;
+    categories::fillCombo(GroupComboBox, m_frame.FAddressCategories);
     categories::setPosition(GroupComboBox, 0);
 }
 
@@ -108,7 +107,7 @@ void TAddressForm::SetAddressParams()
 
 void TAddressForm::OKButtonClick()
 {
-    TDesktopFrame& frame = desktopaccess::frame();
+    TDesktopFrame& frame = m_frame;
     const int shownCategory = frame.FAddressListCategory;
     NewAddressQuery.Prepared = true;
     if (FEditMode == "Append") {
@@ -166,7 +165,7 @@ void TAddressForm::ExitButtonClick()
 
 void TAddressForm::AddListRow()
 {
-    TDesktopFrame& frame = desktopaccess::frame();
+    TDesktopFrame& frame = m_frame;
     const TAddressFields typed = fields();
     auto row = std::make_unique<TListRow>(
         addressrow::places(addressrow::textsOf(typed), GroupComboBox->currentText(),
@@ -179,7 +178,7 @@ void TAddressForm::AddListRow()
 
 void TAddressForm::UpdateListRow()
 {
-    TDesktopFrame& frame = desktopaccess::frame();
+    TDesktopFrame& frame = m_frame;
     TListRow* row = listrows::findRow(frame.AddressListView, addressrow::Id, QString::number(FAddressId));
     if (!row)
         return;

@@ -6,7 +6,7 @@
 // out when the entry left the category the list shows. The frame creates it anew for every
 // use; a new entry's editor is modeless, an edited entry's modal.
 
-#include "desktop/AddressRows.h"
+#include "common/AddressRows.h"
 #include "editors/StoredTexts.h"
 #include "platform/Database.h"
 
@@ -20,11 +20,12 @@ class QPushButton;
 class QTabWidget;
 class TLabeledEdit;
 
+class TDesktopFrame;
 class TAddressForm : public QDialog
 {
     Q_OBJECT
 public:
-    explicit TAddressForm(QWidget* parent = nullptr);
+    TAddressForm(TDesktopFrame& frame, TADOConnection& connection, QWidget* parent = nullptr);
 
     // "Append" or "Edit", compared exactly; any other mode makes OK only close the editor.
     QString FEditMode;
@@ -79,4 +80,6 @@ private:
     void connectEvents();
     // The texts to write and to list: as typed, or as stored where the user changed nothing.
     TAddressFields fields() const;
+    TDesktopFrame& m_frame;
+    TADOConnection& m_connection;
 };

@@ -1,11 +1,9 @@
 #include "editors/DeleteGroupForm.h"
 
-#include "app/Forms.h"
-#include "app/MainDesktopForm.h"
-#include "app/SharedTexts.h"
+#include "common/SharedTexts.h"
 #include "desktop/DesktopFrame.h"
 #include "editors/CategoryKinds.h"
-#include "editors/DesktopAccess.h"
+#include "editors/EditorForms.h"
 #include "editors/GroupForm.h"
 #include "editors/RadioGroup.h"
 #include "platform/Application.h"
@@ -15,7 +13,8 @@
 #include <QKeyEvent>
 #include <QPushButton>
 
-TDeleteGroupForm::TDeleteGroupForm(QWidget* parent) : QDialog(parent)
+TDeleteGroupForm::TDeleteGroupForm(TDesktopFrame& frame, TADOConnection& connection, QWidget* parent)
+    : QDialog(parent), m_frame(frame), m_connection(connection)
 {
     createComponents();
     connectEvents();
@@ -81,7 +80,7 @@ void TDeleteGroupForm::execute(const categorykind::TwoLines& lines,
 void TDeleteGroupForm::OKButtonClick()
 {
     const categorykind::Kind& k = categorykind::of(FGroupKind);
-    TADOConnection& connection = desktopaccess::mainForm().ADOConnection;
+    TADOConnection& connection = m_connection;
     DeleteGroupQuery.Connection = &connection;
     {
         // The category and its members change together: members left pointing at a category
@@ -97,7 +96,7 @@ void TDeleteGroupForm::OKButtonClick()
     }
 
     // The filter's position is judged by the cache as it was, which still holds the category.
-    TDesktopFrame& frame = desktopaccess::frame();
+    TDesktopFrame& frame = m_frame;
     const int position = (frame.*k.filter)->currentIndex();
     if (position > 0 && categories::idAtPosition(frame.*k.cache, position) == FGroupId) {
         (frame.*k.loadList)(categories::NoCategory);

@@ -16,11 +16,12 @@
 class QPushButton;
 class TRadioGroup;
 
+class TDesktopFrame;
 class TDeleteGroupForm : public QDialog
 {
     Q_OBJECT
 public:
-    explicit TDeleteGroupForm(QWidget* parent = nullptr);
+    TDeleteGroupForm(TDesktopFrame& frame, TADOConnection& connection, QWidget* parent = nullptr);
 
     // "Group" or "Memo"; setting it puts the kind's texts in place.
     void SetGroupKind(const QString& kind);
@@ -50,4 +51,6 @@ private:
                  std::initializer_list<std::pair<const char*, int>> params);
 
     QString FGroupKind;
+    TDesktopFrame& m_frame;
+    TADOConnection& m_connection;
 };

@@ -1,10 +1,8 @@
 #include "editors/EditorCalendar.h"
 
+#include "common/MonthCalendar.h"
+#include "common/MonthCalendarGrid.h"
 #include "desktop/DesktopFrame.h"
-#include "desktop/MonthCalendar.h"
-#include "desktop/MonthCalendarGrid.h"
-
-#include <QAction>
 
 void TEditorCalendar::BuildMonthCells()
 {
@@ -74,19 +72,10 @@ void TEditorCalendar::shiftMonths(int months)
 
 void TEditorCalendar::openMonthPopup()
 {
-    MonthCalendar->fillMonthPopup(FCurrentDate);
-    MonthCalendar->popupMonthMenu();
+    MonthCalendar->openMonthPopup(FCurrentDate);
 }
 
 void TEditorCalendar::openYearPopup()
 {
-    MonthCalendar->fillYearPopup(FCurrentDate);
-    MonthCalendar->popupYearMenu();
-}
-
-std::optional<int> TEditorCalendar::popupTag(QObject* sender)
-{
-    if (auto* item = qobject_cast<QAction*>(sender))
-        return item->data().toInt();
-    return std::nullopt;
+    MonthCalendar->openYearPopup(FCurrentDate);
 }

@@ -5,14 +5,12 @@
 // LocateCurrentCell and the rest keep their names, and its handlers add only what that dialog
 // does differently (the day picker, how a day of another month is found, ToDay).
 
-#include "desktop/MonthGrid.h"
+#include "common/MonthGrid.h"
 
 #include <QDate>
-#include <optional>
 
 class QFrame;
 class QMenu;
-class QObject;
 class QPainter;
 class QRect;
 class QToolButton;
@@ -60,6 +58,4 @@ protected:
     void shiftMonths(int months);
     void openMonthPopup();
     void openYearPopup();
-    // The tag of a chosen month or year popup item; nothing when the sender is no item.
-    static std::optional<int> popupTag(QObject* sender);
 };

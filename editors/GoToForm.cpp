@@ -1,19 +1,18 @@
 #include "editors/GoToForm.h"
 
-#include "app/SharedTexts.h"
-#include "app/widgets/TDrawGrid.h"
+#include "common/MonthCalendar.h"
+#include "common/MonthCalendarGrid.h"
+#include "common/MonthCalendarWiring.h"
+#include "common/SharedTexts.h"
+#include "common/widgets/TDrawGrid.h"
 #include "desktop/DesktopFrame.h"
-#include "desktop/MonthCalendar.h"
-#include "desktop/MonthCalendarGrid.h"
-#include "editors/DesktopAccess.h"
 #include "platform/Application.h"
 #include "platform/Clock.h"
 
-#include <QAction>
 #include <QKeyEvent>
 #include <QPushButton>
 
-TGoToForm::TGoToForm(QWidget* parent) : QDialog(parent)
+TGoToForm::TGoToForm(TDesktopFrame& frame, QWidget* parent) : QDialog(parent), m_frame(frame)
 {
     createComponents();
     connectEvents();
@@ -26,25 +25,16 @@ void TGoToForm::connectEvents()
     connect(CancelButton, &QPushButton::clicked, this, guarded(this, &TGoToForm::CancelButtonClick));
     connect(ToDayButton, &QPushButton::clicked, this, guarded(this, &TGoToForm::ToDayButtonClick));
 
-    CalStringGrid->setDrawCell([this](QPainter& painter, int col, int row, const QRect& rect) {
-        CalStringGridDrawCell(painter, col, row, rect);
-    });
-    connect(CalStringGrid, &TMonthCalendarGrid::selectCell, this,
-            guarded(this, &TGoToForm::CalStringGridSelectCell));
-    connect(CalStringGrid, &TMonthCalendarGrid::mouseUp, this,
-            guarded(this, &TGoToForm::CalStringGridMouseUp));
-    connect(MonthCalendar, &TMonthCalendar::leftArrow, this,
-            guarded(this, &TGoToForm::CalLeftSpeedButtonMouseUp));
-    connect(MonthCalendar, &TMonthCalendar::rightArrow, this,
-            guarded(this, &TGoToForm::RightSpeedButtonMouseUp));
-    connect(MonthCalendar, &TMonthCalendar::monthButtonUp, this,
-            guarded(this, &TGoToForm::CalMonthSpeedButtonMouseUp));
-    connect(MonthCalendar, &TMonthCalendar::yearButtonUp, this,
-            guarded(this, &TGoToForm::CalYearSpeedButtonMouseUp));
-    for (QAction* item : MonthCalendar->MonthItems)
-        connect(item, &QAction::triggered, this, [this, item] { runGuarded([&] { CalMonthClick(item); }); });
-    for (QAction* item : MonthCalendar->YearItems)
-        connect(item, &QAction::triggered, this, [this, item] { runGuarded([&] { CalYearClick(item); }); });
+    connectMonthCalendar(this, MonthCalendar,
+                         {.drawCell = &TGoToForm::CalStringGridDrawCell,
+                          .selectCell = &TGoToForm::CalStringGridSelectCell,
+                          .gridMouseUp = &TGoToForm::CalStringGridMouseUp,
+                          .leftArrow = &TGoToForm::CalLeftSpeedButtonMouseUp,
+                          .rightArrow = &TGoToForm::RightSpeedButtonMouseUp,
+                          .monthButton = &TGoToForm::CalMonthSpeedButtonMouseUp,
+                          .yearButton = &TGoToForm::CalYearSpeedButtonMouseUp,
+                          .monthItem = &TGoToForm::CalMonthClick,
+                          .yearItem = &TGoToForm::CalYearClick});
 }
 
 void TGoToForm::FormCreate()
@@ -53,7 +43,7 @@ void TGoToForm::FormCreate()
     OKButton->setText(SharedTexts::load(65099));
     ToDayButton->setText(SharedTexts::load(65098));
     CancelButton->setText(SharedTexts::load(65100));
-    startFrom(desktopaccess::frame());
+    startFrom(m_frame);
 }
 
 void TGoToForm::keyPressEvent(QKeyEvent* event)
@@ -68,7 +58,7 @@ void TGoToForm::keyPressEvent(QKeyEvent* event)
 
 void TGoToForm::OKButtonClick()
 {
-    TDesktopFrame& frame = desktopaccess::frame();
+    TDesktopFrame& frame = m_frame;
     frame.FCurrentDate = FCurrentDate;
     frame.FFirstCellDate = FFirstCellDate;
     frame.FSelRow = FSelRow;
@@ -142,12 +132,12 @@ void TGoToForm::CalYearSpeedButtonMouseUp()
 
 void TGoToForm::CalMonthClick(QObject* Sender)
 {
-    if (const std::optional<int> tag = popupTag(Sender))
+    if (const std::optional<int> tag = TMonthCalendar::popupTag(Sender))
         shiftMonths(*tag);
 }
 
 void TGoToForm::CalYearClick(QObject* Sender)
 {
-    if (const std::optional<int> tag = popupTag(Sender))
+    if (const std::optional<int> tag = TMonthCalendar::popupTag(Sender))
         shiftMonths(12 * *tag);
 }

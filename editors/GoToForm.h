@@ -11,11 +11,12 @@
 class QPainter;
 class QPushButton;
 
+class TDesktopFrame;
 class TGoToForm : public QDialog, public TEditorCalendar
 {
     Q_OBJECT
 public:
-    explicit TGoToForm(QWidget* parent = nullptr);
+    TGoToForm(TDesktopFrame& frame, QWidget* parent = nullptr);
 
     QPushButton* OKButton;
     QPushButton* CancelButton;
@@ -42,4 +43,5 @@ protected:
 private:
     void createComponents();
     void connectEvents();
+    TDesktopFrame& m_frame;
 };

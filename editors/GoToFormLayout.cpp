@@ -1,5 +1,5 @@
 // Form description of the go-to-day dialog.
-#include "desktop/MonthCalendar.h"
+#include "common/MonthCalendar.h"
 #include "editors/EditorLayout.h"
 #include "editors/GoToForm.h"
 

@@ -1,12 +1,10 @@
 #include "editors/GroupForm.h"
 
-#include "app/Forms.h"
-#include "app/MainDesktopForm.h"
-#include "app/SharedTexts.h"
+#include "common/SharedTexts.h"
 #include "desktop/DesktopFrame.h"
 #include "editors/CategoryKinds.h"
 #include "editors/DeleteGroupForm.h"
-#include "editors/DesktopAccess.h"
+#include "editors/EditorForms.h"
 #include "editors/EditorLayout.h"
 #include "editors/NewGroupForm.h"
 #include "platform/Application.h"
@@ -19,7 +17,8 @@
 #include <QPushButton>
 #include <stdexcept>
 
-TGroupForm::TGroupForm(QWidget* parent) : QDialog(parent)
+TGroupForm::TGroupForm(TDesktopFrame& frame, TADOConnection& connection, QWidget* parent)
+    : QDialog(parent), m_frame(frame), m_connection(connection)
 {
     createComponents();
     connectEvents();
@@ -62,9 +61,9 @@ void TGroupForm::FormShow()
         ApplyGroupCaptions();
     else
         ApplyCategoryCaptions();
-    NewGroupQuery.Connection = &desktopaccess::mainForm().ADOConnection;
+    NewGroupQuery.Connection = &m_connection;
     NewGroupQuery.Close();
-    for (const TCategoryRec& category : desktopaccess::frame().*k.cache)
+    for (const TCategoryRec& category : m_frame.*k.cache)
         GroupListBox->addItem(category.name);
 }
 
@@ -106,7 +105,7 @@ void TGroupForm::removeSelectedEntry()
 
 int TGroupForm::categoryIdAt(int row) const
 {
-    const TCategoryList& cache = desktopaccess::frame().*kind().cache;
+    const TCategoryList& cache = m_frame.*kind().cache;
     if (row < 0 || row >= static_cast<int>(cache.size()))
         throw std::runtime_error("The category list no longer matches the categories; open it again.");
     return cache[static_cast<size_t>(row)].id;
@@ -126,7 +125,7 @@ void TGroupForm::askForName(const QString& action, int title, int label, const Q
 void TGroupForm::reloadKeepingFilter()
 {
     const categorykind::Kind& k = kind();
-    TDesktopFrame& frame = desktopaccess::frame();
+    TDesktopFrame& frame = m_frame;
     (frame.*k.loadCategories)((frame.*k.filter)->currentIndex());
 }
 
@@ -171,7 +170,7 @@ void TGroupForm::DeleteButtonClick()
     if (row < 0)
         return;
     const int id = categoryIdAt(row);
-    TDeleteGroupForm* dialog = Application::CreateForm(DeleteGroupForm);
+    TDeleteGroupForm* dialog = Application::CreateForm(DeleteGroupForm, m_frame, m_connection);
     // The kind first: it puts the kind's texts in place, and the title below replaces its own.
     dialog->SetGroupKind(FGroupKind);
     dialog->setWindowTitle("Delete'" + GroupListBox->item(row)->text() + "'");

@@ -20,11 +20,12 @@ namespace categorykind {
 struct Kind;
 }
 
+class TDesktopFrame;
 class TGroupForm : public QDialog
 {
     Q_OBJECT
 public:
-    explicit TGroupForm(QWidget* parent = nullptr);
+    TGroupForm(TDesktopFrame& frame, TADOConnection& connection, QWidget* parent = nullptr);
 
     // "Group" or "Memo", set before the dialog is shown.
     QString FGroupKind;
@@ -71,4 +72,6 @@ private:
     int categoryIdAt(int row) const;
     // The frame's categories of the kind read again, the filter kept at its position.
     void reloadKeepingFilter();
+    TDesktopFrame& m_frame;
+    TADOConnection& m_connection;
 };

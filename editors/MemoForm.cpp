@@ -1,11 +1,9 @@
 #include "editors/MemoForm.h"
 
-#include "app/MainDesktopForm.h"
-#include "app/SharedTexts.h"
+#include "common/ListRows.h"
+#include "common/MemoRows.h"
+#include "common/SharedTexts.h"
 #include "desktop/DesktopFrame.h"
-#include "desktop/ListRows.h"
-#include "desktop/MemoRows.h"
-#include "editors/DesktopAccess.h"
 #include "editors/EditorLayout.h"
 #include "platform/Application.h"
 
@@ -16,7 +14,8 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
-TMemoForm::TMemoForm(QWidget* parent) : QDialog(parent)
+TMemoForm::TMemoForm(TDesktopFrame& frame, TADOConnection& connection, QWidget* parent)
+    : QDialog(parent), m_frame(frame), m_connection(connection)
 {
     createComponents();
     connectEvents();
@@ -32,8 +31,8 @@ void TMemoForm::connectEvents()
 void TMemoForm::FormCreate()
 {
     ApplyCaptions();
-    NewMemoQuery.Connection = &desktopaccess::mainForm().ADOConnection;
-    categories::fillCombo(CategoryComboBox, desktopaccess::frame().FMemoCategories);
+    NewMemoQuery.Connection = &m_connection;
+    categories::fillCombo(CategoryComboBox, m_frame.FMemoCategories);
     categories::setPosition(CategoryComboBox, 0);
 }
 
@@ -61,7 +60,7 @@ QString TMemoForm::memoText() const
 
 void TMemoForm::OKButtonClick()
 {
-    TDesktopFrame& frame = desktopaccess::frame();
+    TDesktopFrame& frame = m_frame;
     const int shownCategory = frame.FMemoListCategory;
     NewMemoQuery.Prepared = true;
     if (FEditMode == "Append") {
@@ -109,7 +108,7 @@ void TMemoForm::CancelButtonClick()
 
 void TMemoForm::AddListRow()
 {
-    TDesktopFrame& frame = desktopaccess::frame();
+    TDesktopFrame& frame = m_frame;
     const QString text = memoText();
     auto row =
         std::make_unique<TListRow>(memorow::places(text, CategoryComboBox->currentText(),
@@ -120,7 +119,7 @@ void TMemoForm::AddListRow()
 
 void TMemoForm::UpdateListRow()
 {
-    TDesktopFrame& frame = desktopaccess::frame();
+    TDesktopFrame& frame = m_frame;
     TListRow* row = listrows::findRow(frame.MemoListView, memorow::Id, QString::number(FMemoId));
     if (!row)
         return;

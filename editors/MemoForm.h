@@ -17,11 +17,12 @@ class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 
+class TDesktopFrame;
 class TMemoForm : public QDialog
 {
     Q_OBJECT
 public:
-    explicit TMemoForm(QWidget* parent = nullptr);
+    TMemoForm(TDesktopFrame& frame, TADOConnection& connection, QWidget* parent = nullptr);
 
     // "Append" or "Edit", compared exactly; any other mode makes OK only close the editor.
     QString FEditMode;
@@ -58,4 +59,6 @@ private:
     void setMemoParams();
     // The text to write and to list: as typed, or as stored when the user changed nothing.
     QString memoText() const;
+    TDesktopFrame& m_frame;
+    TADOConnection& m_connection;
 };

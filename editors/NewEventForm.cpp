@@ -1,19 +1,17 @@
 #include "editors/NewEventForm.h"
 
-#include "app/MainDesktopForm.h"
-#include "app/SharedTexts.h"
-#include "app/widgets/TDrawGrid.h"
+#include "common/MonthCalendar.h"
+#include "common/MonthCalendarGrid.h"
+#include "common/MonthCalendarWiring.h"
+#include "common/SharedTexts.h"
+#include "common/widgets/TDrawGrid.h"
 #include "desktop/DesktopFrame.h"
-#include "desktop/MonthCalendar.h"
-#include "desktop/MonthCalendarGrid.h"
-#include "editors/DesktopAccess.h"
 #include "editors/EditorLayout.h"
 #include "editors/EventSearch.h"
 #include "platform/Application.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 
-#include <QAction>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -31,7 +29,8 @@ void setListIndex(QComboBox* list, int index)
 
 } // namespace
 
-TNewEventForm::TNewEventForm(QWidget* parent) : QDialog(parent)
+TNewEventForm::TNewEventForm(TDesktopFrame& frame, TADOConnection& connection, QWidget* parent)
+    : QDialog(parent), m_frame(frame), m_connection(connection)
 {
     createComponents();
     connectEvents();
@@ -48,33 +47,22 @@ void TNewEventForm::connectEvents()
     connect(SpeedButton1, &QToolButton::clicked, this, guarded(this, &TNewEventForm::SpeedButton1Click));
     // The day picker has no handler: the mini-calendar does not follow it.
 
-    CalStringGrid->setDrawCell([this](QPainter& painter, int col, int row, const QRect& rect) {
-        CalStringGridDrawCell(painter, col, row, rect);
-    });
-    connect(CalStringGrid, &TMonthCalendarGrid::selectCell, this,
-            guarded(this, &TNewEventForm::CalStringGridSelectCell));
-    connect(CalStringGrid, &TMonthCalendarGrid::mouseUp, this,
-            guarded(this, &TNewEventForm::CalStringGridMouseUp));
-    connect(MonthCalendar, &TMonthCalendar::leftArrow, this,
-            guarded(this, &TNewEventForm::CalLeftSpeedButtonMouseUp));
-    connect(MonthCalendar, &TMonthCalendar::rightArrow, this,
-            guarded(this, &TNewEventForm::RightSpeedButtonMouseUp));
-    connect(MonthCalendar, &TMonthCalendar::monthButtonUp, this,
-            guarded(this, &TNewEventForm::CalMonthSpeedButtonMouseUp));
-    connect(MonthCalendar, &TMonthCalendar::yearButtonUp, this,
-            guarded(this, &TNewEventForm::CalYearSpeedButtonMouseUp));
-    for (QAction* item : MonthCalendar->MonthItems)
-        connect(item, &QAction::triggered, this,
-                [this, item] { runGuarded([&] { MonthPopupClick(item); }); });
-    for (QAction* item : MonthCalendar->YearItems)
-        connect(item, &QAction::triggered, this, [this, item] { runGuarded([&] { YearPopupClick(item); }); });
+    connectMonthCalendar(this, MonthCalendar,
+                         {.drawCell = &TNewEventForm::CalStringGridDrawCell,
+                          .selectCell = &TNewEventForm::CalStringGridSelectCell,
+                          .gridMouseUp = &TNewEventForm::CalStringGridMouseUp,
+                          .leftArrow = &TNewEventForm::CalLeftSpeedButtonMouseUp,
+                          .rightArrow = &TNewEventForm::RightSpeedButtonMouseUp,
+                          .monthButton = &TNewEventForm::CalMonthSpeedButtonMouseUp,
+                          .yearButton = &TNewEventForm::CalYearSpeedButtonMouseUp,
+                          .monthItem = &TNewEventForm::MonthPopupClick,
+                          .yearItem = &TNewEventForm::YearPopupClick});
 }
 
 void TNewEventForm::FormCreate()
 {
-    TMainDesktopForm& main = desktopaccess::mainForm();
-    NewEventQuery.Connection = &main.ADOConnection;
-    startFrom(*main.DesktopFrame);
+    NewEventQuery.Connection = &m_connection;
+    startFrom(m_frame);
     ApplyCaptions();
     setListIndex(SearchComboBoxEx1, 0);
 }
@@ -190,15 +178,14 @@ void TNewEventForm::writeEvent()
 
 void TNewEventForm::refreshDesktopFrame()
 {
-    TMainDesktopForm& main = desktopaccess::mainForm();
-    TDesktopFrame& frame = *main.DesktopFrame;
+    TDesktopFrame& frame = m_frame;
     frame.FSelRow = FSelRow;
     frame.FSelCol = FSelCol;
     frame.FCurrentDate = FCurrentDate;
     frame.LocateCurrentCell();
     frame.RepaintCalendar();
     frame.DateStringGrid->update();
-    main.update();
+    m_frame.window()->update();
     frame.ClearDayEvents();
     frame.BuildDayView(FCurrentDate);
     frame.ClearWeekEvents();

@@ -29,11 +29,13 @@ class QToolButton;
 
 // The mini-calendar's state is the calendar base's; after OK, FCurrentDate is the day chosen
 // in SelectDatePicker.
+class TDesktopFrame;
+
 class TNewEventForm : public QDialog, public TEditorCalendar
 {
     Q_OBJECT
 public:
-    explicit TNewEventForm(QWidget* parent = nullptr);
+    TNewEventForm(TDesktopFrame& frame, TADOConnection& connection, QWidget* parent = nullptr);
 
     // Set by the caller: "Append" or "Edit", compared exactly; any other mode writes nothing.
     QString FEditMode;
@@ -108,4 +110,6 @@ private:
 
     // The lists have shown the stored times of an edited event once.
     bool FStoredTimesShown = false;
+    TDesktopFrame& m_frame;
+    TADOConnection& m_connection;
 };

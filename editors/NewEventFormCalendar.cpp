@@ -1,6 +1,7 @@
 // The event editor's month mini-calendar: a chosen day, an arrow or a popup choice moves the
 // editor's own current date, and the day picker follows it.
-#include "desktop/MonthCalendarGrid.h"
+#include "common/MonthCalendar.h"
+#include "common/MonthCalendarGrid.h"
 #include "editors/NewEventForm.h"
 
 #include <QSignalBlocker>
@@ -61,12 +62,12 @@ void TNewEventForm::CalYearSpeedButtonMouseUp()
 
 void TNewEventForm::MonthPopupClick(QObject* Sender)
 {
-    if (const std::optional<int> tag = popupTag(Sender))
+    if (const std::optional<int> tag = TMonthCalendar::popupTag(Sender))
         shiftCurrentDate(*tag);
 }
 
 void TNewEventForm::YearPopupClick(QObject* Sender)
 {
-    if (const std::optional<int> tag = popupTag(Sender))
+    if (const std::optional<int> tag = TMonthCalendar::popupTag(Sender))
         shiftCurrentDate(12 * *tag);
 }

@@ -1,6 +1,6 @@
 // Form description of the event editor.
-#include "desktop/MonthCalendar.h"
-#include "desktop/MonthCalendarGrid.h"
+#include "common/MonthCalendar.h"
+#include "common/MonthCalendarGrid.h"
 #include "editors/EditorLayout.h"
 #include "editors/EventSearch.h"
 #include "editors/NewEventForm.h"

@@ -1,18 +1,16 @@
 #include "editors/NewExpenseForm.h"
 
-#include "app/MainDesktopForm.h"
-#include "app/SharedTexts.h"
+#include "common/ListRows.h"
+#include "common/MonthCalendar.h"
+#include "common/MonthCalendarGrid.h"
+#include "common/MonthCalendarWiring.h"
+#include "common/SharedTexts.h"
 #include "desktop/DesktopFrame.h"
-#include "desktop/ListRows.h"
-#include "desktop/MonthCalendar.h"
-#include "desktop/MonthCalendarGrid.h"
-#include "editors/DesktopAccess.h"
 #include "editors/EditorLayout.h"
 #include "platform/Application.h"
 #include "platform/Dialogs.h"
 #include "platform/Locale.h"
 
-#include <QAction>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QKeyEvent>
@@ -60,7 +58,8 @@ private:
 
 } // namespace
 
-TNewExpenseForm::TNewExpenseForm(QWidget* parent) : QDialog(parent)
+TNewExpenseForm::TNewExpenseForm(TDesktopFrame& frame, TADOConnection& connection, QWidget* parent)
+    : QDialog(parent), m_frame(frame), m_connection(connection)
 {
     createComponents();
     connectEvents();
@@ -74,29 +73,20 @@ void TNewExpenseForm::connectEvents()
     connect(ToDayButton, &QPushButton::clicked, this, guarded(this, &TNewExpenseForm::ToDayButtonClick));
     new KeyPressFilter(AmountMaskEdit, [this](QChar* key) { AmountMaskEditKeyPress(key); });
 
-    CalStringGrid->setDrawCell([this](QPainter& painter, int col, int row, const QRect& rect) {
-        CalStringGridDrawCell(painter, col, row, rect);
-    });
-    connect(CalStringGrid, &TMonthCalendarGrid::selectCell, this,
-            guarded(this, &TNewExpenseForm::CalStringGridSelectCell));
-    connect(MonthCalendar, &TMonthCalendar::leftArrow, this,
-            guarded(this, &TNewExpenseForm::CalLeftSpeedButtonMouseUp));
-    connect(MonthCalendar, &TMonthCalendar::rightArrow, this,
-            guarded(this, &TNewExpenseForm::RightSpeedButtonMouseUp));
-    connect(MonthCalendar, &TMonthCalendar::monthButtonUp, this,
-            guarded(this, &TNewExpenseForm::CalMonthSpeedButtonMouseUp));
-    connect(MonthCalendar, &TMonthCalendar::yearButtonUp, this,
-            guarded(this, &TNewExpenseForm::CalYearSpeedButtonMouseUp));
-    for (QAction* item : MonthCalendar->MonthItems)
-        connect(item, &QAction::triggered, this,
-                [this, item] { runGuarded([&] { MonthPopupClick(item); }); });
+    connectMonthCalendar(this, MonthCalendar,
+                         {.drawCell = &TNewExpenseForm::CalStringGridDrawCell,
+                          .selectCell = &TNewExpenseForm::CalStringGridSelectCell,
+                          .leftArrow = &TNewExpenseForm::CalLeftSpeedButtonMouseUp,
+                          .rightArrow = &TNewExpenseForm::RightSpeedButtonMouseUp,
+                          .monthButton = &TNewExpenseForm::CalMonthSpeedButtonMouseUp,
+                          .yearButton = &TNewExpenseForm::CalYearSpeedButtonMouseUp,
+                          .monthItem = &TNewExpenseForm::MonthPopupClick});
 }
 
 void TNewExpenseForm::FormCreate()
 {
-    TMainDesktopForm& main = desktopaccess::mainForm();
-    NewAddressQuery.Connection = &main.ADOConnection;
-    startFrom(*main.DesktopFrame);
+    NewAddressQuery.Connection = &m_connection;
+    startFrom(m_frame);
     ApplyCaptions();
     // Every editor starts on the calendar's day, also the one the list's menu opens without
     // setting a day: a picker left on some fixed day would misdate that expense.
@@ -202,7 +192,7 @@ void TNewExpenseForm::OKButtonClick()
         NewAddressQuery.ExecSQL();
         UpdateListRow();
     }
-    TDesktopFrame& frame = desktopaccess::frame();
+    TDesktopFrame& frame = m_frame;
     frame.LoadExpenseList(frame.ExpenseComboBox->currentIndex());
     accept();
 }
@@ -221,7 +211,7 @@ expenserow::Places TNewExpenseForm::rowPlaces(expenserow::TRowWriter& writer, co
 
 void TNewExpenseForm::AddListRow()
 {
-    TDesktopFrame& frame = desktopaccess::frame();
+    TDesktopFrame& frame = m_frame;
     expenserow::TRowWriter writer;
     const QString item = ItemMaskEdit->text();
     const QString id = QString::number(FExpenseId);
@@ -232,13 +222,12 @@ void TNewExpenseForm::AddListRow()
 
 TListRow* TNewExpenseForm::editedRow() const
 {
-    return listrows::findRow(desktopaccess::frame().ExpenseListView, expenserow::Id,
-                             QString::number(FExpenseId));
+    return listrows::findRow(m_frame.ExpenseListView, expenserow::Id, QString::number(FExpenseId));
 }
 
 void TNewExpenseForm::UpdateListRow()
 {
-    TDesktopFrame& frame = desktopaccess::frame();
+    TDesktopFrame& frame = m_frame;
     TListRow* row = editedRow();
     if (!row)
         return;

@@ -8,7 +8,7 @@
 // The expense page creates it anew for every use: modal for a new expense from the button
 // and for a change, modeless for a new expense from the list's menu.
 
-#include "desktop/ExpenseRows.h"
+#include "common/ExpenseRows.h"
 #include "editors/EditorCalendar.h"
 #include "platform/Database.h"
 
@@ -27,11 +27,13 @@ class QTabWidget;
 
 // The mini-calendar's state is the calendar base's; OK reads the day from SelectDatePicker,
 // not from FCurrentDate.
+class TDesktopFrame;
+
 class TNewExpenseForm : public QDialog, public TEditorCalendar
 {
     Q_OBJECT
 public:
-    explicit TNewExpenseForm(QWidget* parent = nullptr);
+    TNewExpenseForm(TDesktopFrame& frame, TADOConnection& connection, QWidget* parent = nullptr);
 
     // Set by the caller: "Append" or "Edit", compared exactly; any other mode writes nothing.
     QString FEditMode;
@@ -94,4 +96,6 @@ private:
                                  const QString& id) const;
     // The row holding the edited expense, found by its id.
     class TListRow* editedRow() const;
+    TDesktopFrame& m_frame;
+    TADOConnection& m_connection;
 };

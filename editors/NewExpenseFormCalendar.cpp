@@ -1,7 +1,8 @@
 // The expense editor's month mini-calendar: a chosen day, an arrow, a month popup item or
 // ToDay moves the editor's own current date, and the day picker follows it. The year popup
 // lists its years but choosing one changes nothing.
-#include "desktop/MonthCalendarGrid.h"
+#include "common/MonthCalendar.h"
+#include "common/MonthCalendarGrid.h"
 #include "editors/NewExpenseForm.h"
 #include "platform/Clock.h"
 
@@ -59,7 +60,7 @@ void TNewExpenseForm::CalYearSpeedButtonMouseUp()
 
 void TNewExpenseForm::MonthPopupClick(QObject* Sender)
 {
-    if (const std::optional<int> tag = popupTag(Sender))
+    if (const std::optional<int> tag = TMonthCalendar::popupTag(Sender))
         shiftCurrentDate(*tag);
 }
 

@@ -1,5 +1,5 @@
 // Form description of the expense editor.
-#include "desktop/MonthCalendar.h"
+#include "common/MonthCalendar.h"
 #include "editors/EditorLayout.h"
 #include "editors/NewExpenseForm.h"
 #include "platform/Locale.h"

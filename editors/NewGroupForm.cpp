@@ -1,7 +1,7 @@
 #include "editors/NewGroupForm.h"
 
-#include "app/Forms.h"
 #include "editors/CategoryKinds.h"
+#include "editors/EditorForms.h"
 #include "editors/GroupForm.h"
 #include "platform/Application.h"
 #include "platform/Dialogs.h"

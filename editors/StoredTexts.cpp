@@ -1,6 +1,6 @@
 #include "editors/StoredTexts.h"
 
-#include "desktop/ListRows.h"
+#include "common/ListRows.h"
 
 QString TStoredTexts::show(const QObject* field, const QString& stored)
 {

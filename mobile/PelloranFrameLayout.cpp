@@ -1,7 +1,7 @@
 // Form description of the sync view.
-#include "app/widgets/AlignLayout.h"
+#include "common/widgets/AlignLayout.h"
+#include "desktop/QuorvaneFrame.h"
 #include "mobile/PelloranFrame.h"
-#include "mobile/QuorvaneFrame.h"
 
 void TPelloranFrame::createComponents()
 {

@@ -111,7 +111,9 @@ std::pair<qint64, qint64> TADOConnection::changeStamp() const
         sqlite3_step(stmt) == SQLITE_ROW)
         version = sqlite3_column_int64(stmt, 0);
     sqlite3_finalize(stmt);
-    return {sqlite3_total_changes64(handle()), version};
+    // The engine's counters start afresh with each open; the open's number in the high bits
+    // keeps a stamp taken before a reopen from matching one taken after it.
+    return {(m_opening << 40) + sqlite3_total_changes64(handle()), version};
 }
 
 TADOConnection::~TADOConnection()
@@ -162,6 +164,8 @@ void TADOConnection::setConnected(bool connected)
     platform::db::registerFunctions(db);
     m_db = guard.release();
     m_path = path;
+    static qint64 openings = 0;
+    m_opening = ++openings;
 }
 
 sqlite3* TADOConnection::handle() const

@@ -47,8 +47,9 @@ public:
     // a database, raises DatabaseError; nothing is ever created here.
     void setConnected(bool connected);
     bool Connected() const { return m_db != nullptr; }
-    // Grows with every change to the database, by this connection or another, so a reader
-    // can tell that what it loaded before is still what the database holds.
+    // Grows with every change to the database, by this connection or another, and with every
+    // open, so a reader can tell that what it loaded before is still what the database holds,
+    // also after the file was closed and opened again.
     std::pair<qint64, qint64> changeStamp() const;
     void Open() { setConnected(true); }
     void Close() { setConnected(false); }
@@ -60,6 +61,8 @@ public:
 private:
     sqlite3* m_db = nullptr;
     QString m_path;
+    // Which open of any connection in this run the current one is, counted from 1.
+    qint64 m_opening = 0;
 };
 
 // A statement's text as lines, joined by line breaks for the engine.

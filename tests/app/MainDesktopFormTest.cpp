@@ -2,13 +2,14 @@
 
 #include "app/Forms.h"
 #include "app/Startup.h"
-#include "app/SystemRoutines.h"
-#include "app/widgets/TPageControl.h"
+#include "common/SystemRoutines.h"
+#include "common/widgets/TPageControl.h"
 #include "desktop/DesktopFrame.h"
+#include "desktop/QuorvaneFrame.h"
 #include "editors/NewEventForm.h"
 #include "mobile/PelloranFrame.h"
-#include "mobile/QuorvaneFrame.h"
 #include "platform/Application.h"
+#include "platform/Database.h"
 #include "platform/IniFile.h"
 #include "platform/Registry.h"
 #include "platform/ShellFolders.h"
@@ -21,8 +22,10 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QToolButton>
+#include <QTreeWidget>
 #include <QWheelEvent>
 #include <QWindow>
+#include <cstdio>
 
 namespace {
 
@@ -174,7 +177,6 @@ TEST_F(StartupTest, UnwritableSettingsFileIsReportedAndTheFormStillOpens)
 TEST_F(StartupTest, WithoutADatabaseEachCommandSaysSoOnceAndStillMovesOn)
 {
     TMainDesktopForm form;
-    MainDesktopForm = &form;
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     ASSERT_EQ(dialogs.messages.size(), 1u) << "start-up's own message only";
@@ -294,4 +296,37 @@ TEST_F(StartupTest, ExceptionsInHandlersAreShownAndTheProgramGoesOn)
     EXPECT_FALSE(QCoreApplication::sendEvent(&receiver, &user));
     ASSERT_EQ(dialogs.messages.size(), 3u);
     EXPECT_EQ(dialogs.messages[2].text, "escaped an event override");
+}
+
+TEST_F(StartupTest, ReopeningTheDatabaseShowsTheFileNowOnDisk)
+{
+    const auto addContact = [](const QString& path, const QString& lastName) {
+        TADOConnection connection;
+        connection.ConnectionString = "DRIVER={Microsoft Access Driver (*.mdb)};dbq=" + path;
+        connection.Open();
+        TADOQuery query;
+        query.Connection = &connection;
+        query.SQL.Add("insert into address (LastName, Categoryid) values (:l, -1)");
+        query.ParamByName("l").Value = lastName;
+        query.ExecSQL();
+    };
+    createDatabase();
+    addContact(databasePath(), "Before");
+    TMainDesktopForm form;
+    QTreeWidget* contacts = form.DesktopFrame->ContactListView;
+    ASSERT_EQ(contacts->topLevelItemCount(), 1);
+
+    // Another file of the same shape takes the place of the open one, as a restore does.
+    const QString replacement = programFolder() + "replacement.mdb";
+    QFile schema(TESSARY_SCHEMA_FILE);
+    ASSERT_TRUE(schema.open(QIODevice::ReadOnly));
+    platform::db::createDatabase(replacement, QString::fromUtf8(schema.readAll()));
+    addContact(replacement, "After");
+    ASSERT_EQ(std::rename(replacement.toLocal8Bit().constData(), databasePath().toLocal8Bit().constData()),
+              0);
+
+    form.openDatabase();
+    form.DesktopFrame->LoadContactList();
+    ASSERT_EQ(contacts->topLevelItemCount(), 1);
+    EXPECT_EQ(contacts->topLevelItem(0)->text(0), "After");
 }

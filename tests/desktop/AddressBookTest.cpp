@@ -1,7 +1,7 @@
+#include "common/AddressRows.h"
+#include "common/ListRow.h"
 #include "desktop/AddressBookFixture.h"
-#include "desktop/AddressRows.h"
-#include "desktop/ListRow.h"
-#include "mobile/QuorvaneFrame.h"
+#include "desktop/QuorvaneFrame.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -56,8 +56,6 @@ protected:
         createDatabase();
         platform::clock::setFixedNow(QDateTime(Today, QTime(8, 0)));
         form = std::make_unique<TMainDesktopForm>();
-        // The editors reach the frame through the main form's global, as in a real run.
-        MainDesktopForm = form.get();
         form->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));
         frame = form->DesktopFrame;

@@ -1,7 +1,7 @@
-#include "app/widgets/TPageControl.h"
+#include "common/widgets/TPageControl.h"
 #include "desktop/CalendarViewFixture.h"
+#include "desktop/QuorvaneFrame.h"
 #include "editors/NewEventForm.h"
-#include "mobile/QuorvaneFrame.h"
 #include "reports/PrintForm.h"
 
 #include <QAction>
@@ -37,8 +37,6 @@ void dragStrip(QWidget* strip, int dx)
 class ContactListTest : public CalendarViewTest
 {
 protected:
-    ContactListTest() { MainDesktopForm = form.get(); }
-
     // Stores the entries; returns their ids in the same order.
     std::vector<int> addEntries(const std::vector<Entry>& entries)
     {

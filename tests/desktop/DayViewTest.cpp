@@ -1,5 +1,5 @@
-#include "app/SharedTexts.h"
-#include "app/widgets/TDrawGrid.h"
+#include "common/SharedTexts.h"
+#include "common/widgets/TDrawGrid.h"
 #include "desktop/CalendarViewFixture.h"
 #include "desktop/EventMemo.h"
 #include "desktop/ShapeCanvas.h"

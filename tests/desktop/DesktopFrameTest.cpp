@@ -2,12 +2,12 @@
 
 #include "app/Forms.h"
 #include "app/MainDesktopForm.h"
-#include "app/SharedTexts.h"
-#include "app/widgets/TImage.h"
-#include "app/widgets/TPageControl.h"
+#include "common/SharedTexts.h"
+#include "common/widgets/TImage.h"
+#include "common/widgets/TPageControl.h"
+#include "desktop/QuorvaneFrame.h"
 #include "desktop/ShellListView.h"
 #include "mobile/PelloranFrame.h"
-#include "mobile/QuorvaneFrame.h"
 #include "platform/Clock.h"
 #include "support/TessaryTest.h"
 
@@ -55,7 +55,6 @@ protected:
     void start()
     {
         form = std::make_unique<TMainDesktopForm>();
-        MainDesktopForm = form.get();
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     }

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "common/ExpenseRows.h"
 #include "desktop/AddressBookFixture.h"
-#include "desktop/ExpenseRows.h"
 #include "support/WhenModal.h"
 
 #include <QLabel>

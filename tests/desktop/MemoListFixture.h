@@ -1,7 +1,7 @@
 #pragma once
 
+#include "common/MemoRows.h"
 #include "desktop/AddressBookFixture.h"
-#include "desktop/MemoRows.h"
 #include "support/WhenModal.h"
 
 #include <QDialog>

@@ -1,5 +1,5 @@
 #include "desktop/MemoListFixture.h"
-#include "mobile/QuorvaneFrame.h"
+#include "desktop/QuorvaneFrame.h"
 
 #include <QAction>
 #include <QComboBox>

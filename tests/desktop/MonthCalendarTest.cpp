@@ -1,11 +1,11 @@
-#include "desktop/MonthCalendar.h"
+#include "common/MonthCalendar.h"
 
 #include "app/Forms.h"
 #include "app/MainDesktopForm.h"
+#include "common/MonthCalendarGrid.h"
+#include "common/MonthGrid.h"
 #include "desktop/DesktopFrame.h"
 #include "desktop/EventMemo.h"
-#include "desktop/MonthCalendarGrid.h"
-#include "desktop/MonthGrid.h"
 #include "editors/GoToForm.h"
 #include "platform/Clock.h"
 #include "support/TessaryTest.h"
@@ -55,7 +55,6 @@ protected:
         createDatabase();
         platform::clock::setFixedNow(QDateTime(Today, QTime(10, 0)));
         m_form = std::make_unique<TMainDesktopForm>();
-        MainDesktopForm = m_form.get();
         frame = m_form->DesktopFrame;
         grid = frame->CalStringGrid;
     }

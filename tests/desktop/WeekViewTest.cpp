@@ -1,5 +1,5 @@
-#include "app/widgets/TDrawGrid.h"
-#include "app/widgets/TPageControl.h"
+#include "common/widgets/TDrawGrid.h"
+#include "common/widgets/TPageControl.h"
 #include "desktop/CalendarViewFixture.h"
 #include "desktop/EventMemo.h"
 #include "desktop/ShapeCanvas.h"

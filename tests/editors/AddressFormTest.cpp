@@ -1,7 +1,7 @@
 #include "editors/AddressForm.h"
 
+#include "common/AddressRows.h"
 #include "desktop/AddressBookFixture.h"
-#include "desktop/AddressRows.h"
 #include "editors/LabeledEdit.h"
 #include "support/WhenModal.h"
 
@@ -188,7 +188,7 @@ TEST_F(AddressFormTest, CancelAndAnEditorWithoutAModeWriteNothing)
     editor->ExitButton->click();
     EXPECT_FALSE(editor->isVisible());
 
-    editor = Application::CreateForm(AddressForm);
+    editor = Application::CreateForm(AddressForm, *frame, form->ADOConnection);
     editor->leLastName->setText("Miller");
     editor->show();
     editor->OKButton->click();

@@ -1,6 +1,6 @@
 #include "editors/GoToForm.h"
 
-#include "desktop/MonthCalendarGrid.h"
+#include "common/MonthCalendarGrid.h"
 #include "editors/EditorFixture.h"
 
 #include <QPushButton>

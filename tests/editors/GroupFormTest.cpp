@@ -54,7 +54,7 @@ protected:
     // The list dialog as the frame opens it, but shown without a modal loop of its own.
     TGroupForm* openList(const QString& kind)
     {
-        TGroupForm* dialog = Application::CreateForm(GroupForm);
+        TGroupForm* dialog = Application::CreateForm(GroupForm, *frame, form->ADOConnection);
         dialog->FGroupKind = kind;
         dialog->show();
         return dialog;
@@ -400,7 +400,7 @@ TEST_F(GroupFormTest, TheDeleteDialogsChoicesShowWhole)
 {
     for (const char* kind : {"Group", "Memo"}) {
         SCOPED_TRACE(kind);
-        TDeleteGroupForm* confirm = Application::CreateForm(DeleteGroupForm);
+        TDeleteGroupForm* confirm = Application::CreateForm(DeleteGroupForm, *frame, form->ADOConnection);
         confirm->SetGroupKind(kind);
         confirm->show();
         for (int i = 0; i < confirm->DeleteGroup->count(); ++i) {

@@ -1,6 +1,6 @@
 #include "editors/MemoForm.h"
 
-#include "desktop/ListRows.h"
+#include "common/ListRows.h"
 #include "desktop/MemoListFixture.h"
 
 #include <QAction>

@@ -1,7 +1,7 @@
 #include "editors/NewEventForm.h"
 
+#include "common/MonthCalendarGrid.h"
 #include "desktop/EventMemo.h"
-#include "desktop/MonthCalendarGrid.h"
 #include "editors/EditorFixture.h"
 
 #include <QContextMenuEvent>
@@ -28,7 +28,7 @@ protected:
     {
         showDay(day);
         frame->LocateCurrentCell();
-        TNewEventForm* editor = Application::CreateForm(NewEventForm);
+        TNewEventForm* editor = Application::CreateForm(NewEventForm, *frame, form->ADOConnection);
         editor->FEditMode = "Append";
         editor->SelectDatePicker->setDate(day);
         editor->StartDateTimePicker->setDateTime(QDateTime(day, start));
