@@ -32,7 +32,7 @@ public:
     int FAddressId = 0;
     // The category chosen for the entry, set while OK fills the statement.
     int FCategoryId = -1;
-    // The edited entry's texts as stored; the frame fills the fields through it.
+    // The edited entry's texts as stored; whoever opens the editor fills the fields through it.
     TStoredTexts FStoredTexts;
 
     void FormCreate();

@@ -29,7 +29,7 @@ public:
     int FMemoId = 0;
     // The category chosen for the entry, set while OK fills the statement.
     int FCategoryId = -1;
-    // The edited entry's text as stored; the frame fills the text box through it.
+    // The edited entry's text as stored; whoever opens the editor fills the text box through it.
     TStoredTexts FStoredTexts;
 
     void FormCreate();
