@@ -36,6 +36,18 @@ protected:
         return nullptr;
     }
 
+    // Opens the editor on the selected entry, moves it to the group at `position` and confirms.
+    bool editSelectedIntoGroup(int position)
+    {
+        WhenModal edit([position](QDialog* dialog) {
+            auto* editor = qobject_cast<TAddressForm*>(dialog);
+            editor->GroupComboBox->setCurrentIndex(position);
+            editor->OKButton->click();
+        });
+        frame->AddressListViewDblClick();
+        return edit.ran();
+    }
+
     int friends = 0;
     int work = 0;
 };
@@ -143,13 +155,7 @@ TEST_F(AddressFormTest, AnEntryEditedOutOfTheShownGroupTakesOnlyItsOwnRowAway)
     for (const char* edited : {"Adams", "Brown"}) {
         for (int i = 0; i < list()->topLevelItemCount(); ++i)
             list()->topLevelItem(i)->setSelected(true);
-        WhenModal edit([](QDialog* dialog) {
-            auto* editor = qobject_cast<TAddressForm*>(dialog);
-            editor->GroupComboBox->setCurrentIndex(2);
-            editor->OKButton->click();
-        });
-        frame->AddressListViewDblClick();
-        ASSERT_TRUE(edit.ran());
+        ASSERT_TRUE(editSelectedIntoGroup(2));
         EXPECT_FALSE(row(edited));
         if (row("Brown")) {
             EXPECT_TRUE(row("Brown")->isSelected());
@@ -215,13 +221,7 @@ TEST_F(AddressFormTest, EntriesStayListedWhenTheListShowsEveryGroupWhateverTheFi
 
     list()->clearSelection();
     row("Old")->setSelected(true);
-    WhenModal edit([](QDialog* dialog) {
-        auto* editor = qobject_cast<TAddressForm*>(dialog);
-        editor->GroupComboBox->setCurrentIndex(2);
-        editor->OKButton->click();
-    });
-    frame->AddressListViewDblClick();
-    ASSERT_TRUE(edit.ran());
+    ASSERT_TRUE(editSelectedIntoGroup(2));
     ASSERT_TRUE(row("Old"));
     EXPECT_EQ(row("Old")->text(addressrow::Category), "Work");
 }

@@ -28,17 +28,6 @@ const ZoneDay ZoneDays[] = {
 class WallClockTest : public EditorTest
 {
 protected:
-    void storeEvent(const QString& start, const QString& end, const QString& memo)
-    {
-        TADOQuery query;
-        query.Connection = &form->ADOConnection;
-        query.SQL.Add("insert into journal (jstarttime, jendtime, memo) values (:s, :e, :m)");
-        query.ParamByName("s").Value = start;
-        query.ParamByName("e").Value = end;
-        query.ParamByName("m").Value = memo;
-        query.ExecSQL();
-    }
-
     // Double-clicks the upper half of an hour's row and confirms the editor with a text.
     void bookHourBySlot(int hour, const QString& text)
     {
@@ -62,9 +51,9 @@ TEST_F(WallClockTest, TimesAreReadWrittenAndDrawnAsWallClockWhateverThePcsZone)
         SCOPED_TRACE(c.zone + std::string(" ") + c.day.toString(Qt::ISODate).toStdString());
         const TimeZoneScope zone(c.zone);
         const QString day = c.day.toString("yyyy-MM-dd");
-        storeEvent(day + " 00:00:00", day + " 03:00:00", "Night");
-        storeEvent(day + QString(" %1:30:00").arg(c.hour, 2, 10, QChar('0')),
-                   day + QString(" %1:00:00").arg(c.hour + 1, 2, 10, QChar('0')), "Half");
+        addEvent(day + " 00:00:00", day + " 03:00:00", "Night");
+        addEvent(day + QString(" %1:30:00").arg(c.hour, 2, 10, QChar('0')),
+                 day + QString(" %1:00:00").arg(c.hour + 1, 2, 10, QChar('0')), "Half");
 
         showDay(c.day);
         ASSERT_EQ(frame->FDayMemos.size(), 2u);
