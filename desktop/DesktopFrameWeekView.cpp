@@ -78,11 +78,13 @@ void TDesktopFrame::layoutWeekColumns()
         WeekDateStringGrid->setColWidth(col, dayWidth);
     WeekScrollContent->resize(WeekScrollBox->width(), calendarview::ContentHeight);
     FWeekShapes->resize(WeekScrollContent->size());
-    // Cells made for an earlier width are made again where the columns now stand.
-    if (!FWeekShapes->isEmpty()) {
-        FWeekShapes->clear();
-        createWeekCells();
-    }
+    // Cells and events made for the columns as they stand need nothing more; those made for an
+    // earlier width are made again, and moved, where the columns now stand.
+    const std::vector<TShapeCanvas::Shape>& cells = FWeekShapes->shapes();
+    if (cells.empty() || (cells[0].rect.x() == weekDayLeft(0) && cells[0].rect.width() == dayWidth))
+        return;
+    FWeekShapes->clear();
+    createWeekCells();
     for (int day = 0; day < 7; ++day)
         for (size_t i = 0; i < FWeekMemos[day].size(); ++i) {
             const TEventRec& record = FWeekEvents[day][i];
