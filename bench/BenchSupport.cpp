@@ -6,7 +6,9 @@
 #include "platform/Application.h"
 #include "platform/SqlFunctions.h"
 
+#include <QDateTime>
 #include <QElapsedTimer>
+#include <QScreen>
 #include <QWindow>
 #include <algorithm>
 #include <cstdio>
@@ -43,6 +45,40 @@ void Database::fail(const std::string& sql) const
     throw std::runtime_error(QString("%1 (in: %2)").arg(sqlite3_errmsg(m_db), sql.c_str()).toStdString());
 }
 
+namespace {
+
+QString stored(const QDateTime& stamp)
+{
+    return QString("'%1'").arg(stamp.toString("yyyy-MM-dd HH:mm:ss"));
+}
+
+void waitUntilExposed(QWidget* window)
+{
+    while (!window->windowHandle() || !window->windowHandle()->isExposed())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+}
+
+} // namespace
+
+void addViewEvents(Database& db, const QDate& day, const QDate& sunday, int perView)
+{
+    db.execute("begin");
+    db.execute(
+        QString("delete from journal where jstarttime >= %1 and jstarttime < %2")
+            .arg(stored(QDateTime(day, QTime(0, 0))), stored(QDateTime(sunday.addDays(7), QTime(0, 0)))));
+    auto add = [&db](const QDateTime& start, int minutes, int number) {
+        db.execute(
+            QString("insert into journal (jstarttime, jendtime, memo) values (%1, %2, 'Benchmark event %3')")
+                .arg(stored(start), stored(start.addSecs(minutes * 60)))
+                .arg(number));
+    };
+    for (int i = 0; i < perView; ++i) {
+        add(QDateTime(day, QTime(8, 0)).addSecs(i * 12 * 60), 30 + (i % 4) * 20, i);
+        add(QDateTime(sunday.addDays(i % 7), QTime(8, 0)).addSecs((i / 7) * 50 * 60), 30 + (i % 3) * 30, i);
+    }
+    db.execute("commit");
+}
+
 double median(std::vector<double> values)
 {
     std::sort(values.begin(), values.end());
@@ -58,15 +94,23 @@ double millisecondsOf(const std::function<void()>& work)
     return static_cast<double>(timer.nsecsElapsed()) / 1e6;
 }
 
-void compare(const char* name, double target, int runs, const std::function<void()>& ours,
-             const std::function<void()>& reference, const std::function<void()>& verify)
+namespace {
+
+void compareAfter(const char* name, double target, int runs, const std::function<void()>& prepare,
+                  const std::function<void()>& ours, const std::function<void()>& reference,
+                  const std::function<void()>& verify)
 {
-    ours();
-    reference();
+    auto timed = [&prepare](const std::function<void()>& work) {
+        if (prepare)
+            prepare();
+        return millisecondsOf(work);
+    };
+    timed(ours);
+    timed(reference);
     std::vector<double> a, b, ratios;
     for (int i = 0; i < runs; ++i) {
-        a.push_back(millisecondsOf(ours));
-        b.push_back(millisecondsOf(reference));
+        a.push_back(timed(ours));
+        b.push_back(timed(reference));
         ratios.push_back(a.back() / b.back());
     }
     if (verify)
@@ -76,13 +120,37 @@ void compare(const char* name, double target, int runs, const std::function<void
     std::fflush(stdout);
 }
 
+} // namespace
+
+void compare(const char* name, double target, int runs, const std::function<void()>& ours,
+             const std::function<void()>& reference, const std::function<void()>& verify)
+{
+    compareAfter(name, target, runs, {}, ours, reference, verify);
+}
+
+void compareChanges(const char* name, double target, int runs, const std::function<void()>& prepare,
+                    const std::function<void()>& ours, const std::function<void()>& reference)
+{
+    compareAfter(name, target, runs, prepare, ours, reference, {});
+}
+
 TDesktopFrame* showMainWindow()
 {
     Application::CreateForm(MainDesktopForm);
     MainDesktopForm->showMaximized();
-    while (!MainDesktopForm->windowHandle() || !MainDesktopForm->windowHandle()->isExposed())
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    waitUntilExposed(MainDesktopForm);
     return MainDesktopForm->DesktopFrame;
+}
+
+TDesktopFrame* showFrame(TADOConnection& connection)
+{
+    auto* frame = new TDesktopFrame(connection, nullptr);
+    Application::adopt(frame);
+    frame->setGeometry(frame->screen()->availableGeometry());
+    frame->show();
+    waitUntilExposed(frame);
+    frame->InitFrame();
+    return frame;
 }
 
 int runProgram(int argc, char** argv, const char* name, const char* dataNote,

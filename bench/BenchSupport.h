@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+class QDate;
+class TADOConnection;
 class TDesktopFrame;
 
 namespace bench {
@@ -58,6 +60,14 @@ private:
     sqlite3* m_db = nullptr;
 };
 
+// Replaces whatever `day` and the week from `sunday` held by `perView` events each, many of them
+// overlapping.
+void addViewEvents(Database& db, const QDate& day, const QDate& sunday, int perView);
+
+// A desktop frame in a window of its own on `connection`, shown at the main window's size, so
+// that one process can time the same view on two databases in turn.
+TDesktopFrame* showFrame(TADOConnection& connection);
+
 double median(std::vector<double> values);
 double millisecondsOf(const std::function<void()>& work);
 
@@ -67,6 +77,11 @@ double millisecondsOf(const std::function<void()>& work);
 // with the medians of the two times and of the pairwise ratios.
 void compare(const char* name, double target, int runs, const std::function<void()>& ours,
              const std::function<void()>& reference, const std::function<void()>& verify = {});
+
+// As compare, for work that changes what it works on: prepare runs, untimed, before every timed
+// run of either side and puts the data back as it was.
+void compareChanges(const char* name, double target, int runs, const std::function<void()>& prepare,
+                    const std::function<void()>& ours, const std::function<void()>& reference);
 
 // Creates the main window, shows it maximised and waits until it is on screen.
 TDesktopFrame* showMainWindow();

@@ -33,38 +33,13 @@ QByteArray dayQuery(const QDate& day)
     return lines.join('\n').toUtf8();
 }
 
-QString stored(const QDateTime& stamp)
-{
-    return QString("'%1'").arg(stamp.toString("yyyy-MM-dd HH:mm:ss"));
-}
-
-// Replaces whatever the two test periods held by 50 events each, many of them overlapping.
-void addTestEvents(bench::Database& db, const QDate& day, const QDate& sunday)
-{
-    db.execute("begin");
-    db.execute(
-        QString("delete from journal where jstarttime >= %1 and jstarttime < %2")
-            .arg(stored(QDateTime(day, QTime(0, 0))), stored(QDateTime(sunday.addDays(7), QTime(0, 0)))));
-    auto add = [&db](const QDateTime& start, int minutes, int number) {
-        db.execute(
-            QString("insert into journal (jstarttime, jendtime, memo) values (%1, %2, 'Benchmark event %3')")
-                .arg(stored(start), stored(start.addSecs(minutes * 60)))
-                .arg(number));
-    };
-    for (int i = 0; i < EventsPerView; ++i) {
-        add(QDateTime(day, QTime(8, 0)).addSecs(i * 12 * 60), 30 + (i % 4) * 20, i);
-        add(QDateTime(sunday.addDays(i % 7), QTime(8, 0)).addSecs((i / 7) * 50 * 60), 30 + (i % 3) * 30, i);
-    }
-    db.execute("commit");
-}
-
 void run(const QString& folder, int runs)
 {
     platform::sys::setProgramFolder(folder);
     const QDate day = QDate::currentDate().addYears(2);
     const QDate sunday = day.addDays(14 - day.dayOfWeek() % 7);
     bench::Database reference(folder + "desktop.mdb", bench::Database::Access::ReadWrite);
-    addTestEvents(reference, day, sunday);
+    bench::addViewEvents(reference, day, sunday, EventsPerView);
 
     TDesktopFrame* frame = bench::showMainWindow();
 

@@ -1,6 +1,7 @@
 #include "common/ListRows.h"
 
 #include "platform/Application.h"
+#include "platform/Transaction.h"
 
 #include <QEvent>
 #include <QHeaderView>
@@ -186,21 +187,26 @@ void selectAllIfAnySelected(QTreeWidget* list)
         list->selectAll();
 }
 
-void deleteSelected(QTreeWidget* list, const std::function<void(QTreeWidgetItem*)>& deleteRecord)
+void deleteSelected(QTreeWidget* list, TADOConnection& connection,
+                    const std::function<void(QTreeWidgetItem*)>& deleteRecord,
+                    const std::function<void()>& reloadList)
 {
     const std::vector<int> selected = selectedRowNumbers(list);
-    std::vector<int> deleted;
-    deleted.reserve(selected.size());
-    try {
-        for (int row : selected) {
-            deleteRecord(list->topLevelItem(row));
-            deleted.push_back(row);
-        }
-    } catch (...) {
-        removeRows(list, deleted);
-        throw;
-    }
-    removeRows(list, deleted);
+    const platform::db::BatchOutcome outcome =
+        platform::db::runBatch(connection, static_cast<int>(selected.size()), [&](int i) {
+            deleteRecord(list->topLevelItem(selected[static_cast<size_t>(i)]));
+        });
+    if (outcome.undone)
+        reloadList();
+    else if (outcome.kept == static_cast<int>(selected.size())) {
+        // Every selected row leaves: dropping the selection first spares the view from moving
+        // each selected range at every removal.
+        list->clearSelection();
+        removeRows(list, selected);
+    } else
+        removeRows(list, std::vector<int>(selected.begin(), selected.begin() + outcome.kept));
+    if (outcome.failure)
+        std::rethrow_exception(outcome.failure);
 }
 
 void onKeyUp(QTreeWidget* list, std::function<void(int key)> handler)

@@ -8,6 +8,7 @@
 #include <functional>
 
 class QTreeWidget;
+class TADOConnection;
 
 namespace listrows {
 
@@ -35,10 +36,13 @@ void removeRows(QTreeWidget* list, std::vector<int> rowNumbers);
 // Select All of the lists' menus: every row, but only when at least one is selected already.
 void selectAllIfAnySelected(QTreeWidget* list);
 
-// Runs `deleteRecord` for each selected row, in list order, and removes from the list
-// exactly the rows whose record it deleted. When it fails, the rows done so far leave the
-// list, the rest stay, and the error goes on to the caller.
-void deleteSelected(QTreeWidget* list, const std::function<void(QTreeWidgetItem*)>& deleteRecord);
+// Runs `deleteRecord` for each selected row, in list order, in one batch on `connection`
+// (platform::db::runBatch), and removes from the list exactly the rows whose record it deleted.
+// When it fails, the rows done so far leave the list, the rest stay, and the error goes on to
+// the caller; when the engine undid the whole batch, `reloadList` shows what the table holds.
+void deleteSelected(QTreeWidget* list, TADOConnection& connection,
+                    const std::function<void(QTreeWidgetItem*)>& deleteRecord,
+                    const std::function<void()>& reloadList);
 
 // A key released in the list goes to `handler` (its Qt key), and no further.
 void onKeyUp(QTreeWidget* list, std::function<void(int key)> handler);

@@ -97,6 +97,9 @@ void TDesktopFrame::InitFrame()
     showTabs(ToolPageControl, DayPage, WeekPage, true);
     showTabs(ToolPageControl, AddressPage, PageCount - 1, false);
     InitCalendar();
+    // What the hour column's drawing would set, set now: a text changed while the window paints
+    // costs a second paint of it.
+    showDateTexts();
     SetupAddressColumns();
     ToolPageControl->setActivePageIndex(DayPage);
     ApplyCaptions();

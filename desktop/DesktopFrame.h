@@ -447,6 +447,8 @@ private:
     void layoutWeekColumns();
     // The left edge of a day's column (0 = Sunday) in the week's content.
     int weekDayLeft(int day) const;
+    // The calendar's month and year captions and the date label for FCurrentDate.
+    void showDateTexts();
     // calendar
     // After FCurrentDate changed: both grids repainted and the day view rebuilt.
     void refreshAfterDateChange();

@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTreeWidget>
 
 void TDesktopFrame::connectAddressBookEvents()
@@ -146,7 +147,7 @@ void TDesktopFrame::AddressListViewDblClick()
 
 void TDesktopFrame::miDeleteAddressClick()
 {
-    listrows::deleteSelected(AddressListView, [this](QTreeWidgetItem* row) {
+    const auto deleteRecord = [this](QTreeWidgetItem* row) {
         miDeleteAddressQuery.Connection = &connection();
         miDeleteAddressQuery.Close();
         miDeleteAddressQuery.Prepared = true;
@@ -154,9 +155,11 @@ void TDesktopFrame::miDeleteAddressClick()
         miDeleteAddressQuery.SQL.Add(" delete from address where ");
         miDeleteAddressQuery.SQL.Add(" id in ( :id )  ");
         miDeleteAddressQuery.ParamByName("id").Value = row->text(addressrow::Id);
-        repaint();
         miDeleteAddressQuery.ExecSQL();
-    });
+    };
+    // One repaint for the whole change: repainting after every row cost more than the deletes.
+    const auto repaintOnce = qScopeGuard([this] { repaint(); });
+    listrows::deleteSelected(AddressListView, connection(), deleteRecord, [this] { ComboAddressChange(); });
 }
 
 void TDesktopFrame::AddressListViewKeyUp(int key)

@@ -6,6 +6,7 @@
 #include "desktop/DesktopFrame.h"
 #include "platform/Application.h"
 #include "platform/DatabaseNotice.h"
+#include "platform/Transaction.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -122,7 +123,7 @@ void loadKind(const CategoryKind& kind, int filterIndex)
 }
 
 // Moves the selected rows' records to the category of the clicked item, one statement per
-// row in list order, and shows every row of the list afterwards.
+// row in list order in one batch, and shows every row of the list afterwards.
 void changeCategory(const CategoryKind& kind, QObject* sender)
 {
     auto* item = qobject_cast<QAction*>(sender);
@@ -134,10 +135,9 @@ void changeCategory(const CategoryKind& kind, QObject* sender)
     if (rows.empty())
         return;
     const int categoryId = item->data().toInt();
-    std::exception_ptr failure;
-    try {
-        for (int row : rows) {
-            const QString id = kind.list->topLevelItem(row)->text(kind.idPlace);
+    const platform::db::BatchOutcome outcome =
+        platform::db::runBatch(kind.frame->connection(), static_cast<int>(rows.size()), [&](int i) {
+            const QString id = kind.list->topLevelItem(rows[static_cast<size_t>(i)])->text(kind.idPlace);
             query.Close();
             query.Prepared = true;
             query.SQL.Clear();
@@ -147,15 +147,12 @@ void changeCategory(const CategoryKind& kind, QObject* sender)
             query.ParamByName("id").Value = id;
             query.ParamByName("categoryid").Value = categoryId;
             query.ExecSQL();
-            kind.frame->repaint();
-        }
-    } catch (...) {
-        failure = std::current_exception();
-    }
+        });
+    kind.frame->repaint();
     // Reloaded after a failure as well: the rows moved before it must show their new category.
     (kind.frame->*kind.loadList)(categories::NoCategory);
-    if (failure)
-        std::rethrow_exception(failure);
+    if (outcome.failure)
+        std::rethrow_exception(outcome.failure);
 }
 
 } // namespace

@@ -107,8 +107,7 @@ int TDesktopFrame::LoadDayEvents(std::vector<TEventRec>& records, const QDate& d
         return 0;
     EventQuery.Connection = &connection;
     EventQuery.Close();
-    EventQuery.SQL.Clear();
-    eventstatements::addDaySelect(EventQuery.SQL, platform::locale::dateToStr(date));
+    eventstatements::setDaySelect(EventQuery, date);
     EventQuery.Open();
     records.reserve(static_cast<size_t>(EventQuery.RecordCount()));
     for (EventQuery.First(); !EventQuery.Eof(); EventQuery.Next()) {
@@ -232,11 +231,16 @@ void TDesktopFrame::ClearEventTree()
     EventTreeView.clear();
 }
 
-void TDesktopFrame::DateStringGridDrawCell(QPainter& painter, int ACol, int ARow, const QRect& Rect)
+void TDesktopFrame::showDateTexts()
 {
     SetCalendarCaptions();
     const QString date = platform::locale::dateToStr(FCurrentDate);
     if (DateLabel->text() != date)
         DateLabel->setText(date);
+}
+
+void TDesktopFrame::DateStringGridDrawCell(QPainter& painter, int ACol, int ARow, const QRect& Rect)
+{
+    showDateTexts();
     calendarview::drawHourCell(painter, ACol, ARow, Rect, 3);
 }

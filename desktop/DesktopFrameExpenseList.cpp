@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTreeWidget>
 
 namespace {
@@ -151,17 +152,16 @@ void TDesktopFrame::miDeleteExpenseClick()
         miDeleteAddressQuery.SQL.Add(" delete from expense where ");
         miDeleteAddressQuery.SQL.Add(" id in ( :id )  ");
         miDeleteAddressQuery.ParamByName("id").Value = row->text(expenserow::Id);
-        repaint();
         miDeleteAddressQuery.ExecSQL();
         FExpenseTotal -= expenserow::parseAmount(row->text(expenserow::Amount)).value_or(0);
     };
-    try {
-        listrows::deleteSelected(ExpenseListView, deleteExpense);
-    } catch (...) {
+    // One repaint for the whole change: repainting after every row cost more than the deletes.
+    const auto finish = qScopeGuard([this] {
         showExpenseTotal();
-        throw;
-    }
-    showExpenseTotal();
+        repaint();
+    });
+    listrows::deleteSelected(ExpenseListView, connection(), deleteExpense,
+                             [this] { LoadExpenseList(ExpenseComboBox->currentIndex()); });
 }
 
 void TDesktopFrame::ExpenseListViewKeyUp(int key)

@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTreeWidget>
 
 void TDesktopFrame::connectMemoListEvents()
@@ -123,7 +124,7 @@ void TDesktopFrame::MemoListViewDblClick()
 
 void TDesktopFrame::miDeleteMemoClick()
 {
-    listrows::deleteSelected(MemoListView, [this](QTreeWidgetItem* row) {
+    const auto deleteRecord = [this](QTreeWidgetItem* row) {
         miDeleteAddressQuery.Connection = &connection();
         miDeleteAddressQuery.Close();
         miDeleteAddressQuery.Prepared = true;
@@ -131,9 +132,11 @@ void TDesktopFrame::miDeleteMemoClick()
         miDeleteAddressQuery.SQL.Add(" delete from mmemo where ");
         miDeleteAddressQuery.SQL.Add(" id in ( :id )  ");
         miDeleteAddressQuery.ParamByName("id").Value = row->text(memorow::Id);
-        repaint();
         miDeleteAddressQuery.ExecSQL();
-    });
+    };
+    // One repaint for the whole change: repainting after every row cost more than the deletes.
+    const auto repaintOnce = qScopeGuard([this] { repaint(); });
+    listrows::deleteSelected(MemoListView, connection(), deleteRecord, [this] { ComboMemoChange(); });
 }
 
 void TDesktopFrame::MemoListViewKeyUp(int key)

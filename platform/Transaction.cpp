@@ -42,4 +42,33 @@ void Transaction::commit()
     m_open = false;
 }
 
+BatchOutcome runBatch(TADOConnection& connection, int count, const std::function<void(int)>& change)
+{
+    BatchOutcome outcome;
+    if (count <= 0)
+        return outcome;
+    Transaction transaction(connection);
+    int done = 0;
+    try {
+        for (; done < count; ++done)
+            change(done);
+    } catch (...) {
+        outcome.failure = std::current_exception();
+    }
+    // Some engine errors end the transaction by themselves, undoing every change in it.
+    if (sqlite3_get_autocommit(connection.handle())) {
+        outcome.undone = true;
+        return outcome;
+    }
+    try {
+        transaction.commit();
+        outcome.kept = done;
+    } catch (...) {
+        outcome.undone = true;
+        if (!outcome.failure)
+            outcome.failure = std::current_exception();
+    }
+    return outcome;
+}
+
 } // namespace platform::db

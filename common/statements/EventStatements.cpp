@@ -1,18 +1,24 @@
 #include "common/statements/EventStatements.h"
 
 #include "platform/Database.h"
+#include "platform/Locale.h"
 
 namespace eventstatements {
 
-void addDaySelect(TSQLLines& sql, const QString& dateText)
+void setDaySelect(TADOQuery& query, const QDate& day)
 {
-    sql.Add(" select id , jstarttime , jendtime ,memo  , "
-            "(Hour([jendtime])-Hour([jstarttime]))*60+Minute([jendtime])-Minute([jstarttime]) AS timerange ");
-    sql.Add(" from  journal ");
-    sql.Add(" where DateValue(jstarttime)=");
-    sql.Add("'" + dateText + "'");
-    sql.Add("order by journal.jstarttime, "
-            "(Hour([jendtime])-Hour([jstarttime]))*60+Minute([jendtime])-Minute([jstarttime]) DESC");
+    query.SQL.Clear();
+    query.SQL.Add(
+        " select id , jstarttime , jendtime ,memo  , "
+        "(Hour([jendtime])-Hour([jstarttime]))*60+Minute([jendtime])-Minute([jstarttime]) AS timerange ");
+    query.SQL.Add(" from  journal ");
+    query.SQL.Add(" where DateValue(jstarttime)=");
+    query.SQL.Add("'" + platform::locale::dateToStr(day) + "'");
+    // Stored starts are "yyyy-MM-dd hh:mm:ss" or a bare "yyyy-MM-dd"; "~" sorts after both.
+    query.SQL.Add(" and jstarttime >= :d and jstarttime < :d || '~' ");
+    query.SQL.Add("order by journal.jstarttime, "
+                  "(Hour([jendtime])-Hour([jstarttime]))*60+Minute([jendtime])-Minute([jstarttime]) DESC");
+    query.ParamByName("d").Value = day.toString(Qt::ISODate);
 }
 
 } // namespace eventstatements

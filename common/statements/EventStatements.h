@@ -3,15 +3,16 @@
 // Statements on the journal table (the events) that more than one place runs, each line
 // exactly as the engine gets it.
 
-#include <QString>
+#include <QDate>
 
-class TSQLLines;
+class TADOQuery;
 
 namespace eventstatements {
 
-// The events that start on one day, by start time and, among those that start together, the
-// longest first. `dateText` is the day in the user's short date format; the engine compares
-// it as a date literal.
-void addDaySelect(TSQLLines& sql, const QString& dateText);
+// Makes `query` the select of the events that start on `day`, by start time and, among those
+// that start together, the longest first, with its parameters set. The day is compared as the
+// user's short date text, as the calendar shows it; a range on the stored start text lets the
+// engine find the day through the start-time index instead of reading every event.
+void setDaySelect(TADOQuery& query, const QDate& day);
 
 } // namespace eventstatements

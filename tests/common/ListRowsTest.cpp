@@ -1,5 +1,8 @@
 #include "common/ListRows.h"
 
+#include "platform/Database.h"
+#include "support/TessaryTest.h"
+
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QTreeWidget>
@@ -173,22 +176,51 @@ TEST_F(ListRowsTest, SelectAllNeedsARowSelectedAlready)
     EXPECT_EQ(listrows::firstSelected(&list), list.topLevelItem(0));
 }
 
-TEST_F(ListRowsTest, DeletingRemovesExactlyTheRowsWhoseRecordWent)
+class ListRowsDeleteTest : public TessaryTest
 {
-    load({{"a", ""}, {"b", ""}, {"c", ""}, {"d", ""}, {"e", ""}, {"f", ""}});
-    select({0, 1, 3, 4, 5});
+protected:
+    ListRowsDeleteTest()
+    {
+        createDatabase();
+        connection.ConnectionString = "DRIVER={Microsoft Access Driver (*.mdb)};dbq=" + databasePath();
+        connection.Open();
+        list.setColumnCount(1);
+        list.setSelectionMode(QAbstractItemView::ExtendedSelection);
+        for (const char* text : {"a", "b", "c", "d", "e", "f"})
+            list.addTopLevelItem(new QTreeWidgetItem(QStringList(text)));
+    }
+    QStringList texts() const
+    {
+        QStringList found;
+        for (int i = 0; i < list.topLevelItemCount(); ++i)
+            found << list.topLevelItem(i)->text(0);
+        return found;
+    }
+
+    TADOConnection connection;
+    QTreeWidget list;
+};
+
+TEST_F(ListRowsDeleteTest, DeletingRemovesExactlyTheRowsWhoseRecordWent)
+{
+    for (int row : {0, 1, 3, 4, 5})
+        list.topLevelItem(row)->setSelected(true);
     std::vector<QString> asked;
     const auto deleteRecord = [&asked](QTreeWidgetItem* row) {
         asked.push_back(row->text(0));
         if (row->text(0) == "e")
             throw std::runtime_error("locked");
     };
-    EXPECT_THROW(listrows::deleteSelected(&list, deleteRecord), std::runtime_error);
+    int reloads = 0;
+    const auto reload = [&reloads] { ++reloads; };
+    EXPECT_THROW(listrows::deleteSelected(&list, connection, deleteRecord, reload), std::runtime_error);
     EXPECT_EQ(asked, std::vector<QString>({"a", "b", "d", "e"}));
-    EXPECT_EQ(texts(0), QStringList({"c", "e", "f"}));
+    EXPECT_EQ(texts(), QStringList({"c", "e", "f"}));
 
-    listrows::deleteSelected(&list, [](QTreeWidgetItem*) {});
-    EXPECT_EQ(texts(0), QStringList({"c"}));
+    listrows::deleteSelected(
+        &list, connection, [](QTreeWidgetItem*) {}, reload);
+    EXPECT_EQ(texts(), QStringList({"c"}));
+    EXPECT_EQ(reloads, 0);
 }
 
 TEST_F(ListRowsTest, AKeyReleasedInTheListReachesItsHandlerOnly)

@@ -9,6 +9,7 @@
 #include "desktop/ShellListView.h"
 #include "mobile/PelloranFrame.h"
 #include "platform/Clock.h"
+#include "platform/Locale.h"
 #include "support/TessaryTest.h"
 
 #include <QAbstractButton>
@@ -110,6 +111,13 @@ TEST_F(DesktopFrameTest, StartUpShowsOnlyTheDayAndWeekTabsOnTheDayPage)
     EXPECT_FALSE(frame()->MainMenu1->isHidden());
     ASSERT_TRUE(frame()->findChild<QFrame*>("Splitter1"));
     EXPECT_TRUE(frame()->Splitter1->isHidden());
+}
+
+TEST_F(DesktopFrameTest, TheDateTextsAreSetBeforeTheWindowFirstPaints)
+{
+    // A text set while the window paints would cost a second paint of the first frame.
+    form = std::make_unique<TMainDesktopForm>();
+    EXPECT_EQ(frame()->DateLabel->text(), platform::locale::dateToStr(Now.date()));
 }
 
 TEST_F(DesktopFrameTest, CaptionsComeFromTheSharedTexts)
