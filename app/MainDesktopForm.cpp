@@ -100,10 +100,19 @@ void TMainDesktopForm::openDatabase()
         ADOConnection.setConnected(false);
         ADOConnection.ConnectionString =
             "DRIVER={Microsoft Access Driver (*.mdb)};dbq=" + platform::sys::programFolder() + "desktop.mdb";
+        ADOConnection.OnFileReplaced = [this](const QString& notice) {
+            platform::dialogs::messageBox(this, notice, QCoreApplication::applicationName());
+        };
         ADOConnection.setConnected(true);
-    } catch (const std::exception&) {
+    } catch (const std::exception& error) {
         platform::dialogs::messageBox(this, "Can't Find desktop.mdb File!!  ", "ERROR");
+        // Then why, with anything done to the files beside it first.
+        platform::dialogs::messageBox(this, (ADOConnection.notices() << error.what()).join("\n\n"), "ERROR");
+        return;
     }
+    if (!ADOConnection.notices().isEmpty())
+        platform::dialogs::messageBox(this, ADOConnection.notices().join("\n\n"),
+                                      QCoreApplication::applicationName());
 }
 
 void TMainDesktopForm::settleFavoritesPath(const QString& computerName)

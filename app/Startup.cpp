@@ -3,6 +3,7 @@
 #include "app/Forms.h"
 #include "app/MainDesktopForm.h"
 #include "app/SelectDirectForm.h"
+#include "desktop/UnreadableEvents.h"
 #include "editors/AddressForm.h"
 #include "editors/GoToForm.h"
 #include "editors/MemoForm.h"
@@ -57,5 +58,6 @@ void CreateApplicationForms()
         Application::CreateForm(NewExpenseForm, frame, connection);
         Application::CreateForm(AddressForm, frame, connection);
         Application::CreateForm(SelectDirectForm);
+        unreadableevents::reportEventsWithoutDay(MainDesktopForm, MainDesktopForm->ADOConnection);
     });
 }

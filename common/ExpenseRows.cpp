@@ -81,9 +81,19 @@ std::optional<Currency> parseAmount(const QString& text)
 Currency addToTotal(Currency total, Currency amount)
 {
     Currency sum = 0;
-    if (__builtin_add_overflow(total, amount, &sum))
-        throw std::runtime_error("The total of the expenses is too large to show.");
+    if (total == UnshowableTotal || __builtin_add_overflow(total, amount, &sum))
+        return UnshowableTotal;
     return sum;
+}
+
+QString totalText(Currency total)
+{
+    return total == UnshowableTotal ? QStringLiteral("too large to show") : amountText(total);
+}
+
+bool totalStaysShowable(double storedTotal, Currency amount)
+{
+    return std::fabs(storedTotal + valueOf(amount)) <= MaxValue;
 }
 
 QString dateText(const QDateTime& paydate)

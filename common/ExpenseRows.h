@@ -12,6 +12,7 @@
 #include <QString>
 #include <QUtf8StringView>
 #include <array>
+#include <limits>
 #include <optional>
 #include <string>
 #include <unordered_map>
@@ -36,8 +37,15 @@ QString amountText(Currency amount);
 // its decimal separator (the editor's key filter lets points through in any locale). Nothing
 // when the text is not a number within the currency's range.
 std::optional<Currency> parseAmount(const QString& text);
-// Adds to a running total; a total beyond the currency's range raises.
+// A total beyond the currency's range, which the list cannot show.
+constexpr Currency UnshowableTotal = std::numeric_limits<Currency>::min();
+// Adds to a running total; a sum beyond the currency's range, or a total already beyond it,
+// gives UnshowableTotal.
 Currency addToTotal(Currency total, Currency amount);
+// The total as the total line writes it after "Total:", also one it cannot show.
+QString totalText(Currency total);
+// True when the stored amounts' total with `amount` added stays one the list can show.
+bool totalStaysShowable(double storedTotal, Currency amount);
 
 // The text without the blanks and control characters at its ends.
 QString trimBlanks(const QString& text);

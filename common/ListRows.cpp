@@ -205,8 +205,22 @@ void deleteSelected(QTreeWidget* list, TADOConnection& connection,
         removeRows(list, selected);
     } else
         removeRows(list, std::vector<int>(selected.begin(), selected.begin() + outcome.kept));
-    if (outcome.failure)
+    if (!outcome.failure)
+        return;
+    try {
         std::rethrow_exception(outcome.failure);
+    } catch (const std::exception& error) {
+        // The message says what the failure left: which of the chosen entries are gone.
+        const QString left =
+            outcome.kept == 0
+                ? QStringLiteral("Nothing was deleted.")
+                : QStringLiteral("%1 of the %2 selected entries were deleted; the other %3 were not.")
+                      .arg(outcome.kept)
+                      .arg(selected.size())
+                      .arg(static_cast<int>(selected.size()) - outcome.kept);
+        throw std::runtime_error(
+            QStringLiteral("%1\n\n%2").arg(QString::fromUtf8(error.what()), left).toStdString());
+    }
 }
 
 void onKeyUp(QTreeWidget* list, std::function<void(int key)> handler)

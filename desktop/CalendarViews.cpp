@@ -45,11 +45,14 @@ TEventMemo* createEventMemo(QWidget* parent, const TEventRec& record, int tag)
     memo->setColor(QColor(viewcolours::EventMemo));
     memo->setFontColor(QColor(viewcolours::EventMemoFont));
     const QString hours = eventHours(record);
-    memo->setText(record.memo + "\r\n(" + hours + "hours)");
     const QDateTime end = endOf(record);
-    const QString hint = platform::locale::timeToStr(record.start.time()) + "-" +
-                         platform::locale::timeToStr(end.time()) + "\r\n" + record.memo + "(" + hours +
-                         "hours)";
+    // An end that cannot be read shows as it is stored, in place of the hours it would give.
+    const QString length = record.endAsStored.isEmpty() ? hours + "hours" : record.endAsStored;
+    memo->setText(record.memo + "\r\n(" + length + ")");
+    const QString hint =
+        platform::locale::timeToStr(record.start.time()) + "-" +
+        (record.endAsStored.isEmpty() ? platform::locale::timeToStr(end.time()) : record.endAsStored) +
+        "\r\n" + record.memo + "(" + length + ")";
     memo->setToolTip(hint);
     memo->setAccessibleDescription(hint);
     // Children of a scroll area stand in the content's coordinates, whatever is scrolled.

@@ -141,14 +141,23 @@ void TDesktopFrame::LoadContactList()
     const int lastName = query.column("LastName");
     const int id = query.column("ID");
     TListRowBuilder rows(&ContactCaption);
-    while (query.next()) {
-        const QAnyStringView places[] = {query.text(lastName), query.text(id)};
-        rows.add(places);
+    const auto fill = [this, &rows] {
+        QList<QTreeWidgetItem*> items;
+        for (std::unique_ptr<TListRow>& row : rows.takeRows())
+            items.append(row.release());
+        ContactListView->addTopLevelItems(items);
+    };
+    // The rows read before a failure still reach the list; the next load reads it all again.
+    try {
+        while (query.next()) {
+            const QAnyStringView places[] = {query.text(lastName), query.text(id)};
+            rows.add(places);
+        }
+    } catch (...) {
+        fill();
+        throw;
     }
-    QList<QTreeWidgetItem*> items;
-    for (std::unique_ptr<TListRow>& row : rows.takeRows())
-        items.append(row.release());
-    ContactListView->addTopLevelItems(items);
+    fill();
     FContactStamp = connection.changeStamp();
 }
 

@@ -9,6 +9,7 @@
 #include "desktop/EventMemo.h"
 #include "desktop/ShapeCanvas.h"
 #include "desktop/SlotPanel.h"
+#include "desktop/UnreadableEvents.h"
 #include "desktop/ViewColours.h"
 #include "platform/Application.h"
 #include "platform/Clock.h"
@@ -113,9 +114,11 @@ int TDesktopFrame::LoadDayEvents(std::vector<TEventRec>& records, const QDate& d
     for (EventQuery.First(); !EventQuery.Eof(); EventQuery.Next()) {
         TEventRec record;
         record.start = EventQuery.FieldByName("jstarttime").AsDateTime();
-        record.end = EventQuery.FieldByName("jendtime").AsDateTime();
         record.memo = EventQuery.FieldByName("memo").AsString();
         record.journalId = EventQuery.FieldByName("ID").AsInteger();
+        const TField end = EventQuery.FieldByName("jendtime");
+        unreadableevents::takeEnd(record, end.IsNull() ? QString() : end.Value().toString(), this,
+                                  connection);
         records.push_back(std::move(record));
     }
     return static_cast<int>(records.size());

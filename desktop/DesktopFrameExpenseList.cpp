@@ -67,7 +67,7 @@ void TDesktopFrame::ClearExpenseList()
 
 void TDesktopFrame::showExpenseTotal()
 {
-    TotalLabel->setText(QStringLiteral("Total:") + expenserow::amountText(FExpenseTotal));
+    TotalLabel->setText(QStringLiteral("Total:") + expenserow::totalText(FExpenseTotal));
 }
 
 void TDesktopFrame::LoadExpenseList(int sortIndex)
@@ -153,8 +153,10 @@ void TDesktopFrame::miDeleteExpenseClick()
         miDeleteAddressQuery.SQL.Add(" id in ( :id )  ");
         miDeleteAddressQuery.ParamByName("id").Value = row->text(expenserow::Id);
         miDeleteAddressQuery.ExecSQL();
-        FExpenseTotal -= expenserow::parseAmount(row->text(expenserow::Amount)).value_or(0);
+        if (FExpenseTotal != expenserow::UnshowableTotal)
+            FExpenseTotal -= expenserow::parseAmount(row->text(expenserow::Amount)).value_or(0);
     };
+    const bool unshowable = FExpenseTotal == expenserow::UnshowableTotal;
     // One repaint for the whole change: repainting after every row cost more than the deletes.
     const auto finish = qScopeGuard([this] {
         showExpenseTotal();
@@ -162,6 +164,9 @@ void TDesktopFrame::miDeleteExpenseClick()
     });
     listrows::deleteSelected(ExpenseListView, connection(), deleteExpense,
                              [this] { LoadExpenseList(ExpenseComboBox->currentIndex()); });
+    // A total too large to show has no number to take the amounts from: it is read again.
+    if (unshowable)
+        LoadExpenseList(ExpenseComboBox->currentIndex());
 }
 
 void TDesktopFrame::ExpenseListViewKeyUp(int key)

@@ -10,6 +10,7 @@ struct TEventRec
 {
     QDateTime start;
     QDateTime end;
+    QString endAsStored; // an end time that cannot be read, as stored; end is then the start
     QString memo;
     bool root = false;   // no overlap parent
     int columnCount = 0; // side-by-side columns of its overlap group; 0 or 1 is the full width

@@ -21,6 +21,19 @@ void drawBanner(TImage* image)
     image->update();
 }
 
+// Loads a page's lists, then shows the page; a page whose data is damaged still comes up with
+// what could be read before the error is reported, and the other pages stay within reach.
+template <class Load, class Show> void loadThenShow(Load load, Show show)
+{
+    try {
+        load();
+    } catch (...) {
+        show();
+        throw;
+    }
+    show();
+}
+
 } // namespace
 
 TQuorvaneFrame::TQuorvaneFrame(Copy copy, QWidget* parent) : QFrame(parent)
@@ -85,36 +98,50 @@ void TQuorvaneFrame::showDesktopPage(int page)
 
 void TQuorvaneFrame::sbScheduleClick()
 {
-    desktopFrame()->LoadContactList();
-    showTabs(0, 1, true);
-    showTabs(2, LastPage, false);
-    showDesktopPage(0);
+    loadThenShow([this] { desktopFrame()->LoadContactList(); },
+                 [this] {
+                     showTabs(0, 1, true);
+                     showTabs(2, LastPage, false);
+                     showDesktopPage(0);
+                 });
 }
 
 void TQuorvaneFrame::sbAddressClick()
 {
     TDesktopFrame* desktop = desktopFrame();
-    desktop->LoadAddressCategories(0);
-    desktop->LoadAddressList(-1);
-    // The Backup and Restore tabs keep whatever visibility they had.
-    showTabs(0, 4, false);
-    showDesktopPage(2);
+    loadThenShow(
+        [desktop] {
+            desktop->LoadAddressCategories(0);
+            desktop->LoadAddressList(-1);
+        },
+        [this] {
+            // The Backup and Restore tabs keep whatever visibility they had.
+            showTabs(0, 4, false);
+            showDesktopPage(2);
+        });
 }
 
 void TQuorvaneFrame::sbMemoClick()
 {
     TDesktopFrame* desktop = desktopFrame();
-    desktop->LoadMemoCategories(0);
-    desktop->LoadMemoList(-1);
-    showTabs(0, LastPage, false);
-    showDesktopPage(3);
+    loadThenShow(
+        [desktop] {
+            desktop->LoadMemoCategories(0);
+            desktop->LoadMemoList(-1);
+        },
+        [this] {
+            showTabs(0, LastPage, false);
+            showDesktopPage(3);
+        });
 }
 
 void TQuorvaneFrame::sbExpenseClick()
 {
-    desktopFrame()->LoadExpenseList(0);
-    showTabs(0, LastPage, false);
-    showDesktopPage(4);
+    loadThenShow([this] { desktopFrame()->LoadExpenseList(0); },
+                 [this] {
+                     showTabs(0, LastPage, false);
+                     showDesktopPage(4);
+                 });
 }
 
 void TQuorvaneFrame::sbPasswordClick()

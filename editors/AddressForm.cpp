@@ -3,6 +3,7 @@
 #include "common/ListRows.h"
 #include "common/SharedTexts.h"
 #include "desktop/DesktopFrame.h"
+#include "editors/EditorSave.h"
 #include "editors/LabeledEdit.h"
 #include "platform/Application.h"
 
@@ -32,6 +33,7 @@ void TAddressForm::FormCreate()
 {
     ApplyCaptions();
     NewAddressQuery.Connection = &m_connection;
+    m_entry = new editorsave::TOpenedEntry(this, m_connection);
     categories::fillCombo(GroupComboBox, m_frame.FAddressCategories);
     categories::setPosition(GroupComboBox, 0);
 }
@@ -109,6 +111,11 @@ void TAddressForm::OKButtonClick()
 {
     TDesktopFrame& frame = m_frame;
     const int shownCategory = frame.FAddressListCategory;
+    const auto reloadList = [&frame, shownCategory] { frame.LoadAddressList(shownCategory); };
+    if (FEditMode == "Edit" && !m_entry->sameFile()) {
+        reloadList();
+        return;
+    }
     NewAddressQuery.Prepared = true;
     if (FEditMode == "Append") {
         NewAddressQuery.Close();
@@ -123,15 +130,16 @@ void TAddressForm::OKButtonClick()
         NewAddressQuery.SQL.Add(" , :HomePhone   , :Fax     , :Mobile  , :Email , :CategoryID )");
         SetAddressParams();
         NewAddressQuery.ExecSQL();
-
-        NewAddressQuery.Close();
-        NewAddressQuery.SQL.Clear();
-        NewAddressQuery.SQL.Add("select id from address order by id desc");
-        NewAddressQuery.Open();
-        FAddressId = NewAddressQuery.FieldByName("ID").AsInteger();
-        NewAddressQuery.Close();
-        if (shownCategory == FCategoryId || shownCategory == categories::NoCategory)
-            AddListRow();
+        m_entry->afterSave([&] {
+            NewAddressQuery.Close();
+            NewAddressQuery.SQL.Clear();
+            NewAddressQuery.SQL.Add("select id from address order by id desc");
+            NewAddressQuery.Open();
+            FAddressId = NewAddressQuery.FieldByName("ID").AsInteger();
+            NewAddressQuery.Close();
+            if (shownCategory == FCategoryId || shownCategory == categories::NoCategory)
+                AddListRow();
+        });
     }
     if (FEditMode == "Edit") {
         NewAddressQuery.Close();
@@ -146,14 +154,20 @@ void TAddressForm::OKButtonClick()
         NewAddressQuery.SQL.Add(" where  id=:addressid ");
         SetAddressParams();
         NewAddressQuery.ParamByName("addressid").Value = FAddressId;
-        NewAddressQuery.ExecSQL();
-        if (shownCategory == FCategoryId || shownCategory == categories::NoCategory) {
-            UpdateListRow();
-        } else if (TListRow* row = listrows::findRow(frame.AddressListView, addressrow::Id,
-                                                     QString::number(FAddressId))) {
-            // Only the edited entry left the category shown; other selected rows stay.
-            listrows::removeRows(frame.AddressListView, {frame.AddressListView->indexOfTopLevelItem(row)});
+        if (!m_entry->entryChanged(NewAddressQuery.ExecSQL())) {
+            reloadList();
+            return;
         }
+        m_entry->afterSave([&] {
+            if (shownCategory == FCategoryId || shownCategory == categories::NoCategory) {
+                UpdateListRow();
+            } else if (TListRow* row = listrows::findRow(frame.AddressListView, addressrow::Id,
+                                                         QString::number(FAddressId))) {
+                // Only the edited entry left the category shown; other selected rows stay.
+                listrows::removeRows(frame.AddressListView,
+                                     {frame.AddressListView->indexOfTopLevelItem(row)});
+            }
+        });
     }
     close();
 }

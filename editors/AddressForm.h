@@ -18,6 +18,10 @@ class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
+
+namespace editorsave {
+class TOpenedEntry;
+}
 class TLabeledEdit;
 
 class TDesktopFrame;
@@ -82,4 +86,5 @@ private:
     TAddressFields fields() const;
     TDesktopFrame& m_frame;
     TADOConnection& m_connection;
+    editorsave::TOpenedEntry* m_entry = nullptr;
 };

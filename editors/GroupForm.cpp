@@ -6,6 +6,7 @@
 #include "editors/DeleteGroupForm.h"
 #include "editors/EditorForms.h"
 #include "editors/EditorLayout.h"
+#include "editors/EditorSave.h"
 #include "editors/NewGroupForm.h"
 #include "platform/Application.h"
 
@@ -56,14 +57,18 @@ void TGroupForm::keyPressEvent(QKeyEvent* event)
 
 void TGroupForm::FormShow()
 {
-    const categorykind::Kind& k = kind();
     if (FGroupKind == QLatin1String("Group"))
         ApplyGroupCaptions();
     else
         ApplyCategoryCaptions();
     NewGroupQuery.Connection = &m_connection;
     NewGroupQuery.Close();
-    for (const TCategoryRec& category : m_frame.*k.cache)
+    addCachedItems();
+}
+
+void TGroupForm::addCachedItems()
+{
+    for (const TCategoryRec& category : m_frame.*kind().cache)
         GroupListBox->addItem(category.name);
 }
 
@@ -159,7 +164,14 @@ void TGroupForm::ReNameButtonClick()
     NewGroupQuery.SQL.Add(k.reNameCategory);
     NewGroupQuery.ParamByName("category").Value = FGroupName;
     NewGroupQuery.ParamByName("GroupID").Value = FGroupId;
-    NewGroupQuery.ExecSQL();
+    if (NewGroupQuery.ExecSQL() == 0) {
+        // Deleted meanwhile, by another window or program: the list shows what is stored.
+        editorsave::sayEntryGone(this, false);
+        reloadKeepingFilter();
+        GroupListBox->clear();
+        addCachedItems();
+        return;
+    }
     GroupListBox->item(row)->setText(FGroupName);
     reloadKeepingFilter();
 }

@@ -72,6 +72,7 @@ private:
     int categoryIdAt(int row) const;
     // The frame's categories of the kind read again, the filter kept at its position.
     void reloadKeepingFilter();
+    void addCachedItems();
     TDesktopFrame& m_frame;
     TADOConnection& m_connection;
 };

@@ -5,6 +5,7 @@
 #include "common/SharedTexts.h"
 #include "desktop/DesktopFrame.h"
 #include "editors/EditorLayout.h"
+#include "editors/EditorSave.h"
 #include "platform/Application.h"
 
 #include <QComboBox>
@@ -32,6 +33,7 @@ void TMemoForm::FormCreate()
 {
     ApplyCaptions();
     NewMemoQuery.Connection = &m_connection;
+    m_entry = new editorsave::TOpenedEntry(this, m_connection);
     categories::fillCombo(CategoryComboBox, m_frame.FMemoCategories);
     categories::setPosition(CategoryComboBox, 0);
 }
@@ -62,6 +64,11 @@ void TMemoForm::OKButtonClick()
 {
     TDesktopFrame& frame = m_frame;
     const int shownCategory = frame.FMemoListCategory;
+    const auto reloadList = [&frame, shownCategory] { frame.LoadMemoList(shownCategory); };
+    if (FEditMode == "Edit" && !m_entry->sameFile()) {
+        reloadList();
+        return;
+    }
     NewMemoQuery.Prepared = true;
     if (FEditMode == "Append") {
         NewMemoQuery.Close();
@@ -70,15 +77,16 @@ void TMemoForm::OKButtonClick()
         NewMemoQuery.SQL.Add(" values (  :MMemo ,:Categoryid  )");
         setMemoParams();
         NewMemoQuery.ExecSQL();
-
-        NewMemoQuery.Close();
-        NewMemoQuery.SQL.Clear();
-        NewMemoQuery.SQL.Add("select id from mmemo order by id desc");
-        NewMemoQuery.Open();
-        FMemoId = NewMemoQuery.FieldByName("ID").AsInteger();
-        NewMemoQuery.Close();
-        if (shownCategory == FCategoryId || shownCategory == categories::NoCategory)
-            AddListRow();
+        m_entry->afterSave([&] {
+            NewMemoQuery.Close();
+            NewMemoQuery.SQL.Clear();
+            NewMemoQuery.SQL.Add("select id from mmemo order by id desc");
+            NewMemoQuery.Open();
+            FMemoId = NewMemoQuery.FieldByName("ID").AsInteger();
+            NewMemoQuery.Close();
+            if (shownCategory == FCategoryId || shownCategory == categories::NoCategory)
+                AddListRow();
+        });
     }
     if (FEditMode == "Edit") {
         NewMemoQuery.Close();
@@ -89,14 +97,19 @@ void TMemoForm::OKButtonClick()
         NewMemoQuery.SQL.Add(" where  id=:memoid ");
         setMemoParams();
         NewMemoQuery.ParamByName("memoid").Value = FMemoId;
-        NewMemoQuery.ExecSQL();
-        if (shownCategory == FCategoryId || shownCategory == categories::NoCategory) {
-            UpdateListRow();
-        } else if (TListRow* row =
-                       listrows::findRow(frame.MemoListView, memorow::Id, QString::number(FMemoId))) {
-            // Only the edited entry left the category shown; other selected rows stay.
-            listrows::removeRows(frame.MemoListView, {frame.MemoListView->indexOfTopLevelItem(row)});
+        if (!m_entry->entryChanged(NewMemoQuery.ExecSQL())) {
+            reloadList();
+            return;
         }
+        m_entry->afterSave([&] {
+            if (shownCategory == FCategoryId || shownCategory == categories::NoCategory) {
+                UpdateListRow();
+            } else if (TListRow* row =
+                           listrows::findRow(frame.MemoListView, memorow::Id, QString::number(FMemoId))) {
+                // Only the edited entry left the category shown; other selected rows stay.
+                listrows::removeRows(frame.MemoListView, {frame.MemoListView->indexOfTopLevelItem(row)});
+            }
+        });
     }
     close();
 }

@@ -18,6 +18,11 @@ class QPlainTextEdit;
 class QPushButton;
 
 class TDesktopFrame;
+
+namespace editorsave {
+class TOpenedEntry;
+}
+
 class TMemoForm : public QDialog
 {
     Q_OBJECT
@@ -61,4 +66,5 @@ private:
     QString memoText() const;
     TDesktopFrame& m_frame;
     TADOConnection& m_connection;
+    editorsave::TOpenedEntry* m_entry = nullptr;
 };

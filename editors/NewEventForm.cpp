@@ -7,6 +7,7 @@
 #include "common/widgets/TDrawGrid.h"
 #include "desktop/DesktopFrame.h"
 #include "editors/EditorLayout.h"
+#include "editors/EditorSave.h"
 #include "editors/EventSearch.h"
 #include "platform/Application.h"
 #include "platform/Clock.h"
@@ -62,6 +63,7 @@ void TNewEventForm::connectEvents()
 void TNewEventForm::FormCreate()
 {
     NewEventQuery.Connection = &m_connection;
+    m_entry = new editorsave::TOpenedEntry(this, m_connection);
     startFrom(m_frame);
     ApplyCaptions();
     setListIndex(SearchComboBoxEx1, 0);
@@ -130,14 +132,25 @@ void TNewEventForm::OKButtonClick()
         EndDateTimePicker->setDateTime(chosenTime(EndDateTimePicker, endh_cb, endm_cb));
     }
     FCurrentDate = SelectDatePicker->date();
-    writeEvent();
+    if (FEditMode == "Edit" && !m_entry->sameFile()) {
+        refreshDesktopFrame();
+        return;
+    }
+    const int written = writeEvent();
+    if (FEditMode == "Edit" && !m_entry->entryChanged(written)) {
+        refreshDesktopFrame();
+        return;
+    }
     // The frame follows the chosen day also when nothing was written.
-    refreshDesktopFrame();
+    if (written > 0)
+        m_entry->afterSave([this] { refreshDesktopFrame(); });
+    else
+        refreshDesktopFrame();
     // Only this editor closes; another one still open keeps what the user entered there.
     accept();
 }
 
-void TNewEventForm::writeEvent()
+int TNewEventForm::writeEvent()
 {
     const QString text = EventMemo->toPlainText();
     auto bindEvent = [&] {
@@ -153,7 +166,7 @@ void TNewEventForm::writeEvent()
         NewEventQuery.SQL.Add(" values ( :jstarttime , :jendtime , :memo  )");
         if (!text.isEmpty()) {
             bindEvent();
-            NewEventQuery.ExecSQL();
+            return NewEventQuery.ExecSQL();
         }
     }
     if (FEditMode == "Edit") {
@@ -172,8 +185,9 @@ void TNewEventForm::writeEvent()
             NewEventQuery.SQL.Add(" where  id=:eventid ");
         }
         NewEventQuery.ParamByName("eventid").Value = FEventId;
-        NewEventQuery.ExecSQL();
+        return NewEventQuery.ExecSQL();
     }
+    return 0;
 }
 
 void TNewEventForm::refreshDesktopFrame()

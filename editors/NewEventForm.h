@@ -27,6 +27,10 @@ class QPushButton;
 class QTabWidget;
 class QToolButton;
 
+namespace editorsave {
+class TOpenedEntry;
+}
+
 // The mini-calendar's state is the calendar base's; after OK, FCurrentDate is the day chosen
 // in SelectDatePicker.
 class TDesktopFrame;
@@ -105,8 +109,10 @@ private:
     void setSelectDate(const QDate& date);
     // The picker's day with the lists' hour and minute and the time picker's seconds.
     QDateTime chosenTime(const QDateTimeEdit* picker, const QComboBox* hours, const QComboBox* minutes) const;
-    void writeEvent();
+    // Rows the statement changed; 0 when there was nothing to write.
+    int writeEvent();
     void refreshDesktopFrame();
+    editorsave::TOpenedEntry* m_entry = nullptr;
 
     // The lists have shown the stored times of an edited event once.
     bool FStoredTimesShown = false;

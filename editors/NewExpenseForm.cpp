@@ -7,6 +7,7 @@
 #include "common/SharedTexts.h"
 #include "desktop/DesktopFrame.h"
 #include "editors/EditorLayout.h"
+#include "editors/EditorSave.h"
 #include "platform/Application.h"
 #include "platform/Dialogs.h"
 #include "platform/Locale.h"
@@ -86,6 +87,7 @@ void TNewExpenseForm::connectEvents()
 void TNewExpenseForm::FormCreate()
 {
     NewAddressQuery.Connection = &m_connection;
+    m_entry = new editorsave::TOpenedEntry(this, m_connection);
     startFrom(m_frame);
     ApplyCaptions();
     // Every editor starts on the calendar's day, also the one the list's menu opens without
@@ -145,15 +147,41 @@ void TNewExpenseForm::setExpenseParams(Currency amount)
     NewAddressQuery.ParamByName("paydate").Value = SelectDatePicker->date();
 }
 
+bool TNewExpenseForm::totalStaysShowable(Currency amount)
+{
+    NewAddressQuery.Close();
+    NewAddressQuery.SQL.Clear();
+    NewAddressQuery.SQL.Add("select total(amount) as stored from expense where id <> :id");
+    NewAddressQuery.ParamByName("id").Value = FEditMode == "Edit" ? FExpenseId : 0;
+    NewAddressQuery.Open();
+    const double stored = NewAddressQuery.FieldByName("stored").AsFloat();
+    NewAddressQuery.Close();
+    if (expenserow::totalStaysShowable(stored, amount))
+        return true;
+    platform::dialogs::messageBox(this,
+                                  "This amount would make the total of the expenses too large to show, so "
+                                  "it was not saved.",
+                                  QApplication::applicationName(), platform::dialogs::Icon::Warning);
+    AmountMaskEdit->setFocus();
+    return false;
+}
+
 void TNewExpenseForm::OKButtonClick()
 {
     const bool anyText = !ItemMaskEdit->text().isEmpty() || !AmountMaskEdit->text().isEmpty();
-    // An amount that is no number is refused before anything is written.
+    TDesktopFrame& frame = m_frame;
+    const auto reloadList = [&frame] { frame.LoadExpenseList(frame.ExpenseComboBox->currentIndex()); };
+    // An amount that is no number, or one the total could not show, is refused before anything
+    // is written.
     std::optional<Currency> amount;
     if (anyText && (FEditMode == "Append" || FEditMode == "Edit")) {
         amount = checkedAmount();
-        if (!amount)
+        if (!amount || !totalStaysShowable(*amount))
             return;
+    }
+    if (FEditMode == "Edit" && !m_entry->sameFile()) {
+        reloadList();
+        return;
     }
     NewAddressQuery.Prepared = true;
     if (FEditMode == "Append") {
@@ -164,14 +192,18 @@ void TNewExpenseForm::OKButtonClick()
         if (anyText) {
             setExpenseParams(*amount);
             NewAddressQuery.ExecSQL();
-
-            NewAddressQuery.Close();
-            NewAddressQuery.SQL.Clear();
-            NewAddressQuery.SQL.Add("select id from Expense order by id desc");
-            NewAddressQuery.Open();
-            FExpenseId = NewAddressQuery.FieldByName("id").AsInteger();
-            NewAddressQuery.Close();
-            AddListRow();
+            m_entry->afterSave([&] {
+                NewAddressQuery.Close();
+                NewAddressQuery.SQL.Clear();
+                NewAddressQuery.SQL.Add("select id from Expense order by id desc");
+                NewAddressQuery.Open();
+                FExpenseId = NewAddressQuery.FieldByName("id").AsInteger();
+                NewAddressQuery.Close();
+                AddListRow();
+                reloadList();
+            });
+            accept();
+            return;
         }
     }
     if (FEditMode == "Edit") {
@@ -189,11 +221,18 @@ void TNewExpenseForm::OKButtonClick()
             NewAddressQuery.SQL.Add(" where  id=:id ");
         }
         NewAddressQuery.ParamByName("id").Value = FExpenseId;
-        NewAddressQuery.ExecSQL();
-        UpdateListRow();
+        if (!m_entry->entryChanged(NewAddressQuery.ExecSQL())) {
+            reloadList();
+            return;
+        }
+        m_entry->afterSave([&] {
+            UpdateListRow();
+            reloadList();
+        });
+        accept();
+        return;
     }
-    TDesktopFrame& frame = m_frame;
-    frame.LoadExpenseList(frame.ExpenseComboBox->currentIndex());
+    reloadList();
     accept();
 }
 

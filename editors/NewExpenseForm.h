@@ -25,6 +25,10 @@ class QPainter;
 class QPushButton;
 class QTabWidget;
 
+namespace editorsave {
+class TOpenedEntry;
+}
+
 // The mini-calendar's state is the calendar base's; OK reads the day from SelectDatePicker,
 // not from FCurrentDate.
 class TDesktopFrame;
@@ -91,6 +95,8 @@ private:
     // The amount typed, or nothing after telling the user it is not a number.
     std::optional<expenserow::Currency> checkedAmount();
     void setExpenseParams(expenserow::Currency amount);
+    bool totalStaysShowable(expenserow::Currency amount);
+    editorsave::TOpenedEntry* m_entry = nullptr;
     // The item, the amount and the day, as the list shows them.
     expenserow::Places rowPlaces(expenserow::TRowWriter& writer, const QString& item,
                                  const QString& id) const;

@@ -1,12 +1,15 @@
 #include "platform/Database.h"
 
+#include "platform/DatabaseCheck.h"
+#include "platform/DatabaseLeftovers.h"
 #include "platform/Locale.h"
 #include "platform/SqlFunctions.h"
 #include "platform/SqlText.h"
 
+#include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <sqlite3.h>
+#include <sys/stat.h>
 
 using platform::db::DatabaseError;
 
@@ -17,25 +20,43 @@ namespace {
     throw DatabaseError(message.toStdString());
 }
 
-[[noreturn]] void failEngine(sqlite3* db)
+[[noreturn]] void failClosed()
 {
-    throw DatabaseError(sqlite3_errmsg(db));
+    fail(QStringLiteral("The database connection is closed"));
 }
 
-// The dbq value of an ODBC connection string. A path may itself hold ";", so the value
-// runs up to the next ";" that starts another "key=" pair; braces around it are removed.
+[[noreturn]] void failEngine(sqlite3* db)
+{
+    fail(platform::db::statementFailureText(db));
+}
+
+// The dbq value of an ODBC connection string. The organiser puts dbq last, and a folder name
+// may hold anything (";", "=", braces, quotes, blanks), so its value runs to the end of the
+// string rather than to the next ";": the path is never parsed back into another file. Values
+// of the pairs before it may be braced ("{...}") and so hold ";" themselves.
 QString databaseFileOf(const QString& connectionString)
 {
-    static const QRegularExpression dbq(
-        QStringLiteral("(?:^|;)\\s*dbq\\s*=(.*?)(?:;\\s*[A-Za-z][A-Za-z ]*=|;?\\s*$)"),
-        QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpressionMatch match = dbq.match(connectionString);
-    if (!match.hasMatch())
-        return QString();
-    QString value = match.captured(1).trimmed();
-    if (value.startsWith('{') && value.endsWith('}'))
-        value = value.mid(1, value.size() - 2);
-    return value;
+    qsizetype at = 0;
+    while (at < connectionString.size()) {
+        const qsizetype equals = connectionString.indexOf('=', at);
+        if (equals < 0)
+            return QString();
+        const QString key = connectionString.mid(at, equals - at).trimmed();
+        qsizetype value = equals + 1;
+        while (value < connectionString.size() && connectionString.at(value) == ' ')
+            ++value;
+        if (key.compare(QLatin1String("dbq"), Qt::CaseInsensitive) == 0) {
+            const QString path = connectionString.mid(value);
+            return path.startsWith('{') && path.endsWith('}') ? path.mid(1, path.size() - 2) : path;
+        }
+        const qsizetype close =
+            connectionString.mid(value).startsWith('{') ? connectionString.indexOf('}', value) : value;
+        const qsizetype next = close < 0 ? -1 : connectionString.indexOf(';', close);
+        if (next < 0)
+            return QString();
+        at = next + 1;
+    }
+    return QString();
 }
 
 void bindValue(sqlite3* db, sqlite3_stmt* stmt, int index, const QVariant& value)
@@ -105,15 +126,22 @@ TADOConnection::TADOConnection() = default;
 
 std::pair<qint64, qint64> TADOConnection::changeStamp() const
 {
+    if (!m_db)
+        failClosed();
+    // Matches no stamp of an open file, so the reader reads again, and its statement opens
+    // the new file.
+    if (fileReplaced())
+        return {-1, -1};
+    sqlite3* db = m_db;
     sqlite3_stmt* stmt = nullptr;
     qint64 version = 0;
-    if (sqlite3_prepare_v2(handle(), "PRAGMA data_version", -1, &stmt, nullptr) == SQLITE_OK &&
+    if (sqlite3_prepare_v2(db, "PRAGMA data_version", -1, &stmt, nullptr) == SQLITE_OK &&
         sqlite3_step(stmt) == SQLITE_ROW)
         version = sqlite3_column_int64(stmt, 0);
     sqlite3_finalize(stmt);
     // The engine's counters start afresh with each open; the open's number in the high bits
     // keeps a stamp taken before a reopen from matching one taken after it.
-    return {(m_opening << 40) + sqlite3_total_changes64(handle()), version};
+    return {(m_opening << 40) + sqlite3_total_changes64(db), version};
 }
 
 TADOConnection::~TADOConnection()
@@ -130,49 +158,96 @@ void TADOConnection::setConnected(bool connected)
         m_db = nullptr;
         return;
     }
-    const QString path = databaseFileOf(ConnectionString);
-    if (path.isEmpty())
+    const QString named = databaseFileOf(ConnectionString);
+    if (named.isEmpty())
         fail(QStringLiteral("The connection string names no database file"));
+    // Absolute, so the engine never reads the name as a "file:" address.
+    const QString path = QFileInfo(named).absoluteFilePath();
     // sqlite3_open_v2 would make a missing file only with SQLITE_OPEN_CREATE; checking first
     // gives a readable message instead of the engine's "unable to open database file".
     if (!QFileInfo(path).isFile())
         fail(QStringLiteral("Database file \"%1\" not found").arg(path));
 
-    auto refuse = [&path](const QString& reason) {
-        fail(QStringLiteral("Cannot open \"%1\": %2").arg(path, reason));
-    };
+    m_notices.clear();
+    m_notices = platform::db::settleLeftoverFiles(path);
+
     sqlite3* db = nullptr;
     // One connection for the whole run, used only by the main thread: no engine mutex needed.
     const int rc =
         sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
     std::unique_ptr<sqlite3, int (*)(sqlite3*)> guard(db, sqlite3_close_v2);
+    auto refuse = [&path, db] {
+        fail(platform::db::openFailureText(path, sqlite3_extended_errcode(db),
+                                           QString::fromUtf8(sqlite3_errmsg(db))));
+    };
     if (rc != SQLITE_OK)
-        refuse(QString::fromUtf8(sqlite3_errmsg(db)));
+        refuse();
     sqlite3_busy_timeout(db, 2000);
     // Opening is lazy: the header is read only by the first statement, which also tells a
-    // foreign file ("file is not a database") or an empty one (no tables) from ours.
+    // foreign file ("file is not a database") from ours.
     sqlite3_stmt* probe = nullptr;
     if (sqlite3_prepare_v2(db, "select count(*) from sqlite_schema", -1, &probe, nullptr) != SQLITE_OK)
-        refuse(QString::fromUtf8(sqlite3_errmsg(db)));
+        refuse();
     const int step = sqlite3_step(probe);
-    const int tables = step == SQLITE_ROW ? sqlite3_column_int(probe, 0) : 0;
     sqlite3_finalize(probe);
     if (step != SQLITE_ROW)
-        refuse(QString::fromUtf8(sqlite3_errmsg(db)));
-    if (tables == 0)
-        refuse(QStringLiteral("the file holds no tables"));
+        refuse();
+    // Another program's database would fail at the first statement that needs our tables.
+    if (const QString missing = platform::db::missingOrganiserTables(db); !missing.isEmpty())
+        fail(QStringLiteral("\"%1\" is not a database of this organiser: %2.").arg(path, missing));
     platform::db::registerFunctions(db);
-    m_db = guard.release();
-    m_path = path;
+    struct stat file
+    {
+    };
+    if (::stat(QFile::encodeName(path).constData(), &file) != 0)
+        fail(QStringLiteral("Database file \"%1\" not found").arg(path));
+    m_device = file.st_dev;
+    m_inode = file.st_ino;
     static qint64 openings = 0;
     m_opening = ++openings;
+    m_db = guard.release();
+    m_path = path;
 }
 
-sqlite3* TADOConnection::handle() const
+sqlite3* TADOConnection::handle()
 {
     if (!m_db)
-        fail(QStringLiteral("The database connection is closed"));
+        failClosed();
+    // Never in the middle of a transaction: its statements stand or fall on one file.
+    if (sqlite3_get_autocommit(m_db) && fileReplaced())
+        reopenReplaced();
     return m_db;
+}
+
+bool TADOConnection::fileReplaced() const
+{
+    struct stat file
+    {
+    };
+    return ::stat(QFile::encodeName(m_path).constData(), &file) != 0 || file.st_dev != m_device ||
+           file.st_ino != m_inode;
+}
+
+void TADOConnection::reopenReplaced()
+{
+    // Writing on to the old file would lose every change when the program ends, as nothing
+    // but this connection still reaches it.
+    const QString path = m_path;
+    setConnected(false);
+    try {
+        setConnected(true);
+    } catch (const DatabaseError& error) {
+        fail(QStringLiteral("\"%1\" was replaced or removed while the program ran, and the file now under "
+                            "its name cannot be opened: %2")
+                 .arg(path, QString::fromUtf8(error.what())));
+    }
+    if (OnFileReplaced)
+        OnFileReplaced((QStringList(QStringLiteral("\"%1\" was replaced on disk while the program ran, so "
+                                                   "the new file was opened: what is shown and saved from "
+                                                   "now on is in it.")
+                                        .arg(path))
+                        << m_notices)
+                           .join("\n\n"));
 }
 
 // ---- parameters ----
@@ -327,13 +402,13 @@ void TADOQuery::Open()
     m_active = true;
 }
 
-void TADOQuery::ExecSQL()
+int TADOQuery::ExecSQL()
 {
     Statement statement = prepare();
     for (;;) {
         const int rc = sqlite3_step(statement.stmt);
         if (rc == SQLITE_DONE)
-            return;
+            return sqlite3_changes(statement.db);
         if (rc != SQLITE_ROW)
             failEngine(statement.db);
     }

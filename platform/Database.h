@@ -11,6 +11,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <functional>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -43,8 +44,9 @@ public:
     // "DRIVER={...};dbq=<path>"; only dbq is read.
     QString ConnectionString;
 
-    // Connected := True opens the file named by dbq. A missing file, or one that is not
-    // a database, raises DatabaseError; nothing is ever created here.
+    // Connected := True opens the file named by dbq. A missing file, one that is not a
+    // database, a damaged one or one without the organiser's tables raises DatabaseError
+    // saying which; nothing is ever created here.
     void setConnected(bool connected);
     bool Connected() const { return m_db != nullptr; }
     // Grows with every change to the database, by this connection or another, and with every
@@ -54,13 +56,38 @@ public:
     void Open() { setConnected(true); }
     void Close() { setConnected(false); }
 
-    // The open engine handle; raises DatabaseError when the connection is closed.
-    sqlite3* handle() const;
+    // What opening did with files the engine would have applied unasked (a journal or log
+    // beside the database), for the user; kept when the open then failed.
+    QStringList notices() const { return m_notices; }
+
+    // The open engine handle; raises DatabaseError when the connection is closed. Every
+    // statement asks for it, so this is where a file replaced on disk (another one renamed or
+    // moved over it) is noticed: the new file is opened in its place, and OnFileReplaced told.
+    // A file that is gone, or cannot be opened, raises and leaves the connection closed.
+    sqlite3* handle();
+    std::function<void(const QString& notice)> OnFileReplaced;
+    // Which open of the file this is; it changes whenever the file is opened anew, so a
+    // holder of rows read before can tell that they came from another file.
+    qint64 opening() const { return m_opening; }
+    // The same, after opening the file anew if another one has taken its name, as every
+    // statement does first.
+    qint64 currentOpening()
+    {
+        handle();
+        return m_opening;
+    }
     QString databasePath() const { return m_path; }
 
 private:
+    bool fileReplaced() const;
+    void reopenReplaced();
+
     sqlite3* m_db = nullptr;
     QString m_path;
+    QStringList m_notices;
+    // The file that is open, so that another one under its name is noticed.
+    quint64 m_device = 0;
+    quint64 m_inode = 0;
     // Which open of any connection in this run the current one is, counted from 1.
     qint64 m_opening = 0;
 };
@@ -171,8 +198,8 @@ public:
     // after the text changed; values set before a change of text are dropped.
     TParameter& ParamByName(const QString& name);
 
-    void Open();    // runs a select and keeps every row
-    void ExecSQL(); // runs a change
+    void Open();   // runs a select and keeps every row
+    int ExecSQL(); // runs a change; the number of rows it changed
     void Close();
     bool Active() const { return m_active; }
 

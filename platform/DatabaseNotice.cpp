@@ -10,7 +10,7 @@ int g_quiet = 0;
 std::optional<quint64> g_toldIn;
 } // namespace
 
-bool openOrSay(const TADOConnection& connection)
+bool openOrSay(TADOConnection& connection)
 {
     if (connection.Connected())
         return true;

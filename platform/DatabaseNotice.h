@@ -9,7 +9,7 @@
 namespace platform::db {
 
 // Whether the connection is open; when it is not, the user is told once per command.
-bool openOrSay(const TADOConnection& connection);
+bool openOrSay(TADOConnection& connection);
 
 // While one lives, a closed database goes unmentioned (start-up's own steps).
 class QuietAboutClosedDatabase

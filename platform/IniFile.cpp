@@ -1,7 +1,9 @@
 #include "platform/IniFile.h"
 
+#include "platform/WholeFile.h"
+
 #include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
 #include <QStringDecoder>
 #include <vector>
 
@@ -77,6 +79,11 @@ Line makeLine(const QString& text, bool inSection)
 Document load(const QString& path)
 {
     Document doc;
+    // Opening a FIFO would wait for a writer, and a device is no settings file.
+    if (QFileInfo::exists(path) && !platform::wholefile::isRegularFile(path)) {
+        doc.unreadable = true;
+        return doc;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         doc.unreadable = file.exists();
@@ -122,14 +129,7 @@ void save(const Document& doc, const QString& path)
     for (const Line& line : doc.lines)
         data += line.raw + doc.lineEnd;
 
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        raiseWriteError(path);
-    if (file.write(data) != data.size() || !file.flush()) {
-        file.cancelWriting();
-        raiseWriteError(path);
-    }
-    if (!file.commit())
+    if (!platform::wholefile::replaceWhole(path, data))
         raiseWriteError(path);
 }
 

@@ -3,7 +3,8 @@
 // Private-profile files with the rules the organiser's settings rely on: sections and
 // keys matched without regard to case, blanks around names and values trimmed, key
 // order kept. Every operation reads the file anew and every write replaces the file
-// whole through a temporary file beside it, so a failed write never loses the rest.
+// whole through a temporary file beside it, so a failed write never loses the rest. Only a
+// regular file is written: a link is followed to its target, which keeps its mode.
 // Lines that are neither "[section]" nor "key=value" (comments, blank and stray lines)
 // are ignored on read and kept as they are on rewrite. The first of duplicate keys counts.
 

@@ -30,10 +30,14 @@ Transaction::~Transaction()
 {
     if (!m_open || !m_connection.Connected())
         return;
-    sqlite3* db = m_connection.handle();
-    // Some engine errors end the transaction by themselves; then there is nothing to undo.
-    if (!sqlite3_get_autocommit(db))
-        sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+    // Some engine errors end the transaction by themselves; then there is nothing to undo, and
+    // asking for the handle could open a replaced file, which may fail: never in a destructor.
+    try {
+        sqlite3* db = m_connection.handle();
+        if (!sqlite3_get_autocommit(db))
+            sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+    } catch (const DatabaseError&) {
+    }
 }
 
 void Transaction::commit()

@@ -26,6 +26,7 @@
 #include <QWheelEvent>
 #include <QWindow>
 #include <cstdio>
+#include <sqlite3.h>
 
 namespace {
 
@@ -69,6 +70,27 @@ TEST_F(StartupTest, OpensDatabaseAndSetsCaption)
     EXPECT_FALSE(form.DesktopFrame->isHidden());
 }
 
+TEST_F(StartupTest, ADatabaseReplacedOnDiskIsShownAndSaidOnTheNextCommand)
+{
+    createDatabase();
+    const QString older = programFolder() + "older.mdb";
+    ASSERT_TRUE(QFile::copy(databasePath(), older));
+    TMainDesktopForm form;
+    TADOQuery add;
+    add.Connection = &form.ADOConnection;
+    add.SQL.Add("insert into address (LastName) values ('Only in the old file')");
+    add.ExecSQL();
+    form.DesktopFrame->LoadContactList();
+    ASSERT_EQ(form.DesktopFrame->ContactListView->topLevelItemCount(), 1);
+
+    ASSERT_EQ(
+        std::rename(QFile::encodeName(older).constData(), QFile::encodeName(databasePath()).constData()), 0);
+    form.DesktopFrame->LoadContactList();
+    EXPECT_EQ(form.DesktopFrame->ContactListView->topLevelItemCount(), 0);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].text.contains("was replaced on disk while the program ran"));
+}
+
 TEST_F(StartupTest, TheDialogsAreCreatedOnceTheMainWindowHasBeenPainted)
 {
     createDatabase();
@@ -87,29 +109,105 @@ TEST_F(StartupTest, TheDialogsAreCreatedOnceTheMainWindowHasBeenPainted)
     Application::releaseForms();
 }
 
+TEST_F(StartupTest, EventsWhoseStartCannotBeReadAreCountedOnceAtStartUp)
+{
+    createDatabase();
+    sqlite3* db = nullptr;
+    sqlite3_open(QFile::encodeName(databasePath()).constData(), &db);
+    sqlite3_exec(
+        db,
+        "pragma ignore_check_constraints = on; insert into journal (jstarttime, jendtime, memo) values "
+        "('2026-12-06 09:00:00', '2026-12-06 10:00:00', 'fine'), ('2026-13-06 09:00:00', null, 'bad'), "
+        "(null, null, 'none')",
+        nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+
+    CreateApplicationForms();
+    MainDesktopForm->show();
+    ASSERT_TRUE(QTest::qWaitFor([] { return !SelectDirectForm.isNull(); }));
+    QTest::qWait(0);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text,
+              "2 events have a start time that cannot be read, so they belong to no day and are not shown.");
+    Application::releaseForms();
+}
+
 TEST_F(StartupTest, MissingDatabaseIsReportedAndStartUpGoesOn)
 {
     TMainDesktopForm form;
-    ASSERT_EQ(dialogs.messages.size(), 1u);
+    ASSERT_EQ(dialogs.messages.size(), 2u);
     EXPECT_EQ(dialogs.messages[0].text, "Can't Find desktop.mdb File!!  ");
     EXPECT_EQ(dialogs.messages[0].title, "ERROR");
     EXPECT_EQ(dialogs.messages[0].buttons, platform::dialogs::Ok);
+    EXPECT_EQ(dialogs.messages[1].text, "Database file \"" + databasePath() + "\" not found");
     EXPECT_FALSE(form.ADOConnection.Connected());
     EXPECT_FALSE(QFile::exists(databasePath())) << "opening must never create the file";
     // Start-up went on past the database: the Favorites path was settled.
     EXPECT_FALSE(form.favoritesPath().isEmpty());
 }
 
-TEST_F(StartupTest, FileThatIsNotADatabaseIsReported)
+TEST_F(StartupTest, AFileThatCannotServeIsReportedWithWhy)
 {
-    QFile junk(databasePath());
-    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
-    junk.write("Standard Jet DB, or anything that is not ours");
-    junk.close();
+    createDatabase();
+    const QByteArray sound = readFile(databasePath());
+    QByteArray damaged = sound;
+    damaged[100] = '\x7f'; // the schema page's kind
+    QFile::remove(databasePath());
+    sqlite3* db = nullptr;
+    sqlite3_open(QFile::encodeName(databasePath()).constData(), &db);
+    sqlite3_exec(db, "create table journal (start, finish)", nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+    const QByteArray foreign = readFile(databasePath());
+
+    const struct
+    {
+        const char* name;
+        QByteArray file;
+        QString why;
+    } cases[] = {
+        {"text", "Standard Jet DB, or anything that is not ours", "\"%1\" is not a database."},
+        {"damaged", damaged, "\"%1\" is damaged: database disk image is malformed."},
+        {"another program's", foreign, "\"%1\" is not a database of this organiser: no such column: id."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        dialogs.messages.clear();
+        QFile file(databasePath());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(c.file);
+        file.close();
+        TMainDesktopForm form;
+        ASSERT_EQ(dialogs.messages.size(), 2u);
+        EXPECT_EQ(dialogs.messages[0].text, "Can't Find desktop.mdb File!!  ");
+        EXPECT_EQ(dialogs.messages[1].text.toStdString(), c.why.arg(databasePath()).toStdString());
+        EXPECT_FALSE(form.ADOConnection.Connected());
+        EXPECT_EQ(readFile(databasePath()), c.file);
+    }
+}
+
+TEST_F(StartupTest, AJournalSetAsideAtStartUpIsReported)
+{
+    createDatabase();
+    // Any journal of another database that the engine would play back.
+    const QString other = programFolder() + "other.db";
+    sqlite3* db = nullptr;
+    sqlite3_open(QFile::encodeName(other).constData(), &db);
+    sqlite3_exec(
+        db,
+        "pragma synchronous=off; create table t (x); insert into t values (randomblob(9000)); begin; "
+        "delete from t;",
+        nullptr, nullptr, nullptr);
+    ASSERT_TRUE(QFile::copy(other + "-journal", databasePath() + "-journal"));
+    sqlite3_exec(db, "rollback", nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+
     TMainDesktopForm form;
+    EXPECT_TRUE(form.ADOConnection.Connected());
     ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].text, "Can't Find desktop.mdb File!!  ");
-    EXPECT_FALSE(form.ADOConnection.Connected());
+    EXPECT_TRUE(
+        dialogs.messages[0].text.startsWith("A journal beside \"" + databasePath() + "\" did not belong"))
+        << dialogs.messages[0].text.toStdString();
+    EXPECT_FALSE(QFile::exists(databasePath() + "-journal"));
 }
 
 TEST_F(StartupTest, OwnFavoritesPathIsRecordedForThisComputer)
@@ -177,9 +275,12 @@ TEST_F(StartupTest, UnwritableSettingsFileIsReportedAndTheFormStillOpens)
 TEST_F(StartupTest, WithoutADatabaseEachCommandSaysSoOnceAndStillMovesOn)
 {
     TMainDesktopForm form;
+    // Start-up says so in its own words, and showing the window adds nothing.
+    const size_t atStartUp = dialogs.messages.size();
+    ASSERT_GT(atStartUp, 0u);
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-    ASSERT_EQ(dialogs.messages.size(), 1u) << "start-up's own message only";
+    ASSERT_EQ(dialogs.messages.size(), atStartUp);
     TDesktopFrame* frame = form.DesktopFrame;
     const QDate shown = frame->FCurrentDate;
 

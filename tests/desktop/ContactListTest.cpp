@@ -5,6 +5,7 @@
 #include "reports/PrintForm.h"
 
 #include <QAction>
+#include <QFile>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QToolButton>
@@ -226,4 +227,36 @@ TEST_F(ContactListTest, EachSplitterRefusesOnlyMovesThatSqueezeItsOwnPane)
     EXPECT_EQ(frame->Panel12->width(), memoPane);
     dragStrip(frame->Splitter2, -40);
     EXPECT_EQ(frame->Panel12->width(), memoPane + 40);
+}
+
+TEST_F(ContactListTest, ADamagedAddressTableKeepsItsReadableRowsAndEveryPageInReach)
+{
+    TADOQuery fill;
+    fill.Connection = &form->ADOConnection;
+    fill.SQL.Add("with recursive n(i) as (select 1 union all select i + 1 from n where i < 1500) "
+                 "insert into address (LastName, FirstName, Categoryid) "
+                 "select 'Name ' || i, substr(hex(zeroblob(100)), 1, 200), -1 from n");
+    fill.ExecSQL();
+    // The last page written holds the last entries; garbage there fails any read that reaches it.
+    form->ADOConnection.Close();
+    QFile file(databasePath());
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.seek(file.size() - 4096));
+    file.write(QByteArray(4096, '\xff'));
+    file.close();
+    form->ADOConnection.Open();
+
+    TPageControl* pages = frame->ToolPageControl;
+    frame->QuorvaneFrame1->sbAddress->click();
+    EXPECT_EQ(pages->ActivePageIndex(), 2);
+    const int listed = frame->AddressListView->topLevelItemCount();
+    EXPECT_GT(listed, 0);
+    EXPECT_LT(listed, 1500);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, "database disk image is malformed");
+
+    frame->QuorvaneFrame1->sbSchedule->click();
+    EXPECT_EQ(pages->ActivePageIndex(), 0);
+    EXPECT_EQ(frame->ContactListView->topLevelItemCount(), listed);
+    EXPECT_EQ(dialogs.messages.size(), 2u);
 }

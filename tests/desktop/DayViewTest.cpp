@@ -416,3 +416,43 @@ TEST_F(DayViewTest, EditCallersFillTheEditorFromTheChosenEvent)
     EXPECT_EQ(NewEventForm->endh_cb->currentText(), "10");
     EXPECT_EQ(NewEventForm->endm_cb->currentText(), "45");
 }
+
+TEST_F(DayViewTest, AnEndTimeThatCannotBeReadHidesNothingAndIsToldOnce)
+{
+    const QDate day(2026, 12, 6);
+    addEvent(day, at(8), at(9), "Before");
+    const int bad = addEvent(day, at(10), at(11), "Damaged");
+    addEvent(day, at(12), at(13), "After");
+    // Written past the table's check, as another program might.
+    TADOQuery damage;
+    damage.Connection = &form->ADOConnection;
+    damage.SQL.Add("pragma ignore_check_constraints = on");
+    damage.ExecSQL();
+    damage.SQL.Clear();
+    damage.SQL.Add("update journal set jendtime = '2026-12J06 04:00:00' where id = :id");
+    damage.ParamByName("id").Value = bad;
+    damage.ExecSQL();
+    damage.SQL.Clear();
+    damage.SQL.Add("pragma ignore_check_constraints = off");
+    damage.ExecSQL();
+
+    showDay(day);
+    ASSERT_EQ(frame->FDayEvents.size(), 3u);
+    const TEventRec& damaged = frame->FDayEvents[1];
+    EXPECT_EQ(damaged.memo, "Damaged");
+    EXPECT_EQ(damaged.start, QDateTime(day, at(10)));
+    EXPECT_EQ(damaged.endAsStored, "2026-12J06 04:00:00");
+    EXPECT_TRUE(frame->FDayMemos[1]->Text().contains("2026-12J06 04:00:00"));
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].text.contains("\"2026-12J06 04:00:00\" is stored"));
+
+    // Shown again, and in the week, without saying it twice; and it can be deleted.
+    showDay(day);
+    frame->ClearWeekEvents();
+    frame->BuildWeekView(day);
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+    QTest::mouseClick(frame->FDayMemos.at(1), Qt::LeftButton);
+    frame->miDeleteEventClick();
+    EXPECT_FALSE(eventStored(bad));
+    EXPECT_EQ(frame->FDayEvents.size(), 2u);
+}

@@ -117,7 +117,7 @@ TEST_F(ExpenseListTest, ADeleteThatFailsPartWayLeavesExactlyTheStoredRowsBeforeT
 
     // The rows stand in date text order: 1/1/2024 (Locked) comes first, so nothing went.
     EXPECT_EQ(stored().size(), 4);
-    EXPECT_EQ(driver.messages, QStringList({"This expense is locked."}));
+    EXPECT_EQ(driver.messages, QStringList({"This expense is locked.\n\nNothing was deleted."}));
     EXPECT_EQ(driver.shownWithMessage, QStringList({"Locked,Apple,Coffee,Rent Total:16.75"}));
 
     // A failure after some rows went: those rows and their amounts leave, the rest stay.
@@ -129,5 +129,22 @@ TEST_F(ExpenseListTest, ADeleteThatFailsPartWayLeavesExactlyTheStoredRowsBeforeT
     platform::dialogs::setDriver(&dialogs);
     EXPECT_EQ(stored(), QStringList({"Rent|10|2024-03-01", "Locked|4|2024-01-01"}));
     EXPECT_EQ(driver.shownWithMessage, QStringList({"Locked,Rent Total:14"}));
+    EXPECT_EQ(driver.messages.last(),
+              "This expense is locked.\n\n2 of the 4 selected entries were deleted; the other 2 were not.");
     EXPECT_EQ(total(), sumOfRows());
+}
+
+TEST_F(ExpenseListTest, StoredAmountsWhoseTotalCannotBeShownStillListAndCanBeDeleted)
+{
+    addExpense("Huge", 500000000000000, "2024-02-01");
+    addExpense("Huger", 500000000000000, "2024-02-02");
+    frame->QuorvaneFrame1->sbExpenseClick();
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(list()->topLevelItemCount(), 5);
+    EXPECT_EQ(total(), "Total:too large to show");
+
+    rowOf("Huger")->setSelected(true);
+    frame->miDeleteExpense->trigger();
+    EXPECT_EQ(stored().size(), 4);
+    EXPECT_EQ(total(), "Total:" + expenserow::amountText(expenserow::currencyOf(500000000000012.75)));
 }

@@ -252,3 +252,29 @@ TEST_F(AddressFormTest, TheClientAreaHoldsThePageControlWhole)
     EXPECT_TRUE(editor->rect().contains(editor->PageControl1->geometry()));
     editor->close();
 }
+
+TEST_F(AddressFormTest, AnEditOfAnEntryDeletedMeanwhileSavesNothingAndKeepsTheText)
+{
+    addAddress("Adams", "x", -1);
+    frame->LoadAddressCategories(0);
+    row("Adams")->setSelected(true);
+    bool stayedOpen = false;
+    QString kept;
+    WhenModal edit([&](QDialog* dialog) {
+        auto* editor = qobject_cast<TAddressForm*>(dialog);
+        ASSERT_TRUE(editor);
+        editor->leLastName->setText("Zimmer");
+        execute("delete from address");
+        editor->OKButton->click();
+        stayedOpen = editor->isVisible();
+        kept = editor->leLastName->text();
+    });
+    frame->EditAddressButton->click();
+    ASSERT_TRUE(edit.ran());
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_EQ(kept, "Zimmer");
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].text.startsWith("This entry no longer exists"));
+    EXPECT_TRUE(select("select LastName from address").empty());
+    EXPECT_EQ(list()->topLevelItemCount(), 0);
+}

@@ -412,3 +412,21 @@ TEST_F(GroupFormTest, TheDeleteDialogsChoicesShowWhole)
         confirm->close();
     }
 }
+
+TEST_F(GroupFormTest, ReNameOfACategoryDeletedMeanwhileSaysSoAndShowsWhatIsStored)
+{
+    addCategory("Bank", "mcategory");
+    addCategory("Mail", "mcategory");
+    frame->LoadMemoCategories(0);
+    TGroupForm* list = openList("Memo");
+    list->GroupListBox->item(1)->setSelected(true);
+    execute("delete from mcategory where category = 'Mail'");
+
+    WhenModal rename(answer("Post"));
+    list->ReNameButton->click();
+    ASSERT_TRUE(rename.ran());
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].text.startsWith("This entry no longer exists"));
+    EXPECT_EQ(categoryNames("mcategory"), std::vector<QStringList>({{"Bank"}}));
+    EXPECT_EQ(entries(list->GroupListBox), QStringList({"Bank"}));
+}

@@ -225,3 +225,25 @@ TEST_F(MemoFormTest, AnEntryConfirmedUnchangedKeepsItsLeadingBlanks)
     });
     EXPECT_EQ(stored(), QStringList({"  typed=" + QString::number(bank)}));
 }
+
+TEST_F(MemoFormTest, AnEditOfAnEntryDeletedMeanwhileSavesNothingAndKeepsTheText)
+{
+    addMemo("a pin", -1);
+    frame->LoadMemoCategories(0);
+    row("a pin")->setSelected(true);
+    bool stayedOpen = false;
+    QString kept;
+    editWith([&](TMemoForm* editor) {
+        editor->EditMemo->setPlainText("b pin");
+        execute("delete from mmemo");
+        editor->OKButton->click();
+        stayedOpen = editor->isVisible();
+        kept = editor->EditMemo->toPlainText();
+    });
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_EQ(kept, "b pin");
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].text.startsWith("This entry no longer exists"));
+    EXPECT_TRUE(select("select MMemo from mmemo").empty());
+    EXPECT_EQ(list()->topLevelItemCount(), 0);
+}

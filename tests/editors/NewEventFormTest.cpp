@@ -335,3 +335,23 @@ TEST_F(NewEventFormTest, TheLimitCountsCharactersAndNeverSplitsOne)
     ASSERT_EQ(storedEvents().size(), 1u);
     EXPECT_EQ(storedEvents()[0].memo, full);
 }
+
+TEST_F(NewEventFormTest, AnEditOfAnEventDeletedMeanwhileSavesNothingAndKeepsTheText)
+{
+    addEvent(Today, at(9), at(10), "Board meeting");
+    showDay(Today);
+    TNewEventForm* editor = openEdit(0);
+    ASSERT_NE(editor, nullptr);
+    editor->EventMemo->setPlainText("Board meeting, room 2");
+    // Deleted from the day view while the modeless editor is open.
+    frame->miDeleteEventClick();
+    ASSERT_TRUE(storedEvents().empty());
+
+    editor->OKButton->click();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].text.startsWith("This entry no longer exists"));
+    EXPECT_TRUE(editor->isVisible());
+    EXPECT_EQ(editor->EventMemo->toPlainText(), "Board meeting, room 2");
+    EXPECT_TRUE(storedEvents().empty());
+    EXPECT_TRUE(frame->FDayEvents.empty());
+}

@@ -5,8 +5,11 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
+#include <cstdio>
+#include <sqlite3.h>
 
 class NewExpenseFormTest : public ExpenseTest
 {
@@ -157,4 +160,95 @@ TEST_F(NewExpenseFormTest, AnAmountThatIsNoNumberIsRefusedAndNothingIsWritten)
     EXPECT_EQ(stored(), QStringList({"|7|2024-03-06", "Behind the list's back|1|2024-03-06"}));
     EXPECT_EQ(list()->topLevelItemCount(), 2);
     EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(NewExpenseFormTest, AnAmountThatWouldMakeTheTotalUnshowableIsRefused)
+{
+    addExpense("Huge", 500000000000000, "2024-02-01");
+    frame->LoadExpenseList(0);
+    TNewExpenseForm* editor = openFromMenu();
+    editor->ItemMaskEdit->setText("More");
+    editor->AmountMaskEdit->setText("500000000000000");
+    editor->OKButton->click();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text,
+              "This amount would make the total of the expenses too large to show, so it was not saved.");
+    EXPECT_EQ(stored(), QStringList({"Huge|500000000000000|2024-02-01"}));
+    EXPECT_TRUE(editor->isVisible());
+}
+
+TEST_F(NewExpenseFormTest, AnEditThatCannotLandSavesNothingAndKeepsTheText)
+{
+    const QString older = programFolder() + "older.mdb";
+    const struct
+    {
+        const char* name;
+        std::function<void()> meddle;
+        const char* says;
+    } cases[] = {
+        {"the entry was deleted meanwhile", [this] { execute("delete from expense"); },
+         "This entry no longer exists"},
+        // The copy holds the same entry under the same id: only the file tells them apart.
+        {"the file was replaced on disk",
+         [&] {
+             ASSERT_EQ(std::rename(QFile::encodeName(older).constData(),
+                                   QFile::encodeName(databasePath()).constData()),
+                       0);
+         },
+         "The database changed under this editor"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        execute("delete from expense");
+        addExpense("Lunch", 12.5, "2024-03-20");
+        QFile::remove(older);
+        ASSERT_TRUE(QFile::copy(databasePath(), older));
+        frame->LoadExpenseList(0);
+        list()->topLevelItem(0)->setSelected(true);
+        dialogs.messages.clear();
+        bool stayedOpen = false;
+        QString kept;
+        editSelected([&](TNewExpenseForm* edited) {
+            edited->AmountMaskEdit->setText("9");
+            c.meddle();
+            edited->OKButton->click();
+            stayedOpen = edited->isVisible();
+            kept = edited->AmountMaskEdit->text();
+        });
+        EXPECT_TRUE(stayedOpen);
+        EXPECT_EQ(kept, "9");
+        ASSERT_FALSE(dialogs.messages.empty());
+        EXPECT_TRUE(dialogs.messages.back().text.startsWith(c.says))
+            << dialogs.messages.back().text.toStdString();
+        EXPECT_FALSE(stored().join(',').contains("|9|"));
+        // The list shows what the file now holds.
+        EXPECT_EQ(list()->topLevelItemCount(), static_cast<int>(stored().size()));
+    }
+}
+
+TEST_F(NewExpenseFormTest, AFailureAfterTheSaveSaysTheEntryWasSavedAndStoresItOnce)
+{
+    frame->LoadExpenseList(0);
+    TNewExpenseForm* editor = openFromMenu();
+    editor->ItemMaskEdit->setText("Lunch");
+    editor->AmountMaskEdit->setText("12.5");
+    // The engine refuses to read items back, so the list cannot be shown again after the insert.
+    sqlite3_set_authorizer(
+        form->ADOConnection.handle(),
+        [](void*, int action, const char* table, const char* column, const char*, const char*) {
+            return action == SQLITE_READ && QByteArray(table) == "expense" && QByteArray(column) == "item"
+                       ? SQLITE_DENY
+                       : SQLITE_OK;
+        },
+        nullptr);
+    editor->OKButton->click();
+    if (editor->isVisible())
+        editor->OKButton->click();
+    sqlite3_set_authorizer(form->ADOConnection.handle(), nullptr, nullptr);
+    EXPECT_FALSE(editor->isVisible());
+    ASSERT_FALSE(dialogs.messages.empty());
+    EXPECT_TRUE(dialogs.messages[0].text.startsWith("The entry was saved, but showing it afterwards failed"))
+        << dialogs.messages[0].text.toStdString();
+    ASSERT_EQ(stored().size(), 1);
+    EXPECT_TRUE(stored()[0].startsWith("Lunch|12.5|"));
 }

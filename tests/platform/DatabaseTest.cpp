@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <cstdio>
 #include <utility>
 
 using platform::db::DatabaseError;
@@ -114,15 +115,70 @@ TEST_F(DatabaseTest, OpeningRefusesMissingAndForeignFilesAndCreatesNothing)
     }
 }
 
-TEST_F(DatabaseTest, ConnectionStringPathMayHoldSemicolons)
+TEST_F(DatabaseTest, TheDatabasePathReachesTheEngineWhateverTheFolderNameHolds)
 {
-    const QString folder = programFolder() + "a;b c";
-    QDir().mkpath(folder);
-    ASSERT_TRUE(QFile::copy(databasePath(), folder + "/desktop.mdb"));
-    TADOConnection other;
-    other.ConnectionString = kDriver + folder + "/desktop.mdb";
-    other.Open();
-    EXPECT_EQ(other.databasePath(), folder + "/desktop.mdb");
+    // Each folder lies beside a database that a path cut short at one of its characters would
+    // name instead, and every change must land in the folder's own file.
+    const char* const folders[] = {"Stick;Mode=1", "a;dbq=b",        "x=y",  "{braced}", "}odd{",
+                                   "it's \"q\"",   " blanks  here ", "semi;"};
+    QDir().mkpath(programFolder() + "Stick");
+    for (const char* name : folders) {
+        SCOPED_TRACE(name);
+        const QString folder = programFolder() + name;
+        const QString path = folder + "/desktop.mdb";
+        ASSERT_TRUE(QDir().mkpath(folder));
+        ASSERT_TRUE(QFile::copy(databasePath(), path));
+        TADOConnection other;
+        other.ConnectionString = kDriver + path;
+        other.Open();
+        EXPECT_EQ(other.databasePath(), path);
+        TADOQuery insert;
+        insert.Connection = &other;
+        insert.SQL.Add("insert into mmemo (MMemo) values ('here')");
+        insert.ExecSQL();
+    }
+    for (const char* name : folders) {
+        TADOConnection reader;
+        reader.ConnectionString = kDriver + programFolder() + name + "/desktop.mdb";
+        reader.Open();
+        TADOQuery rows;
+        rows.Connection = &reader;
+        rows.SQL.Add("select count(*) as n from mmemo");
+        rows.Open();
+        EXPECT_EQ(rows.FieldByName("n").AsInteger(), 1) << name;
+    }
+    EXPECT_EQ(count("mmemo"), 0);
+}
+
+TEST_F(DatabaseTest, AFileReplacedOnDiskIsOpenedAgainBeforeTheNextStatement)
+{
+    const QString older = programFolder() + "older.mdb";
+    ASSERT_TRUE(QFile::copy(databasePath(), older));
+    addMemos({"in the file that is replaced"}, -1);
+    QStringList told;
+    connection.OnFileReplaced = [&told](const QString& notice) { told.append(notice); };
+    const auto stamp = connection.changeStamp();
+    const qint64 opening = connection.opening();
+
+    // A copy put back over the file, as a user restoring an older one does.
+    ASSERT_EQ(
+        std::rename(QFile::encodeName(older).constData(), QFile::encodeName(databasePath()).constData()), 0);
+    EXPECT_EQ(count("mmemo"), 0);
+    ASSERT_EQ(told.size(), 1);
+    EXPECT_TRUE(told[0].startsWith("\"" + databasePath() + "\" was replaced on disk"))
+        << told[0].toStdString();
+    EXPECT_NE(connection.opening(), opening);
+    EXPECT_NE(connection.changeStamp(), stamp);
+    addMemos({"kept"}, -1);
+    connection.Close();
+    connection.Open();
+    EXPECT_EQ(column({"select MMemo from mmemo"}, "MMemo"), QStringList({"kept"}));
+    EXPECT_EQ(told.size(), 1);
+
+    // A file that is gone is never written on in secret.
+    ASSERT_TRUE(QFile::rename(databasePath(), programFolder() + "moved.mdb"));
+    EXPECT_THROW(addMemos({"lost"}, -1), DatabaseError);
+    EXPECT_FALSE(connection.Connected());
 }
 
 TEST_F(DatabaseTest, QueryWithoutOpenConnectionRaises)

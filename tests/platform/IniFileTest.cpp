@@ -9,6 +9,7 @@
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/un.h>
 #include <unistd.h>
 
@@ -319,4 +320,66 @@ TEST_F(IniFileTest, WritingTheValueAKeyAlreadyHoldsLeavesTheFileAlone)
     ini.WriteString("Favorites", "PC-Two", "/home/two");
     EXPECT_NE(inode(), before);
     EXPECT_EQ(readBytes(path()), "[Favorites]\nPC-One=/home/one\nPC-Two=/home/two\n");
+}
+
+TEST_F(IniFileTest, WritesReachOnlyRegularFilesFollowingLinksAndKeepingTheirMode)
+{
+    // Root may write anywhere, so each refusal here is the file layer's own.
+    const QString elsewhere = homeFolder() + "/elsewhere/";
+    QDir().mkpath(elsewhere);
+    const QByteArray fifo = QFile::encodeName(elsewhere + "fifo");
+    ASSERT_EQ(::mkfifo(fifo.constData(), 0644), 0);
+    const QByteArray device = QFile::encodeName(elsewhere + "null");
+    ASSERT_EQ(::mknod(device.constData(), S_IFCHR | 0666, makedev(1, 3)), 0);
+    QDir().mkpath(elsewhere + "folder");
+    writeBytes(elsewhere + "readonly.ini", SampleFile);
+    QFile::setPermissions(elsewhere + "readonly.ini", QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    writeBytes(elsewhere + "shared.ini", SampleFile);
+    ASSERT_EQ(::chmod(QFile::encodeName(elsewhere + "shared.ini").constData(), 0640), 0);
+
+    const struct
+    {
+        const char* target;
+        bool written;
+        const char* readBack; // through the link, afterwards
+    } cases[] = {
+        {"shared.ini", true, "/home/new"}, {"readonly.ini", false, "/home/one/Favorites"},
+        {"null", false, "<none>"},         {"fifo", false, "<none>"},
+        {"folder", false, "<none>"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.target);
+        const QString target = elsewhere + c.target;
+        QFile::remove(path());
+        ASSERT_TRUE(QFile::link(target, path()));
+        const auto modeBefore = QFileInfo(target).permissions();
+        TIniFile ini(path());
+        const QString error = writeErrorText(ini, "Favorites", "PC-One", "/home/new");
+        EXPECT_EQ(error, c.written ? QString() : "Unable to write to " + path());
+        EXPECT_TRUE(QFileInfo(path()).isSymLink());
+        EXPECT_EQ(QFileInfo(path()).symLinkTarget(), target);
+        EXPECT_EQ(QFileInfo(target).permissions(), modeBefore);
+        EXPECT_EQ(ini.ReadString("Favorites", "PC-One", "<none>"), c.readBack);
+    }
+    struct stat status
+    {
+    };
+    ASSERT_EQ(::stat(device.constData(), &status), 0);
+    EXPECT_TRUE(S_ISCHR(status.st_mode));
+    ASSERT_EQ(::stat(fifo.constData(), &status), 0);
+    EXPECT_TRUE(S_ISFIFO(status.st_mode));
+    EXPECT_EQ(readBytes(elsewhere + "readonly.ini"), SampleFile);
+    // Nothing was left beside the targets or the link.
+    EXPECT_EQ(QDir(elsewhere).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System),
+              QStringList({"fifo", "folder", "null", "readonly.ini", "shared.ini"}));
+    EXPECT_EQ(QDir(programFolder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System),
+              QStringList({"Pelloran.ini"}));
+
+    // A read-only file of its own name is refused too.
+    QFile::remove(path());
+    writeBytes(path(), SampleFile);
+    QFile::setPermissions(path(), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    TIniFile ini(path());
+    EXPECT_EQ(writeErrorText(ini, "Favorites", "PC-One", "/home/new"), "Unable to write to " + path());
+    EXPECT_EQ(readBytes(path()), SampleFile);
 }
