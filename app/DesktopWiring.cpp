@@ -5,6 +5,7 @@
 #include "mobile/PelloranFrame.h"
 #include "reader/ReaderForm.h"
 #include "reports/PrintForm.h"
+#include "reports/PrintSelection.h"
 
 DesktopWiring::DesktopWiring(TMainDesktopForm& main)
     : FrameEditors(*main.DesktopFrame, main.ADOConnection), m_main(main)
@@ -16,6 +17,7 @@ void DesktopWiring::print(const QDate& day, const QString& reportKind)
     TPrintForm* form = Application::CreateForm(PrintForm);
     form->FPrintDate = day;
     form->FReportKind = reportKind;
+    form->FSelection = printSelectionOf(*m_main.DesktopFrame);
     form->exec();
 }
 

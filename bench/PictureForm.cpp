@@ -19,6 +19,7 @@
 #include "platform/Application.h"
 #include "platform/Database.h"
 #include "platform/SystemInfo.h"
+#include "reports/PrintForm.h"
 
 #include <QDeadlineTimer>
 #include <QFile>
@@ -133,6 +134,12 @@ const FormEntry Forms[] = {
                                                           MainDesktopForm->ADOConnection);
          form->SetGroupKind("Memo");
          form->setWindowTitle("Delete'Bank'");
+         return form;
+     }},
+    {"TPrintForm",
+     [] {
+         TPrintForm* form = Application::CreateForm(PrintForm);
+         form->FReportKind = "Date";
          return form;
      }},
 };

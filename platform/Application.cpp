@@ -16,8 +16,10 @@ TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv)
         QFontDatabase::hasFamily("DejaVu Sans Condensed") ? "DejaVu Sans Condensed" : desktopSans;
     for (const char* designed : {"MS Sans Serif", "MS UI Gothic"})
         QFont::insertSubstitution(designed, narrowSans);
-    for (const char* designed : {"Arial", "Tahoma"})
-        QFont::insertSubstitution(designed, desktopSans);
+    // Arial has a metric-compatible face, so that reports keep their line breaks and widths.
+    QFont::insertSubstitution("Arial",
+                              QFontDatabase::hasFamily("Liberation Sans") ? "Liberation Sans" : desktopSans);
+    QFont::insertSubstitution("Tahoma", desktopSans);
 }
 
 bool TApplication::notify(QObject* receiver, QEvent* event)

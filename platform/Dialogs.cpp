@@ -73,6 +73,13 @@ QString selectFolder(QWidget* parent, const QString& title, const QString& root)
     return folder;
 }
 
+QString saveFileName(QWidget* parent, const QString& title, const QString& suggested, const QString& filter)
+{
+    if (g_driver)
+        return g_driver->answerSaveFile({title, suggested, filter});
+    return QFileDialog::getSaveFileName(parent, title, suggested, filter);
+}
+
 bool shellExecute(const QString& verb, const QString& file, const QString& params)
 {
     if (g_driver)

@@ -1,6 +1,6 @@
 #pragma once
 
-// Every message box, folder picker and shell launch of the organiser goes through here.
+// Every message box, folder picker, save dialog and shell launch of the organiser goes through here.
 // In a real run they use Qt; a test installs a Driver that answers and records them, so
 // no test ever waits on a real modal loop.
 
@@ -28,6 +28,13 @@ struct FolderRequest
     QString root; // empty: the whole file system
 };
 
+struct SaveFileRequest
+{
+    QString title;
+    QString suggested; // path proposed to the user
+    QString filter;    // "PDF files (*.pdf)"
+};
+
 struct ShellRequest
 {
     QString verb;   // "open", "explore"
@@ -43,6 +50,8 @@ public:
     virtual int answerMessage(const MessageRequest& request) = 0;
     virtual QString answerFolder(const FolderRequest& request) = 0; // empty: cancelled
     virtual bool shellOpen(const ShellRequest& request) = 0;
+    // Empty: cancelled. Drivers that expect no save dialog cancel it.
+    virtual QString answerSaveFile(const SaveFileRequest&) { return QString(); }
 };
 
 // nullptr restores the real dialogs.
@@ -53,6 +62,8 @@ int messageBox(QWidget* parent, const QString& text, const QString& title, Icon 
                int buttons = Ok);
 // Folder picker; the chosen folder without a trailing "/", or empty when cancelled.
 QString selectFolder(QWidget* parent, const QString& title, const QString& root = QString());
+// Asks for the name of a file to write; empty when cancelled.
+QString saveFileName(QWidget* parent, const QString& title, const QString& suggested, const QString& filter);
 // "open" on "IEXPLORE.EXE" with an address opens the web browser; "open" or "explore" on a
 // folder opens a file manager; "open" on a document opens it with its program.
 bool shellExecute(const QString& verb, const QString& file, const QString& params = QString());

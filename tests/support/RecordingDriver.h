@@ -15,6 +15,7 @@ public:
 
     void queueMessageAnswer(int button) { m_messageAnswers.push_back(button); }
     void queueFolder(const QString& folder) { m_folderAnswers.push_back(folder); }
+    void queueSaveFile(const QString& path) { m_saveAnswers.push_back(path); }
 
     int answerMessage(const platform::dialogs::MessageRequest& request) override
     {
@@ -34,6 +35,15 @@ public:
         m_folderAnswers.pop_front();
         return answer;
     }
+    QString answerSaveFile(const platform::dialogs::SaveFileRequest& request) override
+    {
+        saveRequests.push_back(request);
+        if (m_saveAnswers.empty())
+            return QString();
+        QString answer = m_saveAnswers.front();
+        m_saveAnswers.pop_front();
+        return answer;
+    }
     bool shellOpen(const platform::dialogs::ShellRequest& request) override
     {
         shellRequests.push_back(request);
@@ -43,8 +53,10 @@ public:
     std::vector<platform::dialogs::MessageRequest> messages;
     std::vector<platform::dialogs::FolderRequest> folders;
     std::vector<platform::dialogs::ShellRequest> shellRequests;
+    std::vector<platform::dialogs::SaveFileRequest> saveRequests;
 
 private:
     std::deque<int> m_messageAnswers;
     std::deque<QString> m_folderAnswers;
+    std::deque<QString> m_saveAnswers;
 };

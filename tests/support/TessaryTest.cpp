@@ -23,12 +23,14 @@ TessaryTest::TessaryTest()
     platform::sys::setProgramFolder(m_programFolder);
     platform::locale::pinLocale(QLocale(QLocale::English, QLocale::UnitedStates));
     platform::version::resetVersionInfo();
+    platform::printing::setPrinterSystem(&m_noPrinters);
 }
 
 TessaryTest::~TessaryTest()
 {
     platform::sys::setProgramFolder(QString());
     platform::clock::setFixedNow(QDateTime());
+    platform::printing::setPrinterSystem(nullptr);
 }
 
 void TessaryTest::createDatabase() const

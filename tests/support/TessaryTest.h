@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Printers.h"
 #include "support/RecordingDriver.h"
 
 #include <QLocale>
@@ -8,7 +9,7 @@
 #include <gtest/gtest.h>
 
 // Base of every test: a temporary program folder, HOME and XDG folders of its own, the
-// dialogs answered by a RecordingDriver, and a pinned locale (US English unless a test
+// dialogs answered by a RecordingDriver, no system printers, and a pinned locale (US English unless a test
 // pins another), so no test touches the real home folder or depends on the machine.
 // A test that depends on today's date fixes the clock (platform::clock::setFixedNow);
 // it is restored afterwards.
@@ -28,6 +29,17 @@ protected:
     RecordingDriver dialogs;
 
 private:
+    // Lists no printer, so the print dialog offers only its PDF file entry.
+    class NoPrinters : public platform::printing::PrinterSystem
+    {
+    public:
+        QList<platform::printing::SystemPrinter> printers() override { return {}; }
+        std::unique_ptr<platform::printing::Job> openJob(const QString&,
+                                                         const platform::printing::JobSetup&) override
+        {
+            throw platform::printing::PrintError("no printer");
+        }
+    } m_noPrinters;
     QTemporaryDir m_root;
     QString m_programFolder;
     QString m_home;

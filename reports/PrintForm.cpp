@@ -1,0 +1,109 @@
+#include "reports/PrintForm.h"
+
+#include "common/SharedTexts.h"
+#include "platform/Application.h"
+#include "platform/Dialogs.h"
+#include "platform/Printers.h"
+#include "reports/ReportEngine.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+
+namespace {
+
+const QString PdfSuffix = QStringLiteral(".pdf");
+
+// Where copy `copy` of `copies` goes: the chosen file for a single copy, else the chosen name with
+// "-k" before its suffix.
+QString copyFileName(const QString& chosen, int copy, int copies)
+{
+    if (copies == 1)
+        return chosen;
+    return chosen.left(chosen.size() - PdfSuffix.size()) + '-' + QString::number(copy) + PdfSuffix;
+}
+
+} // namespace
+
+TPrintForm::TPrintForm(QWidget* parent) : QDialog(parent)
+{
+    createComponents();
+    connectEvents();
+    FormCreate();
+}
+
+void TPrintForm::connectEvents()
+{
+    connect(OKButton, &QPushButton::clicked, this, guarded(this, &TPrintForm::OKButtonClick));
+    connect(CancelButton, &QPushButton::clicked, this, guarded(this, &TPrintForm::CancelButtonClick));
+}
+
+void TPrintForm::FormCreate()
+{
+    setWindowTitle(SharedTexts::load(65109));
+    lePrinter->setTitle(SharedTexts::load(65110));
+    lePrinterName->setText(SharedTexts::load(65111));
+    lePrinterState->setText(SharedTexts::load(65112));
+    leCopyOptions->setTitle(SharedTexts::load(65113));
+    leNumberofCopy->setText(SharedTexts::load(65114));
+    OKButton->setText(SharedTexts::load(65099));
+    CancelButton->setText(SharedTexts::load(65100));
+    for (QLabel* caption : {lePrinterName, lePrinterState, leNumberofCopy})
+        caption->adjustSize();
+
+    platform::printing::Printer& printer = platform::printing::printer();
+    PrintComboBox->addItems(printer.printers());
+    PrintComboBox->setCurrentIndex(printer.printerIndex());
+    StatusLabel->setText(SharedTexts::load(printer.printing() ? 65115 : 65116));
+    StatusLabel->adjustSize();
+}
+
+void TPrintForm::OKButtonClick()
+{
+    platform::printing::Printer& printer = platform::printing::printer();
+    bool done = true;
+    if (FReportKind == QLatin1String("Date"))
+        done = PrintSchedule(printer);
+    if (FReportKind == QLatin1String("Address"))
+        done = PrintAddressBook(printer);
+    if (FReportKind == QLatin1String("Memo"))
+        done = PrintMemos(printer);
+    if (FReportKind == QLatin1String("Expense"))
+        done = PrintExpenses(printer);
+    // Without a file to print to nothing was printed, and the user may choose again.
+    if (!done)
+        return;
+    accept();
+}
+
+void TPrintForm::CancelButtonClick()
+{
+    reject();
+}
+
+bool TPrintForm::printCopies(platform::printing::Printer& printer, const report::Report& report,
+                             TADOQuery* rows)
+{
+    printer.setPrinterIndex(PrintComboBox->currentIndex());
+    QString file;
+    if (printer.printsToFile()) {
+        file = platform::dialogs::saveFileName(this, SharedTexts::load(65109),
+                                               QDir::home().filePath(report.jobTitle.trimmed() + PdfSuffix),
+                                               "PDF files (*.pdf)");
+        if (file.isEmpty())
+            return false;
+        if (!file.endsWith(PdfSuffix, Qt::CaseInsensitive))
+            file += PdfSuffix;
+    }
+    const int copies = CopyEdit->value();
+    for (int copy = 1; copy <= copies; ++copy) {
+        const auto job =
+            printer.beginJob({report.jobTitle, report.page.paperSource}, copyFileName(file, copy, copies));
+        report::print(report, rows, *job);
+        job->finish();
+    }
+    return true;
+}

@@ -1,0 +1,122 @@
+#pragma once
+
+#include "platform/Clock.h"
+#include "platform/Database.h"
+#include "platform/Printers.h"
+#include "reports/PrintForm.h"
+#include "support/TessaryTest.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QProcess>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStringList>
+#include <memory>
+#include <vector>
+
+// What poppler's tools read from a PDF file.
+namespace pdftext {
+
+inline QString run(const QString& program, const QStringList& args)
+{
+    QProcess process;
+    process.start(program, args);
+    process.waitForFinished(30000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// The text of each page, laid out as printed.
+inline QStringList pages(const QString& pdf)
+{
+    QStringList result = run("pdftotext", {"-layout", pdf, "-"}).split('\f');
+    if (!result.isEmpty() && result.last().trimmed().isEmpty())
+        result.removeLast();
+    return result;
+}
+
+inline QString info(const QString& pdf)
+{
+    return run("pdfinfo", {pdf});
+}
+
+} // namespace pdftext
+
+// Printers of the test's own: each job goes to a PDF file "<printer>-<job number>.pdf" in a folder.
+class TestPrinters : public platform::printing::PrinterSystem
+{
+public:
+    struct Job
+    {
+        QString printer;
+        QString title;
+        QString file;
+    };
+
+    QList<platform::printing::SystemPrinter> list;
+    QString folder;
+    std::vector<Job> jobs;
+
+    QList<platform::printing::SystemPrinter> printers() override { return list; }
+    std::unique_ptr<platform::printing::Job> openJob(const QString& printerName,
+                                                     const platform::printing::JobSetup& setup) override
+    {
+        const QString file = QStringLiteral("%1/%2-%3.pdf").arg(folder, printerName).arg(jobs.size() + 1);
+        jobs.push_back({printerName, setup.title, file});
+        return platform::printing::openPdfJob(file, setup);
+    }
+};
+
+// A fresh database of the test's own, the printers above (none at first, so the list offers the
+// PDF file entry), today fixed to Wednesday 6 March 2024 at 14:05:09, and helpers that print a
+// report and read the PDF back through poppler's tools.
+class PrintTest : public TessaryTest
+{
+protected:
+    static inline const QDateTime Now{QDate(2024, 3, 6), QTime(14, 5, 9)};
+
+    PrintTest()
+    {
+        createDatabase();
+        connection.ConnectionString = "dbq=" + databasePath();
+        connection.Open();
+        platform::clock::setFixedNow(Now);
+        printers.folder = homeFolder();
+        platform::printing::setPrinterSystem(&printers);
+    }
+    ~PrintTest() override { platform::printing::setPrinterSystem(nullptr); }
+
+    void execute(const QString& sql, const QList<std::pair<QString, QVariant>>& params = {})
+    {
+        TADOQuery query;
+        query.Connection = &connection;
+        query.SQL.Add(sql);
+        for (const auto& [name, value] : params)
+            query.ParamByName(name).Value = value;
+        query.ExecSQL();
+    }
+
+    // A dialog as the print commands make it.
+    std::unique_ptr<TPrintForm> dialog(const QString& kind, int copies = 1)
+    {
+        auto form = std::make_unique<TPrintForm>();
+        form->FReportKind = kind;
+        form->FPrintDate = Now.date();
+        form->FSelection.connection = &connection;
+        form->CopyEdit->setValue(copies);
+        form->show();
+        return form;
+    }
+
+    // Prints with the PDF file entry to `file` in the home folder; the file's path.
+    QString printToFile(TPrintForm& form, const QString& file = "report.pdf")
+    {
+        const QString path = QDir(homeFolder()).filePath(file);
+        dialogs.queueSaveFile(path);
+        form.OKButton->click();
+        return path;
+    }
+
+    TADOConnection connection;
+    TestPrinters printers;
+};

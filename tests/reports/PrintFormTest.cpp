@@ -1,0 +1,98 @@
+#include "reports/PrintFixture.h"
+
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+
+using PrintFormTest = PrintTest;
+
+TEST_F(PrintFormTest, ShowsItsTextsAndTheSystemsPrintersWithTheDefaultChosen)
+{
+    printers.list = {{"Alpha", false}, {"Beta", true}, {"Gamma", false}};
+    auto form = dialog("Expense");
+    EXPECT_EQ(form->windowTitle(), "Print");
+    EXPECT_EQ(form->lePrinter->title(), "Printer");
+    EXPECT_EQ(form->lePrinterName->text(), "Name");
+    EXPECT_EQ(form->lePrinterState->text(), "Status");
+    EXPECT_EQ(form->leCopyOptions->title(), "Copy Options");
+    EXPECT_EQ(form->leNumberofCopy->text(), "Number of Copy");
+    EXPECT_EQ(form->OKButton->text(), "OK");
+    EXPECT_EQ(form->CancelButton->text(), "Cancel");
+    EXPECT_EQ(form->StatusLabel->text(), "not ready");
+    ASSERT_EQ(form->PrintComboBox->count(), 3);
+    EXPECT_EQ(form->PrintComboBox->itemText(2), "Gamma");
+    EXPECT_EQ(form->PrintComboBox->currentText(), "Beta");
+    EXPECT_EQ(form->CopyEdit->minimum(), 1);
+    EXPECT_EQ(form->CopyEdit->maximum(), 99);
+
+    printers.list.clear();
+    auto noPrinter = dialog("Expense");
+    ASSERT_EQ(noPrinter->PrintComboBox->count(), 1);
+    EXPECT_EQ(noPrinter->PrintComboBox->currentText(), platform::printing::pdfFileEntryName());
+}
+
+TEST_F(PrintFormTest, ThePrinterChosenForAReportStaysCurrentAndCancelKeepsIt)
+{
+    printers.list = {{"Alpha", false}, {"Beta", true}, {"Gamma", false}};
+    {
+        auto form = dialog("Expense");
+        form->PrintComboBox->setCurrentIndex(0);
+        form->CancelButton->click();
+        EXPECT_FALSE(form->isVisible());
+    }
+    EXPECT_EQ(dialog("Expense")->PrintComboBox->currentText(), "Beta");
+    EXPECT_TRUE(printers.jobs.empty());
+
+    {
+        auto form = dialog("Expense");
+        form->PrintComboBox->setCurrentIndex(2);
+        form->OKButton->click();
+        EXPECT_FALSE(form->isVisible());
+    }
+    ASSERT_EQ(printers.jobs.size(), 1u);
+    EXPECT_EQ(printers.jobs[0].printer, "Gamma");
+    EXPECT_EQ(printers.jobs[0].title, "Tessary Printing Expense ");
+    EXPECT_TRUE(QFile::exists(printers.jobs[0].file));
+    EXPECT_EQ(dialog("Date")->PrintComboBox->currentText(), "Gamma");
+    // A real printer needs no file name.
+    EXPECT_TRUE(dialogs.saveRequests.empty());
+}
+
+TEST_F(PrintFormTest, AKindThatNamesNoReportPrintsNothingAndCloses)
+{
+    printers.list = {{"Alpha", true}};
+    for (const char* kind : {"", "date", "Expenses", " Memo"}) {
+        SCOPED_TRACE(kind);
+        auto form = dialog(kind);
+        form->OKButton->click();
+        EXPECT_FALSE(form->isVisible());
+    }
+    EXPECT_TRUE(printers.jobs.empty());
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(PrintFormTest, TheFileEntryAsksOnceAndPrintsNothingWhenCancelledOrUnwritable)
+{
+    auto form = dialog("Expense", 3);
+    form->OKButton->click(); // the save dialog is cancelled
+    EXPECT_TRUE(form->isVisible());
+    ASSERT_EQ(dialogs.saveRequests.size(), 1u);
+    EXPECT_EQ(dialogs.saveRequests[0].filter, "PDF files (*.pdf)");
+    EXPECT_TRUE(QDir(homeFolder()).entryList({"*.pdf"}).isEmpty());
+
+    // A file in a folder that does not exist: the error is shown and nothing is printed.
+    printToFile(*form, "missing/report.pdf");
+    EXPECT_TRUE(form->isVisible());
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].icon, platform::dialogs::Icon::Error);
+    EXPECT_TRUE(dialogs.messages[0].text.contains("missing/report-1.pdf"))
+        << qPrintable(dialogs.messages[0].text);
+    EXPECT_FALSE(platform::printing::printer().printing());
+
+    // One question for all three copies, each a file of its own; a name without the suffix gets it.
+    printToFile(*form, "expenses");
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(dialogs.saveRequests.size(), 3u);
+    EXPECT_EQ(QDir(homeFolder()).entryList({"*.pdf"}),
+              QStringList({"expenses-1.pdf", "expenses-2.pdf", "expenses-3.pdf"}));
+}
