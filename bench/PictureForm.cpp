@@ -6,7 +6,9 @@
 #include "app/Forms.h"
 #include "app/MainDesktopForm.h"
 #include "common/SharedTexts.h"
+#include "common/widgets/TPageControl.h"
 #include "desktop/DesktopFrame.h"
+#include "editors/AddressForm.h"
 #include "editors/DeleteGroupForm.h"
 #include "editors/GoToForm.h"
 #include "editors/GroupForm.h"
@@ -34,6 +36,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QWindow>
 #include <cstdio>
 #include <cstring>
@@ -135,6 +138,43 @@ const FormEntry Forms[] = {
          view->show();
          MainDesktopForm->resize(1100, 700);
          return static_cast<QWidget*>(MainDesktopForm);
+     }},
+    {"TAddressForm",
+     [] {
+         return Application::CreateForm(AddressForm, *MainDesktopForm->DesktopFrame,
+                                        MainDesktopForm->ADOConnection);
+     }},
+    {"TMainDesktopForm.Week",
+     [] {
+         // A week with an event on each day, at the size the main window gets on the test screen.
+         TMainDesktopForm* form = MainDesktopForm;
+         TDesktopFrame* frame = form->DesktopFrame;
+         const QDate sunday = frame->FCurrentDate.addDays(-(frame->FCurrentDate.dayOfWeek() % 7));
+         TADOQuery insert;
+         insert.Connection = &form->ADOConnection;
+         insert.SQL.Add("insert into journal (jstarttime, jendtime, memo) values (:s, :e, :m)");
+         for (int day = 0; day < 7; ++day) {
+             insert.ParamByName("s").Value = QDateTime(sunday.addDays(day), QTime(9 + day, 0));
+             insert.ParamByName("e").Value = QDateTime(sunday.addDays(day), QTime(10 + day, 30));
+             insert.ParamByName("m").Value = QString("Event %1").arg(day + 1);
+             insert.ExecSQL();
+         }
+         form->resize(1680, 1000);
+         // Showing the window puts the frame on the Day page; the Week page is chosen after that.
+         QTimer::singleShot(0, frame, [frame] {
+             frame->ToolPageControl->setActivePageIndex(1);
+             frame->ClearWeekEvents();
+             frame->BuildWeekView(frame->FCurrentDate);
+         });
+         return static_cast<QWidget*>(form);
+     }},
+    {"TDeleteGroupForm.Memo",
+     [] {
+         TDeleteGroupForm* form = Application::CreateForm(DeleteGroupForm, *MainDesktopForm->DesktopFrame,
+                                                          MainDesktopForm->ADOConnection);
+         form->SetGroupKind("Memo");
+         form->setWindowTitle("Delete'Bank'");
+         return form;
      }},
     {"TPrintForm",
      [] {
