@@ -12,6 +12,7 @@
 #include "mobile/Favorites.h"
 #include "mobile/PelloranFrame.h"
 #include "platform/Application.h"
+#include "platform/DatabaseNotice.h"
 #include "platform/Dialogs.h"
 #include "platform/IniFile.h"
 #include "platform/ShellFolders.h"
@@ -32,10 +33,15 @@ TMainDesktopForm::TMainDesktopForm(QWidget* parent) : QMainWindow(parent)
 {
     createComponents();
     connectEvents();
+    // Start-up reports a missing database once, in its own words.
+    const platform::db::QuietAboutClosedDatabase quiet;
     // A failing step ends start-up's own work but not the program; the form still opens.
     try {
         FormCreate();
     } catch (const std::exception& error) {
+        // Whatever step failed, the desktop frame is the one frame shown.
+        PelloranFrame1->hide();
+        DesktopFrame->show();
         TApplication::showException(error);
     }
 }
@@ -124,6 +130,7 @@ void TMainDesktopForm::settleFavoritesPath(const QString& computerName)
 
 void TMainDesktopForm::FormShow()
 {
+    const platform::db::QuietAboutClosedDatabase quiet;
     DesktopFrame->InitFrame();
 }
 

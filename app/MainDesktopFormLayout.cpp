@@ -29,6 +29,7 @@ void TMainDesktopForm::createComponents()
     m_wiring = std::make_unique<DesktopWiring>(*this);
     DesktopFrame->setStarts(m_wiring.get());
     PelloranFrame1->QuorvaneFrame1->setDesktopFrame(DesktopFrame);
+    PelloranFrame1->setDesktopFrame(DesktopFrame);
     // The desktop frame's menu serves as the window's menu bar while that frame is shown.
     setMenuBar(DesktopFrame->MainMenu1);
     DesktopFrame->MainMenu1->show();

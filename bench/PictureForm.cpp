@@ -6,7 +6,9 @@
 #include "app/Forms.h"
 #include "app/MainDesktopForm.h"
 #include "common/SharedTexts.h"
+#include "common/widgets/TPageControl.h"
 #include "desktop/DesktopFrame.h"
+#include "editors/AddressForm.h"
 #include "editors/DeleteGroupForm.h"
 #include "editors/GoToForm.h"
 #include "editors/GroupForm.h"
@@ -14,19 +16,27 @@
 #include "editors/NewEventForm.h"
 #include "editors/NewExpenseForm.h"
 #include "editors/NewGroupForm.h"
+#include "mobile/PelloranFrame.h"
+#include "mobile/SyncDlg.h"
 #include "platform/Application.h"
 #include "platform/Database.h"
+#include "platform/IniFile.h"
 #include "platform/SystemInfo.h"
-#include "reports/PrintForm.h"
 #include "reader/ReaderForm.h"
+#include "reports/PrintForm.h"
 
+#include <QCheckBox>
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QWindow>
 #include <cstdio>
 #include <cstring>
@@ -96,6 +106,74 @@ const FormEntry Forms[] = {
                                                           MainDesktopForm->ADOConnection);
          form->SetGroupKind("Group");
          form->setWindowTitle("Delete'Friends'");
+         return form;
+     }},
+    {"TSyncDlg",
+     [] {
+         auto* form = new TSyncDlg(MainDesktopForm, "/");
+         form->setWindowTitle(SharedTexts::load(65001));
+         form->setDirectionIndex(1);
+         form->ckbSubDir->setChecked(true);
+         return form;
+     }},
+    // The main window showing the sync view with one profile analysed.
+    {"TPelloranFrame",
+     [] {
+         const QString folder = platform::sys::programFolder();
+         for (const char* file : {"pc/a.txt", "pc/b.txt", "pc/sub/c.txt", "disk/a.txt", "disk/d.txt"}) {
+             QDir().mkpath(QFileInfo(folder + file).path());
+             QFile(folder + file).open(QIODevice::WriteOnly);
+         }
+         TIniFile ini(folder + "Pelloran.ini");
+         ini.WriteString("Syncs", "Work", "Work");
+         ini.WriteString("Work", "PC", folder + "pc/");
+         ini.WriteString("Work", "USBDISK", folder + "disk/");
+         ini.WriteString("Work", "DIRECT", "1");
+         ini.WriteString("Work", "SUBDIR", "1");
+         TPelloranFrame* view = MainDesktopForm->PelloranFrame1;
+         view->LoadProfiles();
+         view->lvSyncs->item(0)->setSelected(true);
+         view->actAnalyseExecute();
+         MainDesktopForm->DesktopFrame->hide();
+         view->show();
+         MainDesktopForm->resize(1100, 700);
+         return static_cast<QWidget*>(MainDesktopForm);
+     }},
+    {"TAddressForm",
+     [] {
+         return Application::CreateForm(AddressForm, *MainDesktopForm->DesktopFrame,
+                                        MainDesktopForm->ADOConnection);
+     }},
+    {"TMainDesktopForm.Week",
+     [] {
+         // A week with an event on each day, at the size the main window gets on the test screen.
+         TMainDesktopForm* form = MainDesktopForm;
+         TDesktopFrame* frame = form->DesktopFrame;
+         const QDate sunday = frame->FCurrentDate.addDays(-(frame->FCurrentDate.dayOfWeek() % 7));
+         TADOQuery insert;
+         insert.Connection = &form->ADOConnection;
+         insert.SQL.Add("insert into journal (jstarttime, jendtime, memo) values (:s, :e, :m)");
+         for (int day = 0; day < 7; ++day) {
+             insert.ParamByName("s").Value = QDateTime(sunday.addDays(day), QTime(9 + day, 0));
+             insert.ParamByName("e").Value = QDateTime(sunday.addDays(day), QTime(10 + day, 30));
+             insert.ParamByName("m").Value = QString("Event %1").arg(day + 1);
+             insert.ExecSQL();
+         }
+         form->resize(1680, 1000);
+         // Showing the window puts the frame on the Day page; the Week page is chosen after that.
+         QTimer::singleShot(0, frame, [frame] {
+             frame->ToolPageControl->setActivePageIndex(1);
+             frame->ClearWeekEvents();
+             frame->BuildWeekView(frame->FCurrentDate);
+         });
+         return static_cast<QWidget*>(form);
+     }},
+    {"TDeleteGroupForm.Memo",
+     [] {
+         TDeleteGroupForm* form = Application::CreateForm(DeleteGroupForm, *MainDesktopForm->DesktopFrame,
+                                                          MainDesktopForm->ADOConnection);
+         form->SetGroupKind("Memo");
+         form->setWindowTitle("Delete'Bank'");
          return form;
      }},
     {"TPrintForm",

@@ -6,6 +6,8 @@
 #include <QEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QSignalBlocker>
+#include <QStyledItemDelegate>
 #include <QTreeWidget>
 #include <algorithm>
 #include <stdexcept>
@@ -52,6 +54,27 @@ private:
     std::function<void()> m_handler;
 };
 
+// A record's text may hold line breaks; its row is one line high and shows the first line,
+// the rest elided.
+class OneLineDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
+    {
+        // The base turns line breaks into line separators.
+        QStyledItemDelegate::initStyleOption(option, index);
+        const auto lineBreak = std::find_if(option->text.cbegin(), option->text.cend(), [](QChar c) {
+            return c == QChar::LineSeparator || c == u'\n' || c == u'\r';
+        });
+        if (lineBreak != option->text.cend())
+            option->text = option->text.left(lineBreak - option->text.cbegin()) + QChar(0x2026);
+        option->features &= ~QStyleOptionViewItem::WrapText;
+    }
+};
+
 } // namespace
 
 namespace listrows {
@@ -59,6 +82,7 @@ namespace listrows {
 void prepareList(QTreeWidget* list)
 {
     list->setFont(QFont("MS Sans Serif", 10));
+    list->setItemDelegate(new OneLineDelegate(list));
     list->setSortingEnabled(false);
     list->header()->setSectionsClickable(true);
     list->setAlternatingRowColors(true);
@@ -135,19 +159,26 @@ TListRow* findRow(const QTreeWidget* list, int place, QStringView text)
 
 void removeRows(QTreeWidget* list, std::vector<int> rowNumbers)
 {
+    if (rowNumbers.empty())
+        return;
     std::sort(rowNumbers.begin(), rowNumbers.end(), std::greater<>());
     rowNumbers.erase(std::unique(rowNumbers.begin(), rowNumbers.end()), rowNumbers.end());
-    // Runs of neighbouring rows go in one step each, from the bottom up, so the numbers
-    // above a run stay valid.
-    size_t i = 0;
-    while (i < rowNumbers.size()) {
-        size_t end = i + 1;
-        while (end < rowNumbers.size() && rowNumbers[end] == rowNumbers[end - 1] - 1)
-            ++end;
-        const int first = rowNumbers[end - 1];
-        list->model()->removeRows(first, rowNumbers[i] - first + 1);
-        i = end;
+    {
+        // The selection handlers hear of the change once, when only the remaining rows are left.
+        const QSignalBlocker quiet(list);
+        // Runs of neighbouring rows go in one step each, from the bottom up, so the numbers
+        // above a run stay valid.
+        size_t i = 0;
+        while (i < rowNumbers.size()) {
+            size_t end = i + 1;
+            while (end < rowNumbers.size() && rowNumbers[end] == rowNumbers[end - 1] - 1)
+                ++end;
+            const int first = rowNumbers[end - 1];
+            list->model()->removeRows(first, rowNumbers[i] - first + 1);
+            i = end;
+        }
     }
+    emit list->itemSelectionChanged();
 }
 
 void selectAllIfAnySelected(QTreeWidget* list)

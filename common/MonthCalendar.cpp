@@ -26,8 +26,6 @@ const QColor SelectedBrush(75, 144, 128);
 const QColor TodayText(Qt::red);
 
 const QSize DropDownMarkSize(7, 4);
-// Below this a caption would be hard to read; it is then cut short instead.
-constexpr int MinCaptionPixels = 8;
 
 // A small white triangle pointing down, drawn rather than loaded so no resource is needed.
 QIcon dropDownMark()
@@ -199,38 +197,31 @@ void TMonthCalendar::setCaptions(const QDate& current)
     const QString month = current.isValid() ? MonthNames[current.month()] : QString();
     const QString year = current.isValid() ? QString::number(current.year()) : QString();
     if (CalMonthSpeedButton->text() != month)
-        setFittingCaption(CalMonthSpeedButton, month);
+        CalMonthSpeedButton->setText(month);
     if (CalYearSpeedButton->text() != year)
-        setFittingCaption(CalYearSpeedButton, year);
-}
-
-void TMonthCalendar::setFittingCaption(QToolButton* button, const QString& caption)
-{
-    button->setText(caption);
-    // The desktop's font stands in for the designed one and may run wider: a caption that would
-    // not fit the narrow buttons of the editors is set smaller rather than cut short.
-    QFont font = m_style.buttonFont;
-    const int chrome = button->sizeHint().width() - QFontMetrics(button->font()).horizontalAdvance(caption);
-    while (font.pixelSize() > MinCaptionPixels &&
-           QFontMetrics(font).horizontalAdvance(caption) + chrome > button->width())
-        font.setPixelSize(font.pixelSize() - 1);
-    if (button->font() != font)
-        button->setFont(font);
+        CalYearSpeedButton->setText(year);
 }
 
 void TMonthCalendar::fillMonthPopup(const QDate& current)
 {
+    // A month past the calendars' days is not offered.
     for (int k = 0; k < PopupItems; ++k) {
-        const QDate month = MonthGrid::addMonths(current, k - PopupItems / 2);
-        MonthItems[k]->setText(MonthNames[month.month()] + "  " + QString::number(month.year()));
+        const std::optional<QDate> month = MonthGrid::shifted(current, k - PopupItems / 2);
+        MonthItems[k]->setVisible(month.has_value());
+        if (month)
+            MonthItems[k]->setText(MonthNames[month->month()] + "  " + QString::number(month->year()));
     }
     MonthItems[PopupItems / 2]->setChecked(true);
 }
 
 void TMonthCalendar::fillYearPopup(const QDate& current)
 {
-    for (int k = 0; k < PopupItems; ++k)
-        YearItems[k]->setText(QString::number(MonthGrid::addYears(current, k - PopupItems / 2).year()));
+    for (int k = 0; k < PopupItems; ++k) {
+        const std::optional<QDate> year = MonthGrid::shifted(current, 12 * (k - PopupItems / 2));
+        YearItems[k]->setVisible(year.has_value());
+        if (year)
+            YearItems[k]->setText(QString::number(year->year()));
+    }
     YearItems[PopupItems / 2]->setChecked(true);
 }
 

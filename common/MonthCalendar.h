@@ -106,7 +106,6 @@ private:
     void fillYearPopup(const QDate& current);
     QMenu* makePopup(const char* name, const char* itemPrefix, std::array<QAction*, PopupItems>& items);
     void popupAtButton(QMenu* menu, QToolButton* button);
-    void setFittingCaption(QToolButton* button, const QString& caption);
 
     MonthCalendarStyle m_style;
     QFont m_dayFont;

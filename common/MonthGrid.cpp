@@ -29,15 +29,31 @@ CellPos locate(const CellDates& cells, const QDate& date)
     return {};
 }
 
-QDate addMonths(const QDate& date, int months)
+QDate firstDay()
 {
-    // Qt keeps the day when the target month has it and takes the month's last day otherwise.
-    return date.addMonths(months);
+    return QDate(1752, 9, 14);
 }
 
-QDate addYears(const QDate& date, int years)
+QDate lastDay()
 {
-    return addMonths(date, 12 * years);
+    return QDate(9999, 12, 31);
+}
+
+bool selectable(const QDate& date)
+{
+    return date.isValid() && date >= firstDay() && date <= lastDay();
+}
+
+std::optional<QDate> shifted(const QDate& date, int months)
+{
+    // Qt keeps the day when the target month has it and takes the month's last day otherwise.
+    const QDate target = date.addMonths(months);
+    return selectable(target) ? std::optional(target) : std::nullopt;
+}
+
+QDate addMonths(const QDate& date, int months)
+{
+    return shifted(date, months).value_or(date);
 }
 
 } // namespace MonthGrid

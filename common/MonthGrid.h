@@ -5,6 +5,7 @@
 
 #include <QDate>
 #include <array>
+#include <optional>
 
 namespace MonthGrid {
 
@@ -30,8 +31,15 @@ constexpr int cellIndex(int col, int row)
 }
 CellPos locate(const CellDates& cells, const QDate& date);
 
-// Whole months or years forward (negative: back), the day clamped to the target month's length.
+// The days a calendar may move to and select: those its date pickers can hold.
+QDate firstDay();
+QDate lastDay();
+bool selectable(const QDate& date);
+
+// Whole months or years forward (negative: back), the day clamped to the target month's length;
+// nothing when that day is not selectable.
+std::optional<QDate> shifted(const QDate& date, int months);
+// The same, staying on `date` where the step would leave the selectable days.
 QDate addMonths(const QDate& date, int months);
-QDate addYears(const QDate& date, int years);
 
 } // namespace MonthGrid

@@ -49,10 +49,12 @@ TEventMemo* createEventMemo(QWidget* parent, const TEventRec& record, int tag)
     // An end that cannot be read shows as it is stored, in place of the hours it would give.
     const QString length = record.endAsStored.isEmpty() ? hours + "hours" : record.endAsStored;
     memo->setText(record.memo + "\r\n(" + length + ")");
-    memo->setToolTip(
+    const QString hint =
         platform::locale::timeToStr(record.start.time()) + "-" +
         (record.endAsStored.isEmpty() ? platform::locale::timeToStr(end.time()) : record.endAsStored) +
-        "\r\n" + record.memo + "(" + length + ")");
+        "\r\n" + record.memo + "(" + length + ")";
+    memo->setToolTip(hint);
+    memo->setAccessibleDescription(hint);
     // Children of a scroll area stand in the content's coordinates, whatever is scrolled.
     const int top = static_cast<int>(std::lround(minuteOfDay(record.start) / 60.0 * HourHeight));
     const double minutes = record.start.msecsTo(end) / 60000.0;

@@ -353,6 +353,8 @@ public:
     void AddressSplitterCanResize(QObject* Sender, int* NewSize, bool* Accept);
     void miTessaryHelpClick();
     void HelpToolButtonClick();
+    // The news page; no control of the layout invokes it.
+    void NewsToolButtonClick();
     void miAmbrelHomepageClick();
     void miPrintClick();
 
@@ -380,6 +382,9 @@ public:
     std::vector<QAction*> FAddressCategoryMenuItems;
     std::vector<QAction*> FMemoCategoryMenuItems;
     int FAddressSortColumn = 0;
+    // The category each list was last loaded for; the combos may show another one.
+    int FAddressListCategory = categories::NoCategory;
+    int FMemoListCategory = categories::NoCategory;
 
     // ===== Password list =====
     void ClearMemoList();
@@ -468,6 +473,11 @@ private:
     void createSlotPanels();
     void createWeekCells();
     void sizeCalendarGrids();
+    // Gives the header, the cells and the events of the week one set of column edges, from
+    // the header's width as it is now.
+    void layoutWeekColumns();
+    // The left edge of a day's column (0 = Sunday) in the week's content.
+    int weekDayLeft(int day) const;
     // The calendar's month and year captions and the date label for FCurrentDate.
     void showDateTexts();
     // calendar

@@ -8,6 +8,7 @@
 #include "desktop/DesktopFrame.h"
 #include "desktop/DesktopStarts.h"
 #include "platform/Application.h"
+#include "platform/DatabaseNotice.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -47,7 +48,10 @@ void TDesktopFrame::ClearAddressList()
 
 void TDesktopFrame::LoadAddressList(int categoryId)
 {
+    FAddressListCategory = categoryId;
     ClearAddressList();
+    if (!platform::db::openOrSay(connection()))
+        return;
     AddressQuery.Close();
     AddressQuery.Connection = &connection();
     AddressQuery.SQL.Clear();
@@ -86,8 +90,13 @@ void TDesktopFrame::LoadAddressList(int categoryId)
 void TDesktopFrame::AddressListViewSelectItem()
 {
     const QTreeWidgetItem* row = listrows::firstSelected(AddressListView);
-    if (!row)
+    if (!row) {
+        // Nothing selected, nothing to show or edit: a deleted or reloaded entry must not linger.
+        EditAddressButton->setEnabled(false);
+        AddressNameLabel->clear();
+        AddressMemo->clear();
         return;
+    }
     if (!EditAddressButton->isEnabled())
         EditAddressButton->setEnabled(true);
     AddressNameLabel->setText(row->text(addressrow::LastName) + "," + row->text(addressrow::FirstName));

@@ -73,6 +73,11 @@ void TDesktopFrame::CalStringGridSelectCell(int ACol, int ARow, bool* CanSelect)
         return;
     }
     const QDate date = FCellDates[MonthGrid::cellIndex(ACol, ARow)];
+    // A day past the calendar's last or before its first does nothing.
+    if (!MonthGrid::selectable(date)) {
+        *CanSelect = false;
+        return;
+    }
     if (date == FCurrentDate)
         return;
     // A day of the shown month only moves the mark; a grey day brings its own month.

@@ -5,6 +5,7 @@
 #include "desktop/CalendarViews.h"
 #include "desktop/DesktopFrame.h"
 #include "platform/Application.h"
+#include "platform/DatabaseNotice.h"
 #include "platform/Transaction.h"
 
 #include <QAction>
@@ -92,12 +93,15 @@ void loadKind(const CategoryKind& kind, int filterIndex)
     query.SQL.Add("select ");
     query.SQL.Add(" id , category ");
     query.SQL.Add(" from " + kind.categoryTable + " ");
-    query.Open();
     TCategoryList cache;
-    cache.reserve(static_cast<size_t>(query.RecordCount()));
-    for (query.First(); !query.Eof(); query.Next())
-        cache.push_back({query.FieldByName("id").AsInteger(), query.FieldByName("category").AsString()});
-    categories::order(cache);
+    // Without a database only "All" is offered.
+    if (platform::db::openOrSay(*query.Connection)) {
+        query.Open();
+        cache.reserve(static_cast<size_t>(query.RecordCount()));
+        for (query.First(); !query.Eof(); query.Next())
+            cache.push_back({query.FieldByName("id").AsInteger(), query.FieldByName("category").AsString()});
+        categories::order(cache);
+    }
     kind.cache = std::move(cache);
 
     categories::fillCombo(kind.filter, kind.cache);

@@ -5,6 +5,7 @@
 #include "desktop/DesktopFrame.h"
 #include "desktop/DesktopStarts.h"
 #include "desktop/PaneSplitter.h"
+#include "desktop/ResizeWatcher.h"
 #include "platform/Application.h"
 #include "platform/Dialogs.h"
 #include "platform/SystemInfo.h"
@@ -20,27 +21,6 @@ namespace {
 
 const QString MakerSite = "http://www.ambrel.example/";
 constexpr int SplitterMinSize = 190;
-
-// Runs `onResize` after every size change of the widget it watches.
-class ResizeWatcher : public QObject
-{
-public:
-    ResizeWatcher(QWidget* widget, std::function<void()> onResize)
-        : QObject(widget), m_onResize(std::move(onResize))
-    {
-        widget->installEventFilter(this);
-    }
-
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Resize)
-            runGuarded(m_onResize);
-        return false;
-    }
-
-private:
-    std::function<void()> m_onResize;
-};
 
 // The report that prints what a page of the frame shows; none for the disk pages.
 QString reportKindOfPage(int page)
@@ -90,10 +70,11 @@ void TDesktopFrame::ToolPanelResize()
     }
 }
 
-void TDesktopFrame::AddressSplitterCanResize(QObject*, int*, bool* Accept)
+void TDesktopFrame::AddressSplitterCanResize(QObject*, int* NewSize, bool* Accept)
 {
-    // Once the address pane is at its narrowest, no splitter of the lists moves any more.
-    *Accept = AddressMemoPanel->width() > SplitterMinSize;
+    // Each splitter judges the pane it moves by the width the move would give it, so a pane
+    // at its narrowest can always be widened again.
+    *Accept = *NewSize > SplitterMinSize;
 }
 
 void TDesktopFrame::miTessaryHelpClick()
@@ -104,6 +85,11 @@ void TDesktopFrame::miTessaryHelpClick()
 void TDesktopFrame::HelpToolButtonClick()
 {
     platform::dialogs::shellExecute("open", "IEXPLORE.EXE", MakerSite + "tessary/");
+}
+
+void TDesktopFrame::NewsToolButtonClick()
+{
+    platform::dialogs::shellExecute("open", "IEXPLORE.EXE", MakerSite + "tessary/news.htm");
 }
 
 void TDesktopFrame::miAmbrelHomepageClick()

@@ -8,6 +8,7 @@
 #include "desktop/DesktopFrame.h"
 #include "desktop/QuorvaneFrame.h"
 #include "platform/Application.h"
+#include "platform/DatabaseNotice.h"
 
 #include <QApplication>
 #include <QDrag>
@@ -127,8 +128,8 @@ void TDesktopFrame::LoadContactList()
         return;
     }
     ClearContactList();
-    // Without a database, which start-up has reported, the list stays empty.
-    if (!connection.Connected())
+    // Without a database the list stays empty.
+    if (!platform::db::openOrSay(connection))
         return;
     AddressQuery.Close();
     AddressQuery.Connection = &connection;

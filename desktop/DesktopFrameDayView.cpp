@@ -13,9 +13,11 @@
 #include "desktop/ViewColours.h"
 #include "platform/Application.h"
 #include "platform/Clock.h"
+#include "platform/DatabaseNotice.h"
 #include "platform/Locale.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
@@ -70,17 +72,11 @@ void TDesktopFrame::sizeCalendarGrids()
     WeekDateStringGrid->setRowHeight(0, 24);
     WeekDateStringGrid->resize(WeekDateStringGrid->width(), 24);
     DateStringGrid->setColWidth(0, 70);
-    WeekDateStringGrid->setColWidth(0, 70);
-    // 18 pixels are left for the week's vertical scroll bar.
-    const int dayWidth = (WeekDateStringGrid->width() - 70 - 18) / 7;
-    for (int col = 1; col <= 7; ++col)
-        WeekDateStringGrid->setColWidth(col, dayWidth);
     WeekTimeStringGrid->resize(70, WeekTimeStringGrid->height());
     layoutNow(WeekSheet);
 
     EventScrollContent->resize(EventScrollBox->width(), calendarview::ContentHeight);
-    WeekScrollContent->resize(WeekScrollBox->width(), calendarview::ContentHeight);
-    FWeekShapes->resize(WeekScrollContent->size());
+    layoutWeekColumns();
 }
 
 void TDesktopFrame::createSlotPanels()
@@ -107,8 +103,8 @@ int TDesktopFrame::LoadDayEvents(std::vector<TEventRec>& records, const QDate& d
 {
     records.clear();
     TADOConnection& connection = this->connection();
-    // Without a database, which start-up has reported, the calendar stays empty.
-    if (!connection.Connected())
+    // Without a database the calendar stays empty.
+    if (!platform::db::openOrSay(connection))
         return 0;
     EventQuery.Connection = &connection;
     EventQuery.Close();
@@ -217,6 +213,10 @@ void TDesktopFrame::BuildDayView(const QDate& date)
 
 void TDesktopFrame::ClearDayEvents()
 {
+    // A memo holding the focus would pass it on as it goes, and the scroll box would scroll
+    // sideways to show the widget taking it; the box itself takes it instead.
+    if (EventScrollContent->isAncestorOf(QApplication::focusWidget()))
+        EventScrollBox->setFocus();
     // A memo may be clearing the view from inside its own handler, so none is freed at once.
     calendarview::ContainerHidden batch(EventScrollContent);
     for (TEventMemo* memo : FDayMemos) {

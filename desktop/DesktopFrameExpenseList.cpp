@@ -8,6 +8,7 @@
 #include "desktop/DesktopFrame.h"
 #include "desktop/DesktopStarts.h"
 #include "platform/Application.h"
+#include "platform/DatabaseNotice.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -72,6 +73,8 @@ void TDesktopFrame::showExpenseTotal()
 void TDesktopFrame::LoadExpenseList(int sortIndex)
 {
     ClearExpenseList();
+    if (!platform::db::openOrSay(connection()))
+        return;
     AddressQuery.Close();
     AddressQuery.Connection = &connection();
     AddressQuery.SQL.Clear();

@@ -84,6 +84,10 @@ void TDesktopFrame::createComponents()
     QuorvaneFrame1->setDesktopFrame(this);
     alignChildren(ToolPanel, {{QuorvaneFrame1, Align::Client}});
 
+    // The frame's own splitter has no part in the layout; it stays hidden.
+    Splitter1 = make<QFrame>(this, "Splitter1");
+    Splitter1->hide();
+
     StatusBar1 = make<QStatusBar>(this, "StatusBar1");
     StatusBar1->resize(width(), 19);
 

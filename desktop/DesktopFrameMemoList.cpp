@@ -8,6 +8,7 @@
 #include "desktop/DesktopFrame.h"
 #include "desktop/DesktopStarts.h"
 #include "platform/Application.h"
+#include "platform/DatabaseNotice.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -43,7 +44,10 @@ void TDesktopFrame::ClearMemoList()
 
 void TDesktopFrame::LoadMemoList(int categoryId)
 {
+    FMemoListCategory = categoryId;
     ClearMemoList();
+    if (!platform::db::openOrSay(connection()))
+        return;
     AddressQuery.Close();
     AddressQuery.Connection = &connection();
     AddressQuery.SQL.Clear();
@@ -76,8 +80,13 @@ void TDesktopFrame::LoadMemoList(int categoryId)
 void TDesktopFrame::MemoListViewSelectItem()
 {
     QTreeWidgetItem* row = listrows::firstSelected(MemoListView);
-    if (!row)
+    if (!row) {
+        // Nothing selected, nothing to show or edit: a deleted secret must not linger on screen.
+        EditMemoButton->setEnabled(false);
+        ToDoLabel->clear();
+        ToDoMemo->clear();
         return;
+    }
     if (!EditMemoButton->isEnabled())
         EditMemoButton->setEnabled(true);
     ToDoLabel->setText(QStringLiteral("Password %1 of %2")

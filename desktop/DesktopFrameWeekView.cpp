@@ -1,5 +1,6 @@
 // The week view: the Sunday-to-Saturday week of the current date, each day's events laid out
 // as in the day view within the day's column.
+#include "common/MonthGrid.h"
 #include "common/NameTables.h"
 #include "common/SharedTexts.h"
 #include "common/widgets/TDrawGrid.h"
@@ -8,6 +9,7 @@
 #include "desktop/DesktopFrame.h"
 #include "desktop/DesktopStarts.h"
 #include "desktop/EventMemo.h"
+#include "desktop/ResizeWatcher.h"
 #include "desktop/ShapeCanvas.h"
 #include "desktop/ViewColours.h"
 #include "platform/Application.h"
@@ -15,6 +17,7 @@
 
 #include <QLabel>
 #include <QPainter>
+#include <QScrollArea>
 #include <QToolButton>
 #include <algorithm>
 
@@ -41,6 +44,8 @@ void TDesktopFrame::connectWeekViewEvents()
     for (TDrawGrid* grid : {WeekDateStringGrid, WeekTimeStringGrid})
         connect(grid, &TDrawGrid::selectCell, this,
                 guarded(this, &TDesktopFrame::WeekDateStringGridSelectCell));
+    // The scroll box is sized after the header, so by then both have their new widths.
+    new ResizeWatcher(WeekScrollBox, [this] { layoutWeekColumns(); });
 }
 
 void TDesktopFrame::createWeekCells()
@@ -48,14 +53,44 @@ void TDesktopFrame::createWeekCells()
     const QColor pen(Qt::white);
     for (auto [brush, height] : {std::pair{viewcolours::WeekFullCell, HourHeight},
                                  std::pair{viewcolours::WeekHalfCell, HalfHourHeight}}) {
-        int left = WeekTimeStringGrid->width();
-        for (int day = 1; day <= 7; ++day) {
-            const int width = WeekDateStringGrid->colWidth(day);
+        for (int day = 0; day < 7; ++day) {
+            const int width = WeekDateStringGrid->colWidth(day + 1);
             for (int row = 0; row < 24; ++row)
-                FWeekShapes->add(QRect(left, row * HourHeight, width, height), QColor(brush), pen);
-            left += width;
+                FWeekShapes->add(QRect(weekDayLeft(day), row * HourHeight, width, height), QColor(brush),
+                                 pen);
         }
     }
+}
+
+int TDesktopFrame::weekDayLeft(int day) const
+{
+    // The header's own cells give the edges, so that header, cells and events agree.
+    return WeekTimeStringGrid->width() + WeekDateStringGrid->cellRect(day + 1, 0).x() -
+           WeekDateStringGrid->cellRect(1, 0).x();
+}
+
+void TDesktopFrame::layoutWeekColumns()
+{
+    WeekDateStringGrid->setColWidth(0, 70);
+    // 18 pixels are left for the week's vertical scroll bar.
+    const int dayWidth = (WeekDateStringGrid->width() - 70 - 18) / 7;
+    for (int col = 1; col <= 7; ++col)
+        WeekDateStringGrid->setColWidth(col, dayWidth);
+    WeekScrollContent->resize(WeekScrollBox->width(), calendarview::ContentHeight);
+    FWeekShapes->resize(WeekScrollContent->size());
+    // Cells and events made for the columns as they stand need nothing more; those made for an
+    // earlier width are made again, and moved, where the columns now stand.
+    const std::vector<TShapeCanvas::Shape>& cells = FWeekShapes->shapes();
+    if (cells.empty() || (cells[0].rect.x() == weekDayLeft(0) && cells[0].rect.width() == dayWidth))
+        return;
+    FWeekShapes->clear();
+    createWeekCells();
+    for (int day = 0; day < 7; ++day)
+        for (size_t i = 0; i < FWeekMemos[day].size(); ++i) {
+            const TEventRec& record = FWeekEvents[day][i];
+            calendarview::placeHorizontally(FWeekMemos[day][i], record, record.depth, weekDayLeft(day),
+                                            dayWidth);
+        }
 }
 
 void TDesktopFrame::BuildWeekView(const QDate& date)
@@ -66,7 +101,6 @@ void TDesktopFrame::BuildWeekView(const QDate& date)
     WeekSelectPanel->setText(QString::number(sunday.weekNumber()) + " Week");
     WeekDateStringGrid->update();
 
-    int left = WeekTimeStringGrid->width();
     // FFirstCellDate serves as the running day and ends a week past the Sunday; whoever reads it
     // next computes it afresh.
     FFirstCellDate = sunday;
@@ -80,14 +114,13 @@ void TDesktopFrame::BuildWeekView(const QDate& date)
         for (int i = 0; i < count; ++i) {
             TEventMemo* memo =
                 calendarview::createEventMemo(WeekScrollContent, records[i], day * MemosPerDayTag + i);
-            const int depth = records[i].columnCount < 2 ? 0 : EventTreeView.depth(i);
-            calendarview::placeHorizontally(memo, records[i], depth, left, width);
+            records[i].depth = records[i].columnCount < 2 ? 0 : EventTreeView.depth(i);
+            calendarview::placeHorizontally(memo, records[i], records[i].depth, weekDayLeft(day), width);
             connect(memo, &TEventMemo::doubleClicked, this,
                     guarded(this, &TDesktopFrame::WeekEventButtonDbClick));
             memos.push_back(memo);
         }
         ClearEventTree();
-        left += width;
         FFirstCellDate = FFirstCellDate.addDays(1);
     }
     calendarview::ContainerHidden batch(WeekScrollContent);
@@ -114,6 +147,9 @@ void TDesktopFrame::ClearWeekEvents()
 
 void TDesktopFrame::NextSpeedButtonClick()
 {
+    // The week arrows stop where the calendars' days end.
+    if (!MonthGrid::selectable(FCurrentDate.addDays(7)))
+        return;
     FCurrentDate = FCurrentDate.addDays(7);
     ClearWeekEvents();
     BuildWeekView(FCurrentDate);
@@ -121,6 +157,8 @@ void TDesktopFrame::NextSpeedButtonClick()
 
 void TDesktopFrame::PriorSpeedButtonClick()
 {
+    if (!MonthGrid::selectable(FCurrentDate.addDays(-7)))
+        return;
     FCurrentDate = FCurrentDate.addDays(-7);
     ClearWeekEvents();
     BuildWeekView(FCurrentDate);

@@ -40,6 +40,8 @@ void TEventMemo::setText(const QString& text)
     m_shownText = text;
     m_shownText.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     m_shownText.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    // Painted rather than a text box, so a screen reader learns the text from the name.
+    setAccessibleName(m_shownText);
     update();
 }
 

@@ -15,5 +15,6 @@ struct TEventRec
     bool root = false;   // no overlap parent
     int columnCount = 0; // side-by-side columns of its overlap group; 0 or 1 is the full width
     int span = 0;        // columns the event covers
+    int depth = 0;       // its depth in the overlap group, kept for placing it again
     int journalId = 0;
 };

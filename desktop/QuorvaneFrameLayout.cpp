@@ -130,6 +130,9 @@ void TQuorvaneFrame::createComponents(Copy copy)
         button->setFont(font);
         QPalette buttonPalette = button->palette();
         buttonPalette.setColor(QPalette::ButtonText, Qt::white);
+        // The panel a hovered or pressed button gets is drawn in the button colour: a blue of
+        // the panel's own keeps the white glyph and caption readable on it.
+        buttonPalette.setColor(QPalette::Button, QColor(26, 111, 173));
         button->setPalette(buttonPalette);
         button->setVisible(spec.visible);
         this->*spec.member = button;

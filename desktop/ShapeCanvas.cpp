@@ -37,6 +37,12 @@ void TShapeCanvas::add(const QRect& rect, const QColor& brush, const QColor& pen
     update(rect);
 }
 
+void TShapeCanvas::clear()
+{
+    m_shapes.clear();
+    update();
+}
+
 void TShapeCanvas::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);

@@ -37,6 +37,7 @@ public:
     explicit TShapeCanvas(QWidget* parent);
 
     void add(const QRect& rect, const QColor& brush, const QColor& pen);
+    void clear();
     const std::vector<Shape>& shapes() const { return m_shapes; }
     bool isEmpty() const { return m_shapes.empty(); }
 

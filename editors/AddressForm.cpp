@@ -66,10 +66,20 @@ void TAddressForm::ApplyCaptions()
 
 TAddressFields TAddressForm::fields() const
 {
-    return {leFirstName->text(),      leLastName->text(),  leTitle->text(), leCompanyName->text(),
-            meAddress->toPlainText(), leCity->text(),      leZip->text(),   leNation->text(),
-            leOfficephone->text(),    leHomePhone->text(), leFax->text(),   leMobile->text(),
-            leEmail->text()};
+    const auto text = [this](const QLineEdit* edit) { return FStoredTexts.written(edit, edit->text()); };
+    return {text(leFirstName),
+            text(leLastName),
+            text(leTitle),
+            text(leCompanyName),
+            FStoredTexts.written(meAddress, meAddress->toPlainText()),
+            text(leCity),
+            text(leZip),
+            text(leNation),
+            text(leOfficephone),
+            text(leHomePhone),
+            text(leFax),
+            text(leMobile),
+            text(leEmail)};
 }
 
 void TAddressForm::SetAddressParams()
@@ -100,8 +110,7 @@ void TAddressForm::SetAddressParams()
 void TAddressForm::OKButtonClick()
 {
     TDesktopFrame& frame = m_frame;
-    const int shownCategory =
-        categories::idAtPosition(frame.FAddressCategories, frame.ComboAddress->currentIndex());
+    const int shownCategory = frame.FAddressListCategory;
     const auto reloadList = [&frame, shownCategory] { frame.LoadAddressList(shownCategory); };
     if (FEditMode == "Edit" && !m_entry->sameFile()) {
         reloadList();
@@ -157,8 +166,6 @@ void TAddressForm::OKButtonClick()
                 // Only the edited entry left the category shown; other selected rows stay.
                 listrows::removeRows(frame.AddressListView,
                                      {frame.AddressListView->indexOfTopLevelItem(row)});
-                if (!listrows::firstSelected(frame.AddressListView))
-                    frame.EditAddressButton->setEnabled(false);
             }
         });
     }

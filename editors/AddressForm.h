@@ -7,6 +7,7 @@
 // use; a new entry's editor is modeless, an edited entry's modal.
 
 #include "common/AddressRows.h"
+#include "editors/StoredTexts.h"
 #include "platform/Database.h"
 
 #include <QDialog>
@@ -35,6 +36,8 @@ public:
     int FAddressId = 0;
     // The category chosen for the entry, set while OK fills the statement.
     int FCategoryId = -1;
+    // The edited entry's texts as stored; whoever opens the editor fills the fields through it.
+    TStoredTexts FStoredTexts;
 
     void FormCreate();
     void ApplyCaptions();
@@ -79,7 +82,7 @@ protected:
 private:
     void createComponents();
     void connectEvents();
-    // The texts as typed, for the list row.
+    // The texts to write and to list: as typed, or as stored where the user changed nothing.
     TAddressFields fields() const;
     TDesktopFrame& m_frame;
     TADOConnection& m_connection;

@@ -40,8 +40,9 @@ void TAddressForm::createComponents()
     QFont formFont("MS Sans Serif");
     formFont.setPixelSize(11);
     setFont(formFont);
-    // An outer size of 763 x 447 less the sizeable frame and the caption.
-    resize(747, 409);
+    // An outer size of 763 x 447 less the sizeable frame and the caption, and 4 pixels more so
+    // that the page control below stands whole in it.
+    resize(747, 413);
 
     QFont controlFont("MS Sans Serif");
     controlFont.setPixelSize(13);

@@ -37,6 +37,11 @@ TEditorCalendar::CellChoice TEditorCalendar::chooseCell(int col, int row, bool* 
         return CellChoice::Refused;
     }
     const QDate date = FCellDates[MonthGrid::cellIndex(col, row)];
+    // A day past the calendar's last or before its first does nothing.
+    if (!MonthGrid::selectable(date)) {
+        *canSelect = false;
+        return CellChoice::Refused;
+    }
     const bool shownMonth = date.month() == FCurrentDate.month();
     FCurrentDate = date;
     if (!shownMonth)

@@ -14,6 +14,7 @@
 #include "editors/MemoForm.h"
 #include "editors/NewEventForm.h"
 #include "editors/NewExpenseForm.h"
+#include "platform/Clock.h"
 
 #include <QComboBox>
 #include <QDateTimeEdit>
@@ -74,8 +75,8 @@ void FrameEditors::newEventInSlot(int hour, int minute, int endHour, int endMinu
     form->endh_cb->setCurrentIndex(endHour);
     form->endm_cb->setCurrentIndex(endMinute);
     const QDate day = m_frame.FCurrentDate;
-    form->StartDateTimePicker->setDateTime(QDateTime(day, QTime(hour, minute)));
-    form->EndDateTimePicker->setDateTime(QDateTime(day, QTime(endHour, endMinute)));
+    form->StartDateTimePicker->setDateTime(platform::clock::wallClock(day, QTime(hour, minute)));
+    form->EndDateTimePicker->setDateTime(platform::clock::wallClock(day, QTime(endHour, endMinute)));
     if (contactName) {
         form->EventMemo->clear();
         form->EventMemo->setPlainText(*contactName);
@@ -178,7 +179,7 @@ void FrameEditors::editMemo(const QTreeWidgetItem& row)
     const int category = listrows::idIn(row.text(memorow::CategoryId));
     TMemoForm* editor = Application::CreateForm(MemoForm, m_frame, m_connection);
     editor->FEditMode = "Edit";
-    editor->EditMemo->setPlainText(listrows::trimLeft(row.text(memorow::Text)));
+    editor->EditMemo->setPlainText(editor->FStoredTexts.show(editor->EditMemo, row.text(memorow::Text)));
     editor->FMemoId = id;
     categories::setPosition(editor->CategoryComboBox,
                             categories::positionOfId(m_frame.FMemoCategories, category));
@@ -198,14 +199,15 @@ void FrameEditors::editAddress(const QTreeWidgetItem& row)
     const int category = listrows::idIn(row.text(addressrow::CategoryId));
     TAddressForm* editor = Application::CreateForm(AddressForm, m_frame, m_connection);
     editor->FEditMode = "Edit";
-    const auto take = [&row](QLineEdit* edit, int place) {
-        edit->setText(listrows::trimLeft(row.text(place)));
+    const auto take = [&row, editor](QLineEdit* edit, int place) {
+        edit->setText(editor->FStoredTexts.show(edit, row.text(place)));
     };
     take(editor->leLastName, addressrow::LastName);
     take(editor->leFirstName, addressrow::FirstName);
     take(editor->leTitle, addressrow::Title);
     take(editor->leCompanyName, addressrow::CompanyName);
-    editor->meAddress->setPlainText(listrows::trimLeft(row.text(addressrow::Address)));
+    editor->meAddress->setPlainText(
+        editor->FStoredTexts.show(editor->meAddress, row.text(addressrow::Address)));
     take(editor->leCity, addressrow::City);
     take(editor->leZip, addressrow::Zip);
     take(editor->leNation, addressrow::Nation);

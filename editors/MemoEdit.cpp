@@ -1,5 +1,6 @@
 #include "editors/MemoEdit.h"
 
+#include <QTextBoundaryFinder>
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -29,15 +30,38 @@ void TMemoEdit::mouseReleaseEvent(QMouseEvent* event)
 
 void TMemoEdit::cutExcess(int position, int added)
 {
-    // The document counts one character more than its text: the closing paragraph mark.
-    const int excess = document()->characterCount() - 1 - m_maxLength;
-    if (m_maxLength <= 0 || excess <= 0)
+    if (m_maxLength <= 0)
+        return;
+    // The limit counts characters (code points) as the database does, not UTF-16 units.
+    const QString text = toPlainText();
+    const qsizetype excess = codePoints(text) - m_maxLength;
+    if (excess <= 0)
         return;
     // What came in last goes: the tail of the inserted text, or the text's end otherwise.
-    const int insertedEnd = qMin(position + added, document()->characterCount() - 1);
-    const int end = added >= excess ? insertedEnd : document()->characterCount() - 1;
+    const qsizetype insertedEnd = qMin<qsizetype>(position + added, text.size());
+    const qsizetype insertedStart = qMin<qsizetype>(position, insertedEnd);
+    const qsizetype end =
+        codePoints(QStringView(text).sliced(insertedStart, insertedEnd - insertedStart)) >= excess
+            ? insertedEnd
+            : text.size();
+    qsizetype start = end;
+    for (qsizetype removed = 0; removed < excess && start > 0; ++removed)
+        start -= start >= 2 && text[start - 1].isLowSurrogate() && text[start - 2].isHighSurrogate() ? 2 : 1;
+    // A cut never splits what the reader sees as one character.
+    QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, text);
+    graphemes.setPosition(start);
+    if (!graphemes.isAtBoundary())
+        start = qMax<qsizetype>(graphemes.toPreviousBoundary(), 0);
     QTextCursor cursor(document());
-    cursor.setPosition(end - excess);
-    cursor.setPosition(end, QTextCursor::KeepAnchor);
+    cursor.setPosition(static_cast<int>(start));
+    cursor.setPosition(static_cast<int>(end), QTextCursor::KeepAnchor);
     cursor.removeSelectedText();
+}
+
+qsizetype TMemoEdit::codePoints(QStringView text)
+{
+    qsizetype count = 0;
+    for (qsizetype i = 0; i < text.size(); ++i)
+        count += !(text[i].isLowSurrogate() && i > 0 && text[i - 1].isHighSurrogate());
+    return count;
 }

@@ -1,9 +1,9 @@
 #pragma once
 
 // A multi-line text field as the editors use it: it holds at most a given number of
-// characters, however the text comes in (typed, pasted or dropped), and tells when a mouse
-// button was released over it, after it has finished its own handling of the release (so a
-// click inside a selection has already cleared it).
+// characters (code points, cut only between whole characters), however the text comes in (typed, pasted or
+// dropped), and tells when a mouse button was released over it, after it has finished its own handling of the
+// release (so a click inside a selection has already cleared it).
 
 #include <QPlainTextEdit>
 
@@ -13,7 +13,7 @@ class TMemoEdit : public QPlainTextEdit
 public:
     explicit TMemoEdit(QWidget* parent = nullptr);
 
-    // 0: no limit.
+    // In characters (code points), as the database counts them; 0: no limit.
     void setMaxLength(int maxLength);
     int maxLength() const { return m_maxLength; }
 
@@ -28,6 +28,7 @@ protected:
 
 private:
     void cutExcess(int position, int added);
+    static qsizetype codePoints(QStringView text);
 
     int m_maxLength = 0;
 };

@@ -52,13 +52,18 @@ void TMemoForm::setMemoParams()
     // have been rebuilt while a modeless editor was open.
     FCategoryId = categories::chosenCategory(CategoryComboBox);
     NewMemoQuery.ParamByName("Categoryid").Value = FCategoryId;
-    NewMemoQuery.ParamByName("MMemo").Value = EditMemo->toPlainText();
+    NewMemoQuery.ParamByName("MMemo").Value = memoText();
+}
+
+QString TMemoForm::memoText() const
+{
+    return FStoredTexts.written(EditMemo, EditMemo->toPlainText());
 }
 
 void TMemoForm::OKButtonClick()
 {
     TDesktopFrame& frame = m_frame;
-    const int shownCategory = categories::chosenCategory(frame.ComboMemo);
+    const int shownCategory = frame.FMemoListCategory;
     const auto reloadList = [&frame, shownCategory] { frame.LoadMemoList(shownCategory); };
     if (FEditMode == "Edit" && !m_entry->sameFile()) {
         reloadList();
@@ -103,8 +108,6 @@ void TMemoForm::OKButtonClick()
                            listrows::findRow(frame.MemoListView, memorow::Id, QString::number(FMemoId))) {
                 // Only the edited entry left the category shown; other selected rows stay.
                 listrows::removeRows(frame.MemoListView, {frame.MemoListView->indexOfTopLevelItem(row)});
-                if (!listrows::firstSelected(frame.MemoListView))
-                    frame.EditMemoButton->setEnabled(false);
             }
         });
     }
@@ -119,7 +122,7 @@ void TMemoForm::CancelButtonClick()
 void TMemoForm::AddListRow()
 {
     TDesktopFrame& frame = m_frame;
-    const QString text = EditMemo->toPlainText();
+    const QString text = memoText();
     auto row =
         std::make_unique<TListRow>(memorow::places(text, CategoryComboBox->currentText(),
                                                    QString::number(FMemoId), QString::number(FCategoryId)),
@@ -133,7 +136,7 @@ void TMemoForm::UpdateListRow()
     TListRow* row = listrows::findRow(frame.MemoListView, memorow::Id, QString::number(FMemoId));
     if (!row)
         return;
-    const QString text = EditMemo->toPlainText();
+    const QString text = memoText();
     frame.ToDoMemo->setPlainText(text);
     const QString id = row->text(memorow::Id);
     row->setPlaces(memorow::places(text, CategoryComboBox->currentText(), id, QString::number(FCategoryId)));

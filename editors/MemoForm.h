@@ -6,6 +6,7 @@
 // pane of the selected entry, or takes the edited row out when the entry left the category
 // the list shows. The frame creates it anew for every use.
 
+#include "editors/StoredTexts.h"
 #include "platform/Database.h"
 
 #include <QDialog>
@@ -33,6 +34,8 @@ public:
     int FMemoId = 0;
     // The category chosen for the entry, set while OK fills the statement.
     int FCategoryId = -1;
+    // The edited entry's text as stored; whoever opens the editor fills the text box through it.
+    TStoredTexts FStoredTexts;
 
     void FormCreate();
     void ApplyCaptions();
@@ -59,6 +62,8 @@ private:
     void createComponents();
     void connectEvents();
     void setMemoParams();
+    // The text to write and to list: as typed, or as stored when the user changed nothing.
+    QString memoText() const;
     TDesktopFrame& m_frame;
     TADOConnection& m_connection;
     editorsave::TOpenedEntry* m_entry = nullptr;

@@ -10,6 +10,7 @@
 #include "editors/EditorSave.h"
 #include "editors/EventSearch.h"
 #include "platform/Application.h"
+#include "platform/Clock.h"
 #include "platform/Dialogs.h"
 
 #include <QKeyEvent>
@@ -107,16 +108,20 @@ QDateTime TNewEventForm::chosenTime(const QDateTimeEdit* picker, const QComboBox
 {
     // Seconds and milliseconds stay as the picker holds them; the lists give hour and minute.
     const QTime held = picker->time();
-    return QDateTime(
+    return platform::clock::wallClock(
         SelectDatePicker->date(),
         QTime(hours->currentText().toInt(), minutes->currentText().toInt(), held.second(), held.msec()));
 }
 
 void TNewEventForm::OKButtonClick()
 {
-    // Only the hours are compared: 10:00 to 10:30 is refused.
-    if (starth_cb->currentText() == endh_cb->currentText() ||
-        starth_cb->currentText().toInt() > endh_cb->currentText().toInt()) {
+    // Only the hours are compared: 10:00 to 10:30 is refused. An hour past 23 does not exist, so
+    // the day's last hour may end at 23:59.
+    const bool lastHourOfTheDay = starth_cb->currentText().toInt() == 23 &&
+                                  endh_cb->currentText().toInt() == 23 &&
+                                  endm_cb->currentText().toInt() == 59;
+    if (!lastHourOfTheDay && (starth_cb->currentText() == endh_cb->currentText() ||
+                              starth_cb->currentText().toInt() > endh_cb->currentText().toInt())) {
         platform::dialogs::messageBox(this, "Input Rule Error", QApplication::applicationName());
         return;
     }

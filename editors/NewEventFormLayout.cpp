@@ -34,6 +34,8 @@ QDateTimeEdit* hiddenTimePicker(QWidget* parent, const char* name, int x, int y)
 {
     auto* picker = make<QDateTimeEdit>(parent, name);
     picker->setDisplayFormat("HH : mm");
+    // Wall-clock times: no hour of the day is missing or doubled, whatever the PC's zone.
+    picker->setTimeSpec(Qt::UTC);
     picker->move(x, y);
     picker->hide();
     return picker;

@@ -2,6 +2,63 @@
 
 #include <QFontMetrics>
 #include <QRadioButton>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+namespace {
+
+// A radio button whose caption breaks into further lines where one line is too narrow for
+// it, so that a long choice shows whole in its row.
+class WrappingRadioButton : public QRadioButton
+{
+public:
+    WrappingRadioButton(const QString& text, QWidget* parent) : QRadioButton(text, parent) {}
+
+    QSize sizeHint() const override
+    {
+        const QSize single = QRadioButton::sizeHint();
+        return single.width() <= width() ? single : QSize(width(), heightForWidth(width()));
+    }
+    bool hasHeightForWidth() const override { return true; }
+    int heightForWidth(int width) const override
+    {
+        const QRect text = textRect(QRect(0, 0, width, QWIDGETSIZE_MAX));
+        return qMax(QRadioButton::sizeHint().height(), textBounds(text).height());
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QStylePainter painter(this);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        option.text.clear();
+        painter.drawControl(QStyle::CE_RadioButton, option);
+        const QRect text = textRect(rect());
+        const QRect bounds = textBounds(text);
+        // The lines stand centred in the row, as a single line would.
+        painter.setPen(
+            palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+        painter.drawText(text.adjusted(0, (text.height() - bounds.height()) / 2, 0, 0),
+                         Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, QRadioButton::text());
+    }
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+
+private:
+    QRect textRect(const QRect& area) const
+    {
+        const int indicator = style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, this);
+        const int spacing = style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, this);
+        return area.adjusted(indicator + spacing, 0, 0, 0);
+    }
+    QRect textBounds(const QRect& text) const
+    {
+        return fontMetrics().boundingRect(text, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                                          QRadioButton::text());
+    }
+};
+
+} // namespace
 
 TRadioGroup::TRadioGroup(QWidget* parent) : QGroupBox(parent) {}
 
@@ -12,7 +69,7 @@ void TRadioGroup::setItems(const QStringList& items)
     m_items.clear();
     for (const QString& text : items) {
         // Siblings in one parent exclude each other.
-        auto* button = new QRadioButton(text, this);
+        auto* button = new WrappingRadioButton(text, this);
         m_items.push_back(button);
     }
     arrange();

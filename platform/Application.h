@@ -22,9 +22,32 @@ public:
     static void showException(const std::exception& error);
 };
 
-// Runs `work`, showing any exception it raises as the standard error message.
+// One user command: the outermost guarded handler or event in progress. Code that should speak
+// once per command compares command numbers.
+class CommandScope
+{
+public:
+    CommandScope()
+    {
+        if (s_depth++ == 0)
+            ++s_number;
+    }
+    ~CommandScope() { --s_depth; }
+    CommandScope(const CommandScope&) = delete;
+    CommandScope& operator=(const CommandScope&) = delete;
+
+    static quint64 current() { return s_number; }
+
+private:
+    static inline int s_depth = 0;
+    static inline quint64 s_number = 0;
+};
+
+// Runs `work` as (part of) a user command, showing any exception it raises as the standard
+// error message.
 template <class Work> void runGuarded(Work&& work)
 {
+    const CommandScope command;
     try {
         std::forward<Work>(work)();
     } catch (const std::exception& error) {

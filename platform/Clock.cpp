@@ -5,9 +5,17 @@ namespace {
 QDateTime g_fixed;
 }
 
+QDateTime wallClock(const QDate& date, const QTime& time)
+{
+    return QDateTime(date, time, Qt::UTC);
+}
+
 QDateTime now()
 {
-    return g_fixed.isValid() ? g_fixed : QDateTime::currentDateTime();
+    if (g_fixed.isValid())
+        return g_fixed;
+    const QDateTime local = QDateTime::currentDateTime();
+    return wallClock(local.date(), local.time());
 }
 
 QDate today()
@@ -17,7 +25,7 @@ QDate today()
 
 void setFixedNow(const QDateTime& moment)
 {
-    g_fixed = moment;
+    g_fixed = moment.isValid() ? wallClock(moment.date(), moment.time()) : QDateTime();
 }
 
 } // namespace platform::clock

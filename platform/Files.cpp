@@ -117,7 +117,7 @@ int copyData(int in, int out, std::int64_t size)
         // Not offered between these file systems, or the source reads short: copy by hand.
         kernelCopy = false;
     }
-    if (kernelCopy)
+    if (inOffset >= size && kernelCopy)
         return 0;
     std::vector<char> buffer(1 << 20);
     for (;;) {
@@ -250,9 +250,10 @@ CopyResult copyFile(const QString& source, const QString& target)
 
     // A short fixed name: the target's own name may already be as long as the folder allows.
     QByteArray temporary = QFile::encodeName(folderOf(target)) + "/.tessary-copy-XXXXXX";
-    Descriptor out(::mkostemp(temporary.data(), O_CLOEXEC));
+    Descriptor out(::mkstemp(temporary.data()));
     if (out.get() < 0)
         return failure(CopyStatus::TargetFailed, errno);
+    ::fcntl(out.get(), F_SETFD, FD_CLOEXEC);
     const auto discard = [&](int error) {
         out.reset();
         ::unlink(temporary.constData());
@@ -292,10 +293,21 @@ FreeSpace freeSpace(const QString& path)
         existing = folderOf(existing);
     FreeSpace space;
     space.mountPoint = sys::mountRoot(existing);
-    struct statvfs stats;
-    if (::statvfs(QFile::encodeName(existing).constData(), &stats) == 0)
-        space.availableBytes = std::int64_t(stats.f_bavail) * std::int64_t(stats.f_frsize);
+    space.availableBytes = availableBytes(existing);
     return space;
+}
+
+std::int64_t availableBytes(const QString& path)
+{
+    QByteArray existing = QFile::encodeName(path);
+    struct statvfs stats;
+    while (::statvfs(existing.constData(), &stats) != 0) {
+        if ((errno != ENOENT && errno != ENOTDIR) || existing.isEmpty() || existing == "/")
+            return -1;
+        const qsizetype slash = existing.lastIndexOf('/');
+        existing = slash <= 0 ? QByteArray(slash == 0 ? "/" : ".") : existing.left(slash);
+    }
+    return std::int64_t(stats.f_bavail) * std::int64_t(stats.f_frsize);
 }
 
 bool TargetRegister::collides(const QString& source, const QString& target) const

@@ -90,6 +90,9 @@ struct FreeSpace
 // The free space where path would be written: path may not exist yet, then its nearest
 // existing parent folder is measured.
 FreeSpace freeSpace(const QString& path);
+// The available bytes of freeSpace alone, -1 when unreadable: cheap enough to read before each
+// copy of a run (finding the mount point reads the system's mount table).
+std::int64_t availableBytes(const QString& path);
 
 // The targets one run has written, by source, so that a later source that would land on a
 // file the run already wrote is refused instead of silently replacing it. On a file system

@@ -1,5 +1,6 @@
 #include "platform/SqlFunctions.h"
 
+#include "platform/Clock.h"
 #include "platform/Database.h"
 #include "platform/Locale.h"
 
@@ -189,7 +190,7 @@ QDateTime parseStoredDateTime(std::string_view text)
     if (!date.isValid())
         return QDateTime();
     const QTime time = parseStoredTime(text, pos);
-    return time.isValid() ? QDateTime(date, time) : QDateTime();
+    return time.isValid() ? clock::wallClock(date, time) : QDateTime();
 }
 
 void registerFunctions(sqlite3* db)

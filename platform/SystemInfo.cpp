@@ -153,7 +153,9 @@ std::optional<DiskFreeSpaceEx> diskFreeSpaceEx(const QString& root)
 std::optional<QString> computerName()
 {
     char name[HOST_NAME_MAX + 1] = {};
-    if (::gethostname(name, sizeof name - 1) != 0)
+    // The whole buffer: a name of the longest length the system allows still fits with its
+    // terminating zero.
+    if (::gethostname(name, sizeof name) != 0)
         return std::nullopt;
     return QString::fromLocal8Bit(name);
 }

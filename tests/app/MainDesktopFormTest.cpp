@@ -5,6 +5,7 @@
 #include "common/SystemRoutines.h"
 #include "common/widgets/TPageControl.h"
 #include "desktop/DesktopFrame.h"
+#include "desktop/QuorvaneFrame.h"
 #include "editors/NewEventForm.h"
 #include "mobile/PelloranFrame.h"
 #include "platform/Application.h"
@@ -20,6 +21,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <QWheelEvent>
 #include <QWindow>
@@ -266,6 +268,42 @@ TEST_F(StartupTest, UnwritableSettingsFileIsReportedAndTheFormStillOpens)
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].text, "Unable to write to " + iniPath());
     EXPECT_EQ(form.windowTitle(), "Ambrel Tessary 2.0 ");
+    EXPECT_TRUE(form.PelloranFrame1->isHidden()) << "exactly one frame shows";
+    EXPECT_FALSE(form.DesktopFrame->isHidden());
+}
+
+TEST_F(StartupTest, WithoutADatabaseEachCommandSaysSoOnceAndStillMovesOn)
+{
+    TMainDesktopForm form;
+    // Start-up says so in its own words, and showing the window adds nothing.
+    const size_t atStartUp = dialogs.messages.size();
+    ASSERT_GT(atStartUp, 0u);
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    ASSERT_EQ(dialogs.messages.size(), atStartUp);
+    TDesktopFrame* frame = form.DesktopFrame;
+    const QDate shown = frame->FCurrentDate;
+
+    const struct
+    {
+        const char* command;
+        QAbstractButton* button;
+        int page;
+    } commands[] = {
+        {"Address Book", frame->QuorvaneFrame1->sbAddress, 2},
+        {"Password", frame->QuorvaneFrame1->sbMemo, 3},
+        {"Schedule", frame->QuorvaneFrame1->sbSchedule, 0},
+        {"next week", frame->NextSpeedButton, 0},
+    };
+    for (const auto& c : commands) {
+        SCOPED_TRACE(c.command);
+        dialogs.messages.clear();
+        c.button->click();
+        ASSERT_EQ(dialogs.messages.size(), 1u);
+        EXPECT_EQ(dialogs.messages[0].text, "The database connection is closed");
+        EXPECT_EQ(frame->ToolPageControl->ActivePageIndex(), c.page);
+    }
+    EXPECT_EQ(frame->FCurrentDate, shown.addDays(7));
 }
 
 class WheelTest : public TessaryTest

@@ -232,3 +232,16 @@ TEST_F(ListRowsTest, AKeyReleasedInTheListReachesItsHandlerOnly)
     EXPECT_EQ(keys, std::vector<int>({Qt::Key_Delete}));
     EXPECT_TRUE(release.isAccepted());
 }
+
+TEST_F(ListRowsTest, RowsAreOneLineHighWhateverTheFirstEntryHolds)
+{
+    listrows::prepareList(&list);
+    load({{"a\nsecond line\nthird line", "x"}, {"b", "y"}});
+    list.show();
+    const int oneLine = list.fontMetrics().lineSpacing();
+    for (int row = 0; row < list.topLevelItemCount(); ++row) {
+        SCOPED_TRACE(row);
+        EXPECT_LT(list.visualItemRect(list.topLevelItem(row)).height(), 2 * oneLine);
+    }
+    EXPECT_EQ(list.topLevelItem(0)->text(0), "a\nsecond line\nthird line") << "the record keeps its text";
+}

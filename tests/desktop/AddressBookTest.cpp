@@ -306,3 +306,19 @@ TEST_F(AddressListTest, PasswordEntriesMoveToTheCategoryChosenInTheirSubmenu)
     EXPECT_EQ(select("select MMemo, Categoryid from mmemo order by id"),
               std::vector<QStringList>({{"pin 1234", "-1"}, {"pin 9876", QString::number(bank)}}));
 }
+
+TEST_F(AddressListTest, ThePaneAndEditButtonShowNothingOnceTheSelectedEntriesAreDeleted)
+{
+    for (const char* name : {"A", "B", "C"})
+        addAddress(name, "x", -1, "a@b.c");
+    frame->LoadAddressList(-1);
+    selectRows({"A", "B"});
+    ASSERT_EQ(frame->AddressNameLabel->text(), "A,x");
+    ASSERT_TRUE(frame->EditAddressButton->isEnabled());
+
+    frame->miDeleteAddress->trigger();
+    EXPECT_EQ(listedLastNames(), QStringList({"C"}));
+    EXPECT_TRUE(frame->AddressNameLabel->text().isEmpty());
+    EXPECT_TRUE(frame->AddressMemo->toPlainText().isEmpty());
+    EXPECT_FALSE(frame->EditAddressButton->isEnabled());
+}

@@ -66,7 +66,8 @@ protected:
         Application::releaseForms();
     }
 
-    int addEvent(const QDateTime& start, const QDateTime& end, const QString& memo)
+    // The times as date-times, or as stored text.
+    int addEvent(const QVariant& start, const QVariant& end, const QString& memo)
     {
         TADOQuery query;
         query.Connection = &form->ADOConnection;

@@ -182,6 +182,11 @@ TEST_F(ContactListTest, HelpFileAndWebPagesOpenThroughTheShell)
         EXPECT_EQ(dialogs.shellRequests[0].file, c.file);
         EXPECT_EQ(dialogs.shellRequests[0].params, c.address);
     }
+    dialogs.shellRequests.clear();
+    frame->NewsToolButtonClick();
+    ASSERT_EQ(dialogs.shellRequests.size(), 1u);
+    EXPECT_EQ(dialogs.shellRequests[0].file, "IEXPLORE.EXE");
+    EXPECT_EQ(dialogs.shellRequests[0].params, "http://www.ambrel.example/tessary/news.htm");
 }
 
 TEST_F(ContactListTest, PrintFromTheMenuPrintsWhatTheShownPageHolds)
@@ -202,22 +207,25 @@ TEST_F(ContactListTest, PrintFromTheMenuPrintsWhatTheShownPageHolds)
     }
 }
 
-TEST_F(ContactListTest, SplittersStopOnceTheAddressPaneIsAtItsNarrowest)
+TEST_F(ContactListTest, EachSplitterRefusesOnlyMovesThatSqueezeItsOwnPane)
 {
-    frame->ToolPageControl->setActivePageIndex(3);
-    const int memoPane = frame->Panel12->width();
-    dragStrip(frame->Splitter2, -40);
-    ASSERT_EQ(frame->Panel12->width(), memoPane + 40);
-
     frame->ToolPageControl->setActivePageIndex(2);
     ASSERT_EQ(frame->AddressMemoPanel->width(), 260);
-    dragStrip(frame->AddressSplitter, 100); // would leave 160: held at the minimum
-    ASSERT_EQ(frame->AddressMemoPanel->width(), 190);
+    dragStrip(frame->AddressSplitter, 100); // would leave 160
+    EXPECT_EQ(frame->AddressMemoPanel->width(), 260);
+    dragStrip(frame->AddressSplitter, 69);
+    ASSERT_EQ(frame->AddressMemoPanel->width(), 191);
+    dragStrip(frame->AddressSplitter, 1);
+    EXPECT_EQ(frame->AddressMemoPanel->width(), 191);
     dragStrip(frame->AddressSplitter, -50);
-    EXPECT_EQ(frame->AddressMemoPanel->width(), 190);
+    EXPECT_EQ(frame->AddressMemoPanel->width(), 241);
 
+    // The Password page's pane starts at 190; it may grow, whatever the address pane is.
     frame->ToolPageControl->setActivePageIndex(3);
-    dragStrip(frame->Splitter2, -30);
+    const int memoPane = frame->Panel12->width();
+    dragStrip(frame->Splitter2, 10);
+    EXPECT_EQ(frame->Panel12->width(), memoPane);
+    dragStrip(frame->Splitter2, -40);
     EXPECT_EQ(frame->Panel12->width(), memoPane + 40);
 }
 

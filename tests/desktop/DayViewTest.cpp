@@ -7,6 +7,7 @@
 #include "desktop/ViewColours.h"
 #include "editors/NewEventForm.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QLabel>
@@ -136,6 +137,11 @@ TEST_F(DayViewTest, MemosAreSizedByLengthAndCarryTheHours)
                       .arg(c.start.toString("h:mm:ss AP"), c.end.toString("h:mm:ss AP"), c.hours));
         EXPECT_EQ(memo->Color(), QColor(viewcolours::EventMemo));
         EXPECT_EQ(memo->FontColor(), QColor(69, 69, 69));
+        // A screen reader hears what the memo shows and its hint.
+        QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(const_cast<TEventMemo*>(memo));
+        ASSERT_TRUE(reader);
+        EXPECT_EQ(reader->text(QAccessible::Name), QString("Dentist\n(%1hours)").arg(c.hours));
+        EXPECT_EQ(reader->text(QAccessible::Description), memo->toolTip());
     }
 }
 
@@ -316,6 +322,7 @@ TEST_F(DayViewTest, DeleteKeyRemovesTheChosenEventAndItsMemo)
     const int gone = addEvent(Today, at(13), at(14), "Gone");
     showDay(Today);
     QPointer<TEventMemo> memo = frame->FDayMemos[1];
+    const QPoint keptAt = frame->FDayMemos[0]->mapTo(frame->EventScrollBox, QPoint());
 
     QTest::keyClick(memo, Qt::Key_Delete);
     EXPECT_TRUE(eventStored(gone)) << "only a chosen event is deleted";
@@ -326,6 +333,8 @@ TEST_F(DayViewTest, DeleteKeyRemovesTheChosenEventAndItsMemo)
     EXPECT_TRUE(eventStored(keep));
     ASSERT_EQ(frame->FDayMemos.size(), 1u);
     EXPECT_EQ(frame->FDayEvents[0].memo, "Keep");
+    EXPECT_EQ(frame->FDayMemos[0]->mapTo(frame->EventScrollBox, QPoint()), keptAt) << "the view stays put";
+    EXPECT_EQ(frame->EventScrollBox->horizontalScrollBar()->value(), 0);
     deletePendingWidgets();
     EXPECT_TRUE(memo.isNull());
 }

@@ -111,6 +111,8 @@ TEST_F(DesktopFrameTest, StartUpShowsOnlyTheDayAndWeekTabsOnTheDayPage)
     EXPECT_FALSE(frame()->isHidden());
     EXPECT_EQ(form->menuBar(), frame()->MainMenu1);
     EXPECT_FALSE(frame()->MainMenu1->isHidden());
+    ASSERT_TRUE(frame()->findChild<QFrame*>("Splitter1"));
+    EXPECT_TRUE(frame()->Splitter1->isHidden());
 }
 
 TEST_F(DesktopFrameTest, TheDateTextsAreSetBeforeTheWindowFirstPaints)

@@ -344,3 +344,58 @@ TEST_F(MonthCalendarTest, GoToButtonShowsANewGoToDialogModally)
     expectSelection(QDate(2003, 3, 20), 4, 4);
     Application::releaseForms();
 }
+
+TEST_F(MonthCalendarTest, NoControlMovesPastTheLastOrBeforeTheFirstDayTheCalendarsShow)
+{
+    const QDate last(9999, 12, 31);
+    showDate(last);
+    QTest::mouseClick(frame->CalRightSpeedButton, Qt::LeftButton);
+    EXPECT_EQ(frame->FCurrentDate, last);
+    frame->CalYearSpeedButtonMouseUp();
+    frame->CalYearPopup->hide();
+    for (int k = 0; k < 9; ++k) {
+        SCOPED_TRACE(k);
+        EXPECT_EQ(item(qPrintable("Year" + QString::number(k + 1)))->isVisible(), k <= 4);
+    }
+    frame->CalMonthSpeedButtonMouseUp();
+    frame->CalMonthPopup->hide();
+    EXPECT_FALSE(item("Month6")->isVisible());
+    EXPECT_EQ(item("Month1")->text(), "August  9999");
+    item("Year9")->trigger();
+    EXPECT_EQ(frame->FCurrentDate, last);
+    // The grid's last row holds days of January 10000: they do nothing.
+    clickCell(6, 6);
+    EXPECT_EQ(frame->FCurrentDate, last);
+    frame->NextSpeedButton->click();
+    EXPECT_EQ(frame->FCurrentDate, last);
+
+    const QDate first(1752, 9, 14);
+    showDate(first);
+    QTest::mousePress(frame->CalLeftSpeedButton, Qt::LeftButton);
+    QTest::mouseRelease(frame->CalLeftSpeedButton, Qt::LeftButton);
+    EXPECT_EQ(frame->FCurrentDate, first);
+    clickCell(0, 1); // the Sunday before 1 September 1752
+    EXPECT_EQ(frame->FCurrentDate, first);
+    frame->PriorSpeedButton->click();
+    EXPECT_EQ(frame->FCurrentDate, first);
+}
+
+TEST(MonthCalendarCaptions, KeepTheirDesignedFontSizeWhateverTheCaption)
+{
+    const std::pair<const char*, MonthCalendarStyle> styles[] = {
+        {"desktop frame", MonthCalendarStyle::desktopFrame()},
+        {"event editor", MonthCalendarStyle::eventEditor()},
+        {"go-to dialog", MonthCalendarStyle::goToDialog()},
+        {"expense editor", MonthCalendarStyle::expenseEditor()},
+    };
+    for (const auto& [name, style] : styles) {
+        SCOPED_TRACE(name);
+        QFrame panel;
+        panel.resize(240, 135);
+        TMonthCalendar calendar(&panel, style);
+        calendar.setCaptions(QDate(2024, 9, 30));
+        EXPECT_EQ(calendar.CalMonthSpeedButton->text(), "September");
+        EXPECT_EQ(calendar.CalMonthSpeedButton->font().pixelSize(), style.buttonFont.pixelSize());
+        EXPECT_EQ(calendar.CalYearSpeedButton->font().pixelSize(), style.buttonFont.pixelSize());
+    }
+}

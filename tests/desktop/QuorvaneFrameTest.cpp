@@ -218,3 +218,27 @@ TEST_F(QuorvaneFrameTest, ReaderButtonOpensANewReaderFormModallyEachTime)
     EXPECT_NE(first.data(), Form1.data());
     EXPECT_FALSE(first.isNull()) << "the earlier form lives on";
 }
+
+TEST_F(QuorvaneFrameTest, ButtonsStayReadableWhenHoveredAndPressed)
+{
+    // White glyph and caption need a dark field: most of a hovered or pressed button must
+    // stay far from white.
+    const auto lightShare = [](QToolButton* button) {
+        const QImage picture = button->grab().toImage();
+        int light = 0;
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x)
+                light += qGray(picture.pixel(x, y)) > 170;
+        return double(light) / (picture.width() * picture.height());
+    };
+    for (bool inSyncView : {false, true}) {
+        SCOPED_TRACE(inSyncView);
+        QToolButton* button = panel(inSyncView)->sbSchedule;
+        button->setAttribute(Qt::WA_UnderMouse, true);
+        EXPECT_LT(lightShare(button), 0.3) << "hovered";
+        button->setDown(true);
+        EXPECT_LT(lightShare(button), 0.3) << "pressed";
+        button->setDown(false);
+        button->setAttribute(Qt::WA_UnderMouse, false);
+    }
+}

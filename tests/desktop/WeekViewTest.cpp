@@ -160,7 +160,6 @@ TEST_F(WeekViewTest, CellsCoverEveryHourWithTheLighterHalfCellsInFront)
         const int day = static_cast<int>(i % 168) / 24;
         const int row = static_cast<int>(i % 24);
         SCOPED_TRACE(i);
-        // Made once, with the day columns' width of that moment.
         const int width = shapes[0].rect.width();
         EXPECT_EQ(shapes[i].rect, QRect(70 + day * width, row * 44, width, half ? 22 : 44));
         EXPECT_EQ(shapes[i].brush, QColor(half ? viewcolours::WeekHalfCell : viewcolours::WeekFullCell));
@@ -170,4 +169,32 @@ TEST_F(WeekViewTest, CellsCoverEveryHourWithTheLighterHalfCellsInFront)
     const int x = shapes[6 * 24].rect.x() + 10;
     EXPECT_EQ(cells.pixel(x, 23 * 44 + 10), viewcolours::WeekHalfCell);
     EXPECT_EQ(cells.pixel(x, 23 * 44 + 33), viewcolours::WeekFullCell);
+}
+
+TEST_F(WeekViewTest, HeaderCellsAndEventsShareTheColumnEdgesAfterEveryResize)
+{
+    const QDate sunday(2024, 3, 10);
+    for (int day = 0; day < 7; ++day)
+        addEvent(sunday.addDays(day), QTime(9, 0), QTime(10, 0), "Daily");
+    frame->ToolPageControl->setActivePageIndex(1);
+    showWeek(sunday);
+    for (int grow : {97, -45}) {
+        SCOPED_TRACE(grow);
+        const int before = frame->WeekDateStringGrid->width();
+        form->resize(form->width() + grow, form->height());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return frame->WeekDateStringGrid->width() == before + grow; }));
+        const auto& shapes = frame->FWeekShapes->shapes();
+        for (int day = 0; day < 7; ++day) {
+            SCOPED_TRACE(day);
+            const QRect header = frame->WeekDateStringGrid->cellRect(day + 1, 0);
+            const int left = frame->WeekDateStringGrid->mapTo(frame->WeekSheet, header.topLeft()).x();
+            for (const QRect& cell : {shapes[day * 24 + 9].rect, shapes[168 + day * 24 + 9].rect}) {
+                EXPECT_EQ(frame->FWeekShapes->mapTo(frame->WeekSheet, cell.topLeft()).x(), left);
+                EXPECT_EQ(cell.width(), header.width());
+            }
+            const TEventMemo* memo = frame->FWeekMemos[day].at(0);
+            EXPECT_EQ(memo->mapTo(frame->WeekSheet, QPoint()).x(), left);
+            EXPECT_EQ(memo->width(), header.width());
+        }
+    }
 }

@@ -36,6 +36,18 @@ protected:
         return nullptr;
     }
 
+    // Opens the editor on the selected entry, moves it to the group at `position` and confirms.
+    bool editSelectedIntoGroup(int position)
+    {
+        WhenModal edit([position](QDialog* dialog) {
+            auto* editor = qobject_cast<TAddressForm*>(dialog);
+            editor->GroupComboBox->setCurrentIndex(position);
+            editor->OKButton->click();
+        });
+        frame->AddressListViewDblClick();
+        return edit.ran();
+    }
+
     int friends = 0;
     int work = 0;
 };
@@ -123,7 +135,7 @@ TEST_F(AddressFormTest, EditOpensOnTheTopmostSelectedEntryAndRewritesItsRowInPla
     EXPECT_EQ(shownFirstName, "Bea");
     EXPECT_EQ(shownGroup, 0);
     EXPECT_EQ(select("select LastName, FirstName, Categoryid from address where id = " + QString::number(id)),
-              std::vector<QStringList>({{"Zimmer", "Bea", QString::number(work)}}));
+              std::vector<QStringList>({{"Zimmer", "  Bea", QString::number(work)}}));
     // The entry moved to where its new last name sorts, showing the new group, still selected.
     const QTreeWidgetItem* moved = list()->topLevelItem(2);
     EXPECT_TRUE(moved->isSelected());
@@ -143,13 +155,7 @@ TEST_F(AddressFormTest, AnEntryEditedOutOfTheShownGroupTakesOnlyItsOwnRowAway)
     for (const char* edited : {"Adams", "Brown"}) {
         for (int i = 0; i < list()->topLevelItemCount(); ++i)
             list()->topLevelItem(i)->setSelected(true);
-        WhenModal edit([](QDialog* dialog) {
-            auto* editor = qobject_cast<TAddressForm*>(dialog);
-            editor->GroupComboBox->setCurrentIndex(2);
-            editor->OKButton->click();
-        });
-        frame->AddressListViewDblClick();
-        ASSERT_TRUE(edit.ran());
+        ASSERT_TRUE(editSelectedIntoGroup(2));
         EXPECT_FALSE(row(edited));
         if (row("Brown")) {
             EXPECT_TRUE(row("Brown")->isSelected());
@@ -196,6 +202,55 @@ TEST_F(AddressFormTest, CancelAndAnEditorWithoutAModeWriteNothing)
 
     EXPECT_EQ(select("select count(*) from address").at(0).at(0), "0");
     EXPECT_EQ(list()->topLevelItemCount(), 0);
+}
+
+TEST_F(AddressFormTest, EntriesStayListedWhenTheListShowsEveryGroupWhateverTheFilterSays)
+{
+    addAddress("Old", "x", friends);
+    frame->LoadAddressCategories(0);
+    frame->LoadAddressList(categories::NoCategory);
+    // Selecting the row moves the filter to "Friends"; the list still holds every entry.
+    row("Old")->setSelected(true);
+    ASSERT_EQ(frame->ComboAddress->currentIndex(), 1);
+
+    TAddressForm* editor = openNew();
+    editor->leLastName->setText("New");
+    editor->GroupComboBox->setCurrentIndex(2);
+    editor->OKButton->click();
+    EXPECT_TRUE(row("New"));
+
+    list()->clearSelection();
+    row("Old")->setSelected(true);
+    ASSERT_TRUE(editSelectedIntoGroup(2));
+    ASSERT_TRUE(row("Old"));
+    EXPECT_EQ(row("Old")->text(addressrow::Category), "Work");
+}
+
+TEST_F(AddressFormTest, FieldsLeftAsShownAreWrittenBackExactlyAsStored)
+{
+    const int id = addAddress("Miller", "x", friends);
+    execute("update address set Title = '  Dr', Address = '\n\t Main St 1', City = ' Bonn' where id = " +
+            QString::number(id));
+    frame->LoadAddressList(-1);
+    row("Miller")->setSelected(true);
+    WhenModal edit([](QDialog* dialog) {
+        auto* editor = qobject_cast<TAddressForm*>(dialog);
+        EXPECT_EQ(editor->leTitle->text(), "Dr");
+        EXPECT_EQ(editor->meAddress->toPlainText(), "Main St 1");
+        editor->leCity->setText("Köln");
+        editor->OKButton->click();
+    });
+    frame->AddressListViewDblClick();
+    ASSERT_TRUE(edit.ran());
+    EXPECT_EQ(select("select Title, Address, City from address where id = " + QString::number(id)),
+              std::vector<QStringList>({{"  Dr", "\n\t Main St 1", "Köln"}}));
+}
+
+TEST_F(AddressFormTest, TheClientAreaHoldsThePageControlWhole)
+{
+    TAddressForm* editor = openNew();
+    EXPECT_TRUE(editor->rect().contains(editor->PageControl1->geometry()));
+    editor->close();
 }
 
 TEST_F(AddressFormTest, AnEditOfAnEntryDeletedMeanwhileSavesNothingAndKeepsTheText)

@@ -396,6 +396,23 @@ TEST_F(GroupFormTest, AMemberChangeThatFailsLeavesTheCategoryAndItsMembersAsThey
     }
 }
 
+TEST_F(GroupFormTest, TheDeleteDialogsChoicesShowWhole)
+{
+    for (const char* kind : {"Group", "Memo"}) {
+        SCOPED_TRACE(kind);
+        TDeleteGroupForm* confirm = Application::CreateForm(DeleteGroupForm, *frame, form->ADOConnection);
+        confirm->SetGroupKind(kind);
+        confirm->show();
+        for (int i = 0; i < confirm->DeleteGroup->count(); ++i) {
+            SCOPED_TRACE(i);
+            const QRadioButton* choice = confirm->DeleteGroup->item(i);
+            EXPECT_LE(choice->sizeHint().width(), choice->width());
+            EXPECT_LE(choice->heightForWidth(choice->width()), choice->height());
+        }
+        confirm->close();
+    }
+}
+
 TEST_F(GroupFormTest, ReNameOfACategoryDeletedMeanwhileSaysSoAndShowsWhatIsStored)
 {
     addCategory("Bank", "mcategory");

@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -159,6 +160,70 @@ TEST_F(MemoFormTest, AnEntryEditedOutOfTheShownCategoryTakesOnlyItsOwnRowAway)
     EXPECT_EQ(list()->topLevelItemCount(), 0);
     EXPECT_FALSE(frame->EditMemoButton->isEnabled());
     EXPECT_EQ(stored(), QStringList({"a=" + QString::number(mail), "b=" + QString::number(mail)}));
+}
+
+TEST_F(MemoFormTest, ANewEntryIsListedAfterChangeCategoryListedEveryEntry)
+{
+    addMemo("a", bank);
+    frame->LoadMemoCategories(1);
+    frame->LoadMemoList(bank);
+    selectRows({"a"});
+    for (QAction* item : frame->miMemoChangeCategory->actions())
+        if (item->text() == "Mail")
+            item->trigger();
+    // The list now holds every entry while the filter still says "Bank".
+    ASSERT_EQ(frame->ComboMemo->currentIndex(), 1);
+
+    frame->miNewMemo->trigger();
+    MemoForm->EditMemo->setPlainText("new");
+    MemoForm->CategoryComboBox->setCurrentIndex(2);
+    MemoForm->OKButton->click();
+    EXPECT_TRUE(row("new"));
+}
+
+TEST_F(MemoFormTest, ThePositionLineCountsOnlyTheRowsThatRemain)
+{
+    for (const char* text : {"a", "b", "c", "d"})
+        addMemo(text, bank);
+    frame->LoadMemoCategories(1);
+    frame->LoadMemoList(bank);
+    selectRows({"a", "b", "c", "d"});
+
+    editWith([this](TMemoForm* editor) {
+        editor->CategoryComboBox->setCurrentIndex(2);
+        editor->OKButton->click();
+    });
+    ASSERT_EQ(list()->topLevelItemCount(), 3);
+    EXPECT_EQ(frame->ToDoLabel->text(), "Password 1 of 3");
+    EXPECT_EQ(frame->ToDoMemo->toPlainText(), "b");
+    EXPECT_TRUE(frame->EditMemoButton->isEnabled());
+
+    frame->miDeleteMemo->trigger();
+    EXPECT_EQ(list()->topLevelItemCount(), 0);
+    EXPECT_TRUE(frame->ToDoLabel->text().isEmpty());
+    EXPECT_TRUE(frame->ToDoMemo->toPlainText().isEmpty());
+    EXPECT_FALSE(frame->EditMemoButton->isEnabled());
+}
+
+TEST_F(MemoFormTest, AnEntryConfirmedUnchangedKeepsItsLeadingBlanks)
+{
+    const QString secret = " \t\n\n  pw with blanks";
+    addMemo(secret, bank);
+    frame->LoadMemoCategories(0);
+    selectRows({secret});
+    QString shown;
+    editWith([&](TMemoForm* editor) {
+        shown = editor->EditMemo->toPlainText();
+        editor->OKButton->click();
+    });
+    EXPECT_EQ(shown, "pw with blanks");
+    EXPECT_EQ(stored(), QStringList({secret + "=" + QString::number(bank)}));
+
+    editWith([](TMemoForm* editor) {
+        editor->EditMemo->setPlainText("  typed");
+        editor->OKButton->click();
+    });
+    EXPECT_EQ(stored(), QStringList({"  typed=" + QString::number(bank)}));
 }
 
 TEST_F(MemoFormTest, AnEditOfAnEntryDeletedMeanwhileSavesNothingAndKeepsTheText)

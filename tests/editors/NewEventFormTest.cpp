@@ -56,7 +56,7 @@ protected:
     }
 };
 
-TEST_F(NewEventFormTest, HourRuleComparesOnlyTheHours)
+TEST_F(NewEventFormTest, HourRuleComparesOnlyTheHoursAndLetsTheLastHourEndAt2359)
 {
     struct Case
     {
@@ -64,10 +64,10 @@ TEST_F(NewEventFormTest, HourRuleComparesOnlyTheHours)
         QTime end;
         bool stored;
     };
-    const Case cases[] = {{at(10), at(10, 30), false},
-                          {at(11), at(10), false},
-                          {at(10, 30), at(11), true},
-                          {at(10, 50), at(11, 10), true}};
+    const Case cases[] = {{at(10), at(10, 30), false}, {at(11), at(10), false},
+                          {at(10, 30), at(11), true},  {at(10, 50), at(11, 10), true},
+                          {at(23), at(23, 59), true},  {at(23, 30), at(23, 59), true},
+                          {at(23), at(23, 58), false}};
     const QDate day(2024, 3, 8);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.start.toString().toStdString());
@@ -298,6 +298,42 @@ TEST_F(NewEventFormTest, TextStopsAtTheJournalsLimit)
     editor->OKButton->click();
     ASSERT_EQ(storedEvents().size(), 1u);
     EXPECT_EQ(storedEvents()[0].memo.size(), 255);
+}
+
+TEST_F(NewEventFormTest, TheLimitCountsCharactersAndNeverSplitsOne)
+{
+    const QString emoji = QString::fromUtf8("\xF0\x9F\x98\x80"); // one character, two UTF-16 units
+    const QString accented = QString::fromUtf8("e\xCC\x81");     // two characters read as one
+    struct Case
+    {
+        const char* name;
+        QString start;
+        QString typed; // at the end
+        QString kept;
+    };
+    const Case cases[] = {
+        {"emoji fill the limit", QString(250, 'a'), emoji.repeated(5), QString(250, 'a') + emoji.repeated(5)},
+        {"an emoji past the limit goes whole", QString(254, 'a'), emoji.repeated(2),
+         QString(254, 'a') + emoji},
+        {"a letter and its accent go together", QString(254, 'a'), accented, QString(254, 'a')},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TNewEventForm* editor = openAppend(Today, at(9), at(10), c.start);
+        editor->EventMemo->moveCursor(QTextCursor::End);
+        editor->EventMemo->insertPlainText(c.typed);
+        EXPECT_EQ(editor->EventMemo->toPlainText(), c.kept);
+        editor->close();
+    }
+
+    // A full event with emoji, opened and confirmed unchanged, is stored as it was.
+    const QString full = QString(250, 'b') + emoji.repeated(5);
+    addEvent(Today, at(11), at(12), full);
+    showDay(Today);
+    TNewEventForm* editor = openEdit(0);
+    editor->OKButton->click();
+    ASSERT_EQ(storedEvents().size(), 1u);
+    EXPECT_EQ(storedEvents()[0].memo, full);
 }
 
 TEST_F(NewEventFormTest, AnEditOfAnEventDeletedMeanwhileSavesNothingAndKeepsTheText)

@@ -1,0 +1,54 @@
+#include "platform/FolderEntries.h"
+
+#include <QFile>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+
+namespace platform::files {
+
+namespace {
+
+FolderEntry::Kind kindOf(mode_t mode)
+{
+    return S_ISREG(mode) ? FolderEntry::File : S_ISDIR(mode) ? FolderEntry::Folder : FolderEntry::Other;
+}
+
+FolderEntry entryFrom(QString name, const struct stat& info)
+{
+    return FolderEntry{std::move(name), kindOf(info.st_mode), std::int64_t(info.st_size),
+                       std::int64_t(info.st_mtim.tv_sec)};
+}
+
+} // namespace
+
+std::vector<FolderEntry> listFolder(const QString& folder)
+{
+    std::vector<FolderEntry> entries;
+    DIR* dir = ::opendir(QFile::encodeName(folder).constData());
+    if (!dir)
+        return entries;
+    const int fd = ::dirfd(dir);
+    while (const struct dirent* entry = ::readdir(dir)) {
+        const char* name = entry->d_name;
+        if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0)))
+            continue;
+        struct stat info;
+        if (::fstatat(fd, name, &info, AT_SYMLINK_NOFOLLOW) != 0)
+            continue; // removed while being read
+        entries.push_back(entryFrom(QFile::decodeName(name), info));
+    }
+    ::closedir(dir);
+    return entries;
+}
+
+std::optional<FolderEntry> entryAt(const QString& folder, const QString& name)
+{
+    const QString path = folder.endsWith('/') ? folder + name : folder + '/' + name;
+    struct stat info;
+    if (::lstat(QFile::encodeName(path).constData(), &info) != 0)
+        return std::nullopt;
+    return entryFrom(name, info);
+}
+
+} // namespace platform::files
