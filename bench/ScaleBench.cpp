@@ -12,6 +12,7 @@
 
 #include <QCoreApplication>
 #include <QDate>
+#include <utility>
 
 namespace {
 
@@ -31,11 +32,11 @@ void run(const QString& folder, int runs)
 
     // Two frames alike, each in a window of its own on its own connection.
     TADOConnection largeConnection, smallConnection;
-    largeConnection.ConnectionString =
-        "DRIVER={Microsoft Access Driver (*.mdb)};dbq=" + folder + "desktop.mdb";
-    smallConnection.ConnectionString = "DRIVER={Microsoft Access Driver (*.mdb)};dbq=" + smallPath;
-    largeConnection.Open();
-    smallConnection.Open();
+    for (auto [connection, path] :
+         {std::pair{&largeConnection, folder + "desktop.mdb"}, {&smallConnection, smallPath}}) {
+        connection->ConnectionString = "DRIVER={Microsoft Access Driver (*.mdb)};dbq=" + path;
+        connection->Open();
+    }
     TDesktopFrame* large = bench::showFrame(largeConnection);
     TDesktopFrame* small = bench::showFrame(smallConnection);
 

@@ -3,9 +3,9 @@
 #include "platform/Database.h"
 #include "platform/Locale.h"
 #include "support/TessaryTest.h"
+#include "support/TimeZone.h"
 
 #include <QDateTime>
-#include <ctime>
 
 namespace {
 
@@ -14,21 +14,10 @@ class EventStatementsTest : public TessaryTest
 protected:
     EventStatementsTest()
     {
-        // A zone with daylight saving: stored times are wall-clock values, whatever the zone.
-        m_zone = qgetenv("TZ");
-        qputenv("TZ", "Europe/Berlin");
-        tzset();
         createDatabase();
-        connection.ConnectionString = "DRIVER={Microsoft Access Driver (*.mdb)};dbq=" + databasePath();
-        connection.Open();
+        openDatabase(connection);
         query.Connection = &connection;
     }
-    ~EventStatementsTest() override
-    {
-        qputenv("TZ", m_zone);
-        tzset();
-    }
-
     void exec(const QString& sql)
     {
         query.Close();
@@ -62,11 +51,10 @@ protected:
         return ids();
     }
 
+    // A zone with daylight saving: stored times are wall-clock values, whatever the zone.
+    const TimeZoneScope zone{"Europe/Berlin"};
     TADOConnection connection;
     TADOQuery query;
-
-private:
-    QByteArray m_zone;
 };
 
 TEST_F(EventStatementsTest, DaySelectFindsTheSameRowsAsAFullScanThroughTheStartIndex)

@@ -182,8 +182,7 @@ protected:
     ListRowsDeleteTest()
     {
         createDatabase();
-        connection.ConnectionString = "DRIVER={Microsoft Access Driver (*.mdb)};dbq=" + databasePath();
-        connection.Open();
+        openDatabase(connection);
         list.setColumnCount(1);
         list.setSelectionMode(QAbstractItemView::ExtendedSelection);
         for (const char* text : {"a", "b", "c", "d", "e", "f"})

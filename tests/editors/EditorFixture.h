@@ -21,8 +21,7 @@ protected:
     std::vector<StoredEvent> storedEvents() const
     {
         TADOConnection connection;
-        connection.ConnectionString = "DRIVER={Microsoft Access Driver (*.mdb)};dbq=" + databasePath();
-        connection.Open();
+        openDatabase(connection);
         TADOQuery query;
         query.Connection = &connection;
         query.SQL.Add("select id, jstarttime, jendtime, memo from journal order by id");

@@ -40,3 +40,9 @@ void TessaryTest::createDatabase() const
         throw std::runtime_error("cannot read the schema file");
     platform::db::createDatabase(databasePath(), QString::fromUtf8(schema.readAll()));
 }
+
+void TessaryTest::openDatabase(TADOConnection& connection) const
+{
+    connection.ConnectionString = "DRIVER={Microsoft Access Driver (*.mdb)};dbq=" + databasePath();
+    connection.Open();
+}

@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+class TADOConnection;
+
 // Base of every test: a temporary program folder, HOME and XDG folders of its own, the
 // dialogs answered by a RecordingDriver, no system printers, and a pinned locale (US English unless a test
 // pins another), so no test touches the real home folder or depends on the machine.
@@ -25,6 +27,8 @@ protected:
     QString databasePath() const { return m_programFolder + "desktop.mdb"; }
     // Makes desktop.mdb in the program folder from the project's schema.
     void createDatabase() const;
+    // Opens `connection` on the program folder's desktop.mdb, as start-up does.
+    void openDatabase(TADOConnection& connection) const;
 
     RecordingDriver dialogs;
 
