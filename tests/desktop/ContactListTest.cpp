@@ -2,6 +2,7 @@
 #include "desktop/CalendarViewFixture.h"
 #include "desktop/QuorvaneFrame.h"
 #include "editors/NewEventForm.h"
+#include "platform/Clock.h"
 #include "reports/PrintForm.h"
 
 #include <QAction>
@@ -135,7 +136,8 @@ TEST_F(ContactListTest, ContactDroppedOnTheDayViewBecomesTheEventsText)
 
     ASSERT_TRUE(closer.closedAny());
     EXPECT_EQ(NewEventForm->EventMemo->toPlainText(), "Jones");
-    EXPECT_EQ(NewEventForm->StartDateTimePicker->dateTime(), QDateTime(Today, QTime(10, 30)));
+    EXPECT_EQ(NewEventForm->StartDateTimePicker->dateTime(),
+              platform::clock::wallClock(Today, QTime(10, 30)));
 }
 
 TEST_F(ContactListTest, DoubleClickSelectsTheEntryInTheAddressBookShowingAllCategories)

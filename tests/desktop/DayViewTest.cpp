@@ -6,6 +6,7 @@
 #include "desktop/SlotPanel.h"
 #include "desktop/ViewColours.h"
 #include "editors/NewEventForm.h"
+#include "platform/Clock.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -264,8 +265,9 @@ TEST_F(DayViewTest, DoubleClickOnAHalfHourOpensTheEditorForIt)
         EXPECT_EQ(editor.SelectDatePicker->date(), QDate(2024, 3, 8));
         EXPECT_EQ(editor.FSelRow, frame->FSelRow);
         EXPECT_EQ(editor.FSelCol, frame->FSelCol);
-        EXPECT_EQ(editor.StartDateTimePicker->dateTime(), QDateTime(QDate(2024, 3, 8), c.start));
-        EXPECT_EQ(editor.EndDateTimePicker->dateTime(), QDateTime(QDate(2024, 3, 8), c.end));
+        EXPECT_EQ(editor.StartDateTimePicker->dateTime(),
+                  platform::clock::wallClock(QDate(2024, 3, 8), c.start));
+        EXPECT_EQ(editor.EndDateTimePicker->dateTime(), platform::clock::wallClock(QDate(2024, 3, 8), c.end));
         EXPECT_EQ(editor.starth_cb->currentText(), c.start.toString("HH"));
         EXPECT_EQ(editor.startm_cb->currentText(), c.start.toString("mm"));
         EXPECT_EQ(editor.endh_cb->currentText(), c.end.toString("HH"));
@@ -312,7 +314,7 @@ TEST_F(DayViewTest, ContactDroppedOnASlotBecomesTheNewEventsText)
     frame->EventDragDrop(slot, contacts);
     ASSERT_TRUE(closer.closedAny());
     EXPECT_EQ(NewEventForm->EventMemo->toPlainText(), "Smith");
-    EXPECT_EQ(NewEventForm->StartDateTimePicker->dateTime(), QDateTime(Today, at(14)));
+    EXPECT_EQ(NewEventForm->StartDateTimePicker->dateTime(), platform::clock::wallClock(Today, at(14)));
     EXPECT_EQ(NewEventForm->endh_cb->currentIndex(), 15);
 }
 
@@ -379,8 +381,9 @@ TEST_F(DayViewTest, EditCallersFillTheEditorFromTheChosenEvent)
         EXPECT_EQ(NewEventForm->FEditMode, "Edit");
         EXPECT_EQ(NewEventForm->FEventId, id);
         EXPECT_EQ(NewEventForm->windowTitle(), title);
-        EXPECT_EQ(NewEventForm->StartDateTimePicker->dateTime(), QDateTime(Today, at(9, 15)));
-        EXPECT_EQ(NewEventForm->EndDateTimePicker->dateTime(), QDateTime(Today, at(10, 45)));
+        EXPECT_EQ(NewEventForm->StartDateTimePicker->dateTime(),
+                  platform::clock::wallClock(Today, at(9, 15)));
+        EXPECT_EQ(NewEventForm->EndDateTimePicker->dateTime(), platform::clock::wallClock(Today, at(10, 45)));
         EXPECT_EQ(NewEventForm->EventMemo->toPlainText(), "Board meeting");
         EXPECT_EQ(NewEventForm->SelectDatePicker->date(), Today);
     };
@@ -440,7 +443,7 @@ TEST_F(DayViewTest, AnEndTimeThatCannotBeReadHidesNothingAndIsToldOnce)
     ASSERT_EQ(frame->FDayEvents.size(), 3u);
     const TEventRec& damaged = frame->FDayEvents[1];
     EXPECT_EQ(damaged.memo, "Damaged");
-    EXPECT_EQ(damaged.start, QDateTime(day, at(10)));
+    EXPECT_EQ(damaged.start, platform::clock::wallClock(day, at(10)));
     EXPECT_EQ(damaged.endAsStored, "2026-12J06 04:00:00");
     EXPECT_TRUE(frame->FDayMemos[1]->Text().contains("2026-12J06 04:00:00"));
     ASSERT_EQ(dialogs.messages.size(), 1u);

@@ -5,6 +5,7 @@
 #include "desktop/ShapeCanvas.h"
 #include "desktop/ViewColours.h"
 #include "editors/NewEventForm.h"
+#include "platform/Clock.h"
 #include "platform/Locale.h"
 
 #include <QImage>
@@ -146,7 +147,8 @@ TEST_F(WeekViewTest, DoubleClickOnAnEventSelectsItsDayAndShowsTheDayPage)
     EXPECT_EQ(NewEventForm->FCurrentDate, wednesday);
     EXPECT_EQ(NewEventForm->windowTitle(), "Edit Event");
     EXPECT_EQ(NewEventForm->EventMemo->toPlainText(), "Review");
-    EXPECT_EQ(NewEventForm->StartDateTimePicker->dateTime(), QDateTime(wednesday, QTime(15, 0)));
+    EXPECT_EQ(NewEventForm->StartDateTimePicker->dateTime(),
+              platform::clock::wallClock(wednesday, QTime(15, 0)));
     EXPECT_EQ(NewEventForm->starth_cb->currentText(), "15") << "shown, the editor lists the stored times";
     EXPECT_EQ(NewEventForm->endh_cb->currentText(), "16");
 }

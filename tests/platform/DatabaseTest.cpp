@@ -1,5 +1,6 @@
 #include "platform/Database.h"
 
+#include "platform/Clock.h"
 #include "platform/Locale.h"
 #include "support/TessaryTest.h"
 
@@ -410,7 +411,8 @@ TEST_F(DatabaseTest, FieldsReadAsTheListsShowThem)
     setUp({"select jstarttime, jendtime from journal"}, {});
     query.Open();
     EXPECT_EQ(query.FieldByName("jstarttime").AsString(), "3/1/2024 2:05:09 PM");
-    EXPECT_EQ(query.FieldByName("jstarttime").AsDateTime(), QDateTime(QDate(2024, 3, 1), QTime(14, 5, 9)));
+    EXPECT_EQ(query.FieldByName("jstarttime").AsDateTime(),
+              platform::clock::wallClock(QDate(2024, 3, 1), QTime(14, 5, 9)));
     EXPECT_TRUE(query.FieldByName("jendtime").IsNull());
 
     platform::locale::pinLocale(QLocale(QLocale::German, QLocale::Germany));
