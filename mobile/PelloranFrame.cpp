@@ -2,6 +2,7 @@
 
 #include "common/SharedTexts.h"
 #include "common/SystemRoutines.h"
+#include "common/widgets/DeferredIcon.h"
 #include "common/widgets/TPageControl.h"
 #include "desktop/DesktopFrame.h"
 #include "mobile/Favorites.h"
@@ -244,7 +245,7 @@ void TPelloranFrame::LoadProfiles()
     }
 
     lvSyncs->clear();
-    const QIcon icon = style()->standardIcon(QStyle::SP_DirIcon);
+    const QIcon icon = deferredStandardIcon(style(), QStyle::SP_DirIcon);
     for (const TSyncProfile& profile : syncprofiles::read(ini)) {
         auto* item = new QListWidgetItem(icon, profile.Name, lvSyncs);
         item->setData(ProfileValuesRole,

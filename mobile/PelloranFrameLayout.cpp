@@ -1,5 +1,6 @@
 // Form description of the sync view.
 #include "common/widgets/AlignLayout.h"
+#include "common/widgets/DeferredIcon.h"
 #include "desktop/DesktopFrameLayoutHelpers.h"
 #include "desktop/QuorvaneFrame.h"
 #include "mobile/PelloranFrame.h"
@@ -40,7 +41,7 @@ QToolButton* toolBarButton(QToolBar* bar, const char* name, QStyle::StandardPixm
     button->setAutoRaise(true);
     button->setFixedSize(78, 46);
     button->setIconSize(QSize(34, 26));
-    button->setIcon(bar->style()->standardIcon(image));
+    button->setIcon(deferredStandardIcon(bar->style(), image));
     bar->addWidget(button);
     return button;
 }

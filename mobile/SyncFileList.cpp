@@ -1,6 +1,7 @@
 #include "mobile/SyncFileList.h"
 
 #include "common/ListRow.h"
+#include "common/widgets/DeferredIcon.h"
 
 #include <QApplication>
 #include <QStyle>
@@ -10,9 +11,9 @@
 TSyncFileList::TSyncFileList(QObject* parent) : QAbstractTableModel(parent)
 {
     QStyle* style = QApplication::style();
-    m_fileIcon = style->standardIcon(QStyle::SP_FileIcon);
-    m_folderIcon = style->standardIcon(QStyle::SP_DirIcon);
-    m_sortIcon = style->standardIcon(QStyle::SP_ArrowUp);
+    m_fileIcon = deferredStandardIcon(style, QStyle::SP_FileIcon);
+    m_folderIcon = deferredStandardIcon(style, QStyle::SP_DirIcon);
+    m_sortIcon = deferredStandardIcon(style, QStyle::SP_ArrowUp);
 }
 
 int TSyncFileList::rowCount(const QModelIndex& parent) const
