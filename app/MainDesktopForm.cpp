@@ -59,8 +59,7 @@ void TMainDesktopForm::FormCreate()
     DesktopFrame->EventScrollContent->resize(DesktopFrame->EventScrollContent->width(), 1057);
     DesktopFrame->EventScrollBox->verticalScrollBar()->setValue(0);
 
-    QImage& banner = DesktopFrame->BackupImage->canvas();
-    DrawDriveBanner(banner);
+    DesktopFrame->BackupImage->drawWhenFirstShown(DrawDriveBanner);
     const QString computerName = GetComputerNameStr();
 
     QTreeWidget* contacts = DesktopFrame->ContactListView;

@@ -157,7 +157,7 @@ void TQuorvaneFrame::sbBackupClick()
     showTabs(0, LastPage, false);
     desktop->PageControl1->setCurrentIndex(0);
     showDesktopPage(5);
-    // The desktop frame's picture already carries the banner drawn at start.
+    // The desktop frame's picture carries the banner drawn when it was first shown.
     if (fromSyncView)
         drawBanner(desktop->BackupImage);
 }

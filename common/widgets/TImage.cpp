@@ -1,7 +1,10 @@
 #include "common/widgets/TImage.h"
 
+#include "platform/Application.h"
+
 #include <QMouseEvent>
 #include <QPainter>
+#include <utility>
 
 TImage::TImage(QWidget* parent) : QWidget(parent) {}
 
@@ -39,6 +42,13 @@ void TImage::paintEvent(QPaintEvent*)
     if (m_centered)
         at = QPoint((width() - m_picture.width()) / 2, (height() - m_picture.height()) / 2);
     painter.drawImage(at, m_picture);
+}
+
+void TImage::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (m_firstDraw)
+        runGuarded([this, draw = std::exchange(m_firstDraw, nullptr)] { draw(canvas()); });
 }
 
 void TImage::mouseReleaseEvent(QMouseEvent* event)

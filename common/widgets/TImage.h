@@ -6,6 +6,7 @@
 
 #include <QImage>
 #include <QWidget>
+#include <functional>
 
 class TImage : public QWidget
 {
@@ -19,6 +20,9 @@ public:
     void setPictureSize(const QSize& size);
     void setCentered(bool centered);
     void setTransparent(bool transparent) { m_transparent = transparent; }
+    // Draws on the bitmap once, just before the control is first shown: a picture on a page
+    // that may never be opened costs nothing at start-up.
+    void drawWhenFirstShown(std::function<void(QImage&)> draw) { m_firstDraw = std::move(draw); }
 
 signals:
     void clicked();
@@ -28,9 +32,11 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     QImage m_picture;
     bool m_centered = false;
     bool m_transparent = false;
+    std::function<void(QImage&)> m_firstDraw;
 };

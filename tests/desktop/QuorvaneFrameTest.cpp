@@ -130,9 +130,13 @@ TEST_F(QuorvaneFrameTest, BackupFromTheSyncViewOpensTheViewTabAndDrawsTheBanner)
     EXPECT_TRUE(hasDrawing(desktop()->BackupImage->canvas()));
 }
 
-TEST_F(QuorvaneFrameTest, BackupFromTheDesktopCopyDrawsNothing)
+TEST_F(QuorvaneFrameTest, TheBackupPageShowsTheStartUpBannerOnceAndTheDesktopCopyDrawsNoOther)
 {
+    desktop()->QuorvaneFrame1->sbBackup->click();
+    EXPECT_TRUE(hasDrawing(desktop()->BackupImage->canvas()));
+
     clearPicture(desktop()->BackupImage);
+    desktop()->QuorvaneFrame1->sbSchedule->click();
     desktop()->QuorvaneFrame1->sbBackup->click();
     EXPECT_EQ(pages()->ActivePageIndex(), 5);
     EXPECT_FALSE(hasDrawing(desktop()->BackupImage->canvas()));
