@@ -28,6 +28,7 @@ void DesktopWiring::readerForm()
 
 void DesktopWiring::syncView()
 {
+    m_main.buildSyncView();
     TPelloranFrame* syncView = m_main.PelloranFrame1;
     syncView->LoadProfiles();
     syncView->show();

@@ -29,9 +29,11 @@
 #include <QWindow>
 #include <cmath>
 
-TMainDesktopForm::TMainDesktopForm(QWidget* parent) : QMainWindow(parent)
+TMainDesktopForm::TMainDesktopForm(QWidget* parent, SyncView syncView) : QMainWindow(parent)
 {
     createComponents();
+    if (syncView == SyncView::Now)
+        buildSyncView();
     connectEvents();
     // Start-up reports a missing database once, in its own words.
     const platform::db::QuietAboutClosedDatabase quiet;
@@ -40,7 +42,6 @@ TMainDesktopForm::TMainDesktopForm(QWidget* parent) : QMainWindow(parent)
         FormCreate();
     } catch (const std::exception& error) {
         // Whatever step failed, the desktop frame is the one frame shown.
-        PelloranFrame1->hide();
         DesktopFrame->show();
         TApplication::showException(error);
     }
@@ -70,7 +71,6 @@ void TMainDesktopForm::FormCreate()
     openDatabase();
     settleFavoritesPath(computerName);
     DesktopFrame->InitFrame();
-    PelloranFrame1->hide();
 }
 
 void TMainDesktopForm::drawToolPanelGradient()
@@ -119,7 +119,9 @@ void TMainDesktopForm::settleFavoritesPath(const QString& computerName)
     const QString current = platform::shell::specialFolderPath(platform::shell::CSIDL_FAVORITES, true);
     TIniFile ini(PelloranIniPath());
     if (IsFavoritesGhosted(current)) {
-        PelloranFrame1->QuorvaneFrame1->SetGhosted(true);
+        FFavoritesGhosted = true;
+        if (PelloranFrame1)
+            PelloranFrame1->QuorvaneFrame1->SetGhosted(true);
         FFavoritesPath = ini.ReadString("Favorites", computerName, QString());
     } else {
         FFavoritesPath = current;

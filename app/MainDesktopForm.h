@@ -17,10 +17,14 @@ class TMainDesktopForm : public QMainWindow
 {
     Q_OBJECT
 public:
-    explicit TMainDesktopForm(QWidget* parent = nullptr);
+    // Start-up leaves the hidden sync view to be built after the window's first frame; every
+    // other maker of the form gets it whole at once.
+    enum class SyncView { Now, Later };
+    explicit TMainDesktopForm(QWidget* parent = nullptr, SyncView syncView = SyncView::Now);
     ~TMainDesktopForm() override;
 
-    TPelloranFrame* PelloranFrame1;
+    // Null until built.
+    TPelloranFrame* PelloranFrame1 = nullptr;
     TDesktopFrame* DesktopFrame;
     // The one connection; the frame and the editors are handed it. Reopening it keeps every
     // holder's reference, as no holder keeps an engine handle between calls.
@@ -42,6 +46,8 @@ public:
     // Closes the database file and opens the program folder's "desktop.mdb" again; a file
     // that cannot be opened is reported and leaves the connection closed.
     void openDatabase();
+    // Builds the sync view, hidden, unless it is built already.
+    void buildSyncView();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -55,5 +61,7 @@ private:
     void settleFavoritesPath(const QString& computerName);
 
     QString FFavoritesPath;
+    // The Favorites folder was found on the disk at start: the sync view's panel says so.
+    bool FFavoritesGhosted = false;
     std::unique_ptr<DesktopWiring> m_wiring;
 };

@@ -23,13 +23,10 @@ void TMainDesktopForm::createComponents()
     auto* client = new QWidget(this);
     client->setObjectName("ClientArea");
     setCentralWidget(client);
-    PelloranFrame1 = new TPelloranFrame(client);
     DesktopFrame = new TDesktopFrame(ADOConnection, client);
-    alignChildren(client, {{PelloranFrame1, Align::Client}, {DesktopFrame, Align::Client}});
+    alignChildren(client, {{DesktopFrame, Align::Client}});
     m_wiring = std::make_unique<DesktopWiring>(*this);
     DesktopFrame->setStarts(m_wiring.get());
-    PelloranFrame1->QuorvaneFrame1->setDesktopFrame(DesktopFrame);
-    PelloranFrame1->setDesktopFrame(DesktopFrame);
     // The desktop frame's menu serves as the window's menu bar while that frame is shown.
     setMenuBar(DesktopFrame->MainMenu1);
     DesktopFrame->MainMenu1->show();
@@ -46,4 +43,18 @@ void TMainDesktopForm::connectEvents()
     connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
             guarded(this, &TMainDesktopForm::ApplicationEventsIdle));
     qApp->installEventFilter(this);
+}
+
+void TMainDesktopForm::buildSyncView()
+{
+    if (PelloranFrame1)
+        return;
+    QWidget* client = centralWidget();
+    PelloranFrame1 = new TPelloranFrame(client);
+    PelloranFrame1->hide();
+    static_cast<AlignLayout*>(client->layout())->add(PelloranFrame1, Align::Client);
+    PelloranFrame1->QuorvaneFrame1->setDesktopFrame(DesktopFrame);
+    PelloranFrame1->setDesktopFrame(DesktopFrame);
+    if (FFavoritesGhosted)
+        PelloranFrame1->QuorvaneFrame1->SetGhosted(true);
 }

@@ -47,8 +47,9 @@ private:
 
 void CreateApplicationForms()
 {
-    Application::CreateForm(MainDesktopForm);
+    Application::CreateForm(MainDesktopForm, nullptr, TMainDesktopForm::SyncView::Later);
     new AfterFirstPaint(MainDesktopForm, [] {
+        MainDesktopForm->buildSyncView();
         TDesktopFrame& frame = *MainDesktopForm->DesktopFrame;
         TADOConnection& connection = MainDesktopForm->ADOConnection;
         Application::CreateForm(GoToForm, frame);

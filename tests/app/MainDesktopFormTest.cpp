@@ -5,6 +5,7 @@
 #include "common/SystemRoutines.h"
 #include "common/widgets/TPageControl.h"
 #include "desktop/DesktopFrame.h"
+#include "desktop/DesktopStarts.h"
 #include "desktop/QuorvaneFrame.h"
 #include "editors/NewEventForm.h"
 #include "mobile/PelloranFrame.h"
@@ -91,12 +92,13 @@ TEST_F(StartupTest, ADatabaseReplacedOnDiskIsShownAndSaidOnTheNextCommand)
     EXPECT_TRUE(dialogs.messages[0].text.contains("was replaced on disk while the program ran"));
 }
 
-TEST_F(StartupTest, TheDialogsAreCreatedOnceTheMainWindowHasBeenPainted)
+TEST_F(StartupTest, TheDialogsAndTheSyncViewAreCreatedOnceTheMainWindowHasBeenPainted)
 {
     createDatabase();
     CreateApplicationForms();
     ASSERT_TRUE(MainDesktopForm);
     EXPECT_TRUE(NewEventForm.isNull());
+    EXPECT_EQ(MainDesktopForm->findChild<TPelloranFrame*>("PelloranFrame1"), nullptr);
     MainDesktopForm->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(MainDesktopForm));
     EXPECT_TRUE(QTest::qWaitFor([] {
@@ -106,6 +108,24 @@ TEST_F(StartupTest, TheDialogsAreCreatedOnceTheMainWindowHasBeenPainted)
     // Each was made with its start-up work done, on the main window's connection.
     EXPECT_EQ(NewEventForm->starth_cb->count(), 24);
     EXPECT_TRUE(NewEventForm->isHidden());
+    auto* syncView = MainDesktopForm->findChild<TPelloranFrame*>("PelloranFrame1");
+    ASSERT_NE(syncView, nullptr);
+    EXPECT_TRUE(syncView->isHidden());
+    EXPECT_FALSE(MainDesktopForm->DesktopFrame->isHidden());
+    Application::releaseForms();
+}
+
+TEST_F(StartupTest, TheSyncViewAskedForBeforeTheFirstFrameIsBuiltThenAndShown)
+{
+    createDatabase();
+    CreateApplicationForms();
+    MainDesktopForm->show();
+    MainDesktopForm->DesktopFrame->starts().syncView();
+    ASSERT_NE(MainDesktopForm->PelloranFrame1, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(MainDesktopForm));
+    EXPECT_EQ(MainDesktopForm->findChild<TPelloranFrame*>("PelloranFrame1"), MainDesktopForm->PelloranFrame1);
+    EXPECT_FALSE(MainDesktopForm->PelloranFrame1->isHidden());
+    EXPECT_EQ(MainDesktopForm->PelloranFrame1->geometry(), MainDesktopForm->DesktopFrame->geometry());
     Application::releaseForms();
 }
 
