@@ -1,6 +1,7 @@
 #include "desktop/DiskPageRows.h"
 #include "desktop/DiskPagesFixture.h"
 #include "desktop/QuorvaneFrame.h"
+#include "mobile/MountedDisk.h"
 
 #include <QProcess>
 #include <QRandomGenerator>
@@ -34,6 +35,7 @@ public:
         if (!make.waitForFinished(30000) || make.exitCode() != 0)
             return "mkfs.vfat failed: " + QString::fromLocal8Bit(make.readAllStandardError());
         QProcess fuse;
+        fuse.setProcessEnvironment(fusefatEnvironment());
         fuse.start("fusefat", {"-o", "rw+", image, point});
         if (!fuse.waitForFinished(30000) || fuse.exitCode() != 0)
             return "fusefat refused the mount: " + QString::fromLocal8Bit(fuse.readAllStandardError());

@@ -8,6 +8,16 @@
 #include <QString>
 #include <sys/mount.h>
 
+// fusefat, in a time zone other than UTC, gives back file times an hour off those it was
+// given, where a stick mounted by the kernel keeps them; run in UTC, it keeps them too, so the
+// tests see what a real stick keeps in whatever zone they run.
+inline QProcessEnvironment fusefatEnvironment()
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("TZ", "UTC");
+    return environment;
+}
+
 class MountedDisk
 {
 public:
@@ -48,6 +58,8 @@ private:
     bool run(const QString& program, const QStringList& arguments)
     {
         QProcess process;
+        if (program == "fusefat")
+            process.setProcessEnvironment(fusefatEnvironment());
         process.start(program, arguments);
         if (!process.waitForFinished(20000) || process.exitStatus() != QProcess::NormalExit ||
             process.exitCode() != 0) {
