@@ -28,7 +28,6 @@ void DesktopWiring::readerForm()
 
 void DesktopWiring::syncView()
 {
-    m_main.buildSyncView();
     TPelloranFrame* syncView = m_main.PelloranFrame1;
     syncView->LoadProfiles();
     syncView->show();

@@ -29,11 +29,36 @@
 #include <QWindow>
 #include <cmath>
 
-TMainDesktopForm::TMainDesktopForm(QWidget* parent, SyncView syncView) : QMainWindow(parent)
+namespace {
+
+// An event by which the user starts something: the hidden parts must exist before it is handled.
+bool isUserInput(QEvent::Type type)
 {
-    createComponents();
-    if (syncView == SyncView::Now)
-        buildSyncView();
+    switch (type) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::KeyPress:
+    case QEvent::ShortcutOverride:
+    case QEvent::Shortcut:
+    case QEvent::Wheel:
+    case QEvent::ContextMenu:
+    case QEvent::DragEnter:
+    case QEvent::Drop:
+    case QEvent::TouchBegin:
+    case QEvent::TabletPress:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+TMainDesktopForm::TMainDesktopForm(QWidget* parent, HiddenParts hiddenParts) : QMainWindow(parent)
+{
+    createComponents(hiddenParts);
+    if (hiddenParts == HiddenParts::Now)
+        buildHiddenParts();
     connectEvents();
     // Start-up reports a missing database once, in its own words.
     const platform::db::QuietAboutClosedDatabase quiet;
@@ -60,7 +85,6 @@ void TMainDesktopForm::FormCreate()
     DesktopFrame->EventScrollContent->resize(DesktopFrame->EventScrollContent->width(), 1057);
     DesktopFrame->EventScrollBox->verticalScrollBar()->setValue(0);
 
-    DesktopFrame->BackupImage->drawWhenFirstShown(DrawDriveBanner);
     const QString computerName = GetComputerNameStr();
 
     QTreeWidget* contacts = DesktopFrame->ContactListView;
@@ -157,6 +181,17 @@ void TMainDesktopForm::FormMouseWheel(int wheelDelta)
 
 void TMainDesktopForm::ApplicationEventsIdle() {}
 
+void TMainDesktopForm::buildHiddenParts()
+{
+    if (FHiddenPartsBuilt)
+        return;
+    FHiddenPartsBuilt = true;
+    DesktopFrame->buildHiddenPages();
+    connectDiskPageButtons();
+    DesktopFrame->BackupImage->drawWhenFirstShown(DrawDriveBanner);
+    createSyncView();
+}
+
 void TMainDesktopForm::DesktopFrameBackup_BtnClick()
 {
     DesktopFrame->Backup_BtnClick();
@@ -196,6 +231,8 @@ void TMainDesktopForm::closeEvent(QCloseEvent* event)
 
 bool TMainDesktopForm::eventFilter(QObject* watched, QEvent* event)
 {
+    if (!FHiddenPartsBuilt && isUserInput(event->type()))
+        runGuarded([this] { buildHiddenParts(); });
     if (watched == DesktopFrame &&
         (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent)) {
         DesktopFrame->MainMenu1->setVisible(event->type() == QEvent::ShowToParent);

@@ -17,13 +17,14 @@ class TMainDesktopForm : public QMainWindow
 {
     Q_OBJECT
 public:
-    // Start-up leaves the hidden sync view to be built after the window's first frame; every
+    // Start-up leaves what the first frame does not show (the sync view, the frame's list and
+    // disk pages) to be built right after that frame, or on the first input before it; every
     // other maker of the form gets it whole at once.
-    enum class SyncView { Now, Later };
-    explicit TMainDesktopForm(QWidget* parent = nullptr, SyncView syncView = SyncView::Now);
+    enum class HiddenParts { Now, AfterFirstFrame };
+    explicit TMainDesktopForm(QWidget* parent = nullptr, HiddenParts hiddenParts = HiddenParts::Now);
     ~TMainDesktopForm() override;
 
-    // Null until built.
+    // Null until the hidden parts are built.
     TPelloranFrame* PelloranFrame1 = nullptr;
     TDesktopFrame* DesktopFrame;
     // The one connection; the frame and the editors are handed it. Reopening it keeps every
@@ -46,8 +47,8 @@ public:
     // Closes the database file and opens the program folder's "desktop.mdb" again; a file
     // that cannot be opened is reported and leaves the connection closed.
     void openDatabase();
-    // Builds the sync view, hidden, unless it is built already.
-    void buildSyncView();
+    // Builds the hidden parts, unless they are built already.
+    void buildHiddenParts();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -55,13 +56,16 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void createComponents();
+    void createComponents(HiddenParts hiddenParts);
+    void createSyncView();
     void connectEvents();
+    void connectDiskPageButtons();
     void drawToolPanelGradient();
     void settleFavoritesPath(const QString& computerName);
 
     QString FFavoritesPath;
     // The Favorites folder was found on the disk at start: the sync view's panel says so.
     bool FFavoritesGhosted = false;
+    bool FHiddenPartsBuilt = false;
     std::unique_ptr<DesktopWiring> m_wiring;
 };

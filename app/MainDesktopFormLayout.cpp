@@ -12,7 +12,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 
-void TMainDesktopForm::createComponents()
+void TMainDesktopForm::createComponents(HiddenParts hiddenParts)
 {
     setObjectName("MainDesktopForm");
     QFont formFont("MS Sans Serif");
@@ -23,7 +23,9 @@ void TMainDesktopForm::createComponents()
     auto* client = new QWidget(this);
     client->setObjectName("ClientArea");
     setCentralWidget(client);
-    DesktopFrame = new TDesktopFrame(ADOConnection, client);
+    DesktopFrame = new TDesktopFrame(ADOConnection, client,
+                                     hiddenParts == HiddenParts::Now ? TDesktopFrame::HiddenPages::Now
+                                                                     : TDesktopFrame::HiddenPages::Later);
     alignChildren(client, {{DesktopFrame, Align::Client}});
     m_wiring = std::make_unique<DesktopWiring>(*this);
     DesktopFrame->setStarts(m_wiring.get());
@@ -34,21 +36,24 @@ void TMainDesktopForm::createComponents()
 
 void TMainDesktopForm::connectEvents()
 {
+    // Idle time is no user command; the handler does nothing that could raise.
+    connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
+            &TMainDesktopForm::ApplicationEventsIdle);
+    qApp->installEventFilter(this);
+}
+
+void TMainDesktopForm::connectDiskPageButtons()
+{
     connect(DesktopFrame->Backup_Btn, &QPushButton::clicked, this,
             guarded(this, &TMainDesktopForm::DesktopFrameBackup_BtnClick));
     connect(DesktopFrame->Analyse_Bn, &QPushButton::clicked, this,
             guarded(this, &TMainDesktopForm::DesktopFrameAnalyse_BnClick));
     connect(DesktopFrame->Restore_Button, &QPushButton::clicked, this,
             guarded(this, &TMainDesktopForm::DesktopFrameRestore_ButtonClick));
-    connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
-            guarded(this, &TMainDesktopForm::ApplicationEventsIdle));
-    qApp->installEventFilter(this);
 }
 
-void TMainDesktopForm::buildSyncView()
+void TMainDesktopForm::createSyncView()
 {
-    if (PelloranFrame1)
-        return;
     QWidget* client = centralWidget();
     PelloranFrame1 = new TPelloranFrame(client);
     PelloranFrame1->hide();

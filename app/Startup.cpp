@@ -47,9 +47,9 @@ private:
 
 void CreateApplicationForms()
 {
-    Application::CreateForm(MainDesktopForm, nullptr, TMainDesktopForm::SyncView::Later);
+    Application::CreateForm(MainDesktopForm, nullptr, TMainDesktopForm::HiddenParts::AfterFirstFrame);
     new AfterFirstPaint(MainDesktopForm, [] {
-        MainDesktopForm->buildSyncView();
+        MainDesktopForm->buildHiddenParts();
         TDesktopFrame& frame = *MainDesktopForm->DesktopFrame;
         TADOConnection& connection = MainDesktopForm->ADOConnection;
         Application::CreateForm(GoToForm, frame);

@@ -1,6 +1,7 @@
 #include "desktop/DesktopFrame.h"
 
 #include "common/SharedTexts.h"
+#include "common/widgets/AlignLayout.h"
 #include "common/widgets/TImage.h"
 #include "common/widgets/TPageControl.h"
 #include "desktop/DesktopStarts.h"
@@ -41,11 +42,29 @@ void attachPopup(QTreeWidget* list, QMenu* menu)
 
 } // namespace
 
-TDesktopFrame::TDesktopFrame(TADOConnection& connection, QWidget* parent)
+TDesktopFrame::TDesktopFrame(TADOConnection& connection, QWidget* parent, HiddenPages hiddenPages)
     : QFrame(parent), m_connection(connection)
 {
     createComponents();
     connectEvents();
+    if (hiddenPages == HiddenPages::Now)
+        buildHiddenPages();
+}
+
+void TDesktopFrame::buildHiddenPages()
+{
+    if (FHiddenPagesBuilt)
+        return;
+    FHiddenPagesBuilt = true;
+    createListPages();
+    createDiskPages();
+    connectHiddenPageEvents();
+    if (!FFrameInitialised)
+        return;
+    // Built after start-up laid out the window: the new pages take their places now.
+    for (QWidget* page : {AddressSheet, MemoSheet, ExpenseSheet, FileSheet, TabSheet5})
+        layoutNow(page);
+    initHiddenPages();
 }
 
 TDesktopFrame::~TDesktopFrame() = default;
@@ -75,24 +94,28 @@ void TDesktopFrame::connectEvents()
             guarded(this, &TDesktopFrame::ToolPageControlChanging));
     connect(Image1, &TImage::clicked, this, guarded(this, &TDesktopFrame::Image1Click));
     connect(Image1, &TImage::mouseMoved, this, guarded(this, &TDesktopFrame::Image1MouseMove));
-    connect(Import_BitBtn, &QPushButton::clicked, this, guarded(this, &TDesktopFrame::Import_BitBtnClick));
     connect(miQuit, &QAction::triggered, this, guarded(this, &TDesktopFrame::miQuitClick));
     connect(miSynchronize, &QAction::triggered, this, guarded(this, &TDesktopFrame::HotSynSpeedButtonClick));
     connect(miRFID, &QAction::triggered, QuorvaneFrame1,
             guarded(QuorvaneFrame1, &TQuorvaneFrame::MP3SpeedButtonClick));
-    attachPopup(AddressListView, miAddressList);
-    attachPopup(MemoListView, miMemoList);
-    attachPopup(ExpenseListView, miExpenseList);
-
     connectCalendarEvents();
     connectDayViewEvents();
     connectWeekViewEvents();
     connectFrameCommands();
+}
+
+void TDesktopFrame::connectHiddenPageEvents()
+{
+    connect(Import_BitBtn, &QPushButton::clicked, this, guarded(this, &TDesktopFrame::Import_BitBtnClick));
+    attachPopup(AddressListView, miAddressList);
+    attachPopup(MemoListView, miMemoList);
+    attachPopup(ExpenseListView, miExpenseList);
     connectAddressBookEvents();
     connectMemoListEvents();
     connectExpenseListEvents();
     connectCategoryDialogEvents();
     connectDiskPageEvents();
+    connectSplitters();
 }
 
 void TDesktopFrame::InitFrame()
@@ -103,10 +126,18 @@ void TDesktopFrame::InitFrame()
     // What the hour column's drawing would set, set now: a text changed while the window paints
     // costs a second paint of it.
     showDateTexts();
-    SetupAddressColumns();
     ToolPageControl->setActivePageIndex(DayPage);
     ApplyCaptions();
     LoadContactList();
+    FFrameInitialised = true;
+    if (FHiddenPagesBuilt)
+        initHiddenPages();
+}
+
+void TDesktopFrame::initHiddenPages()
+{
+    SetupAddressColumns();
+    applyHiddenPageCaptions();
     ShellListView1->setRoot(platform::shell::specialFolderPath(platform::shell::CSIDL_PERSONAL, false));
     ProcessListView->setColumnWidth(0, 700);
     ProcessListView->viewport()->update();
@@ -123,15 +154,6 @@ void TDesktopFrame::ApplyCaptions()
     miTessaryHelp->setText(text(65079));
     miTessary->setText(text(65080));
     miAmbrelHomepage->setText(text(65081));
-    LeCategory->setText(text(65082));
-    EditGroup->setText(text(65083));
-    NewAddressButton->setText(text(65084));
-    EditAddressButton->setText(text(65085));
-    miNewAddress->setText(text(65086));
-    miEditAddress->setText(text(65087));
-    miDeleteAddress->setText(text(65056));
-    miSelectAll->setText(text(65057));
-    miChangeCategory->setTitle(text(65058));
     ToolPageControl->setTabCaption(DayPage, text(65041));
     ToolPageControl->setTabCaption(WeekPage, text(65042));
     ToolPageControl->setTabCaption(AddressPage, text(65043));
@@ -142,6 +164,22 @@ void TDesktopFrame::ApplyCaptions()
     miNewEvent->setText(text(65048));
     miEditEvent->setText(text(65049));
     miDeleteEvent->setText(text(65050));
+    if (FHiddenPagesBuilt)
+        applyHiddenPageCaptions();
+}
+
+void TDesktopFrame::applyHiddenPageCaptions()
+{
+    const auto text = [](int id) { return SharedTexts::load(id); };
+    LeCategory->setText(text(65082));
+    EditGroup->setText(text(65083));
+    NewAddressButton->setText(text(65084));
+    EditAddressButton->setText(text(65085));
+    miNewAddress->setText(text(65086));
+    miEditAddress->setText(text(65087));
+    miDeleteAddress->setText(text(65056));
+    miSelectAll->setText(text(65057));
+    miChangeCategory->setTitle(text(65058));
     LeMemoCategory->setText(text(65038));
     btmemoCategory->setText(text(65039));
     MemoListView->headerItem()->setText(0, text(65008));

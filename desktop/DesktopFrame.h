@@ -45,9 +45,15 @@ class TDesktopFrame : public QFrame
 {
     Q_OBJECT
 public:
+    // Start-up leaves the hidden list and disk pages to be built after the first frame; every
+    // other maker of the frame gets them at once.
+    enum class HiddenPages { Now, Later };
     // The frame reads and writes through `connection`, the main window's one connection.
-    TDesktopFrame(TADOConnection& connection, QWidget* parent);
+    TDesktopFrame(TADOConnection& connection, QWidget* parent, HiddenPages hiddenPages = HiddenPages::Now);
     ~TDesktopFrame() override;
+    // Builds the list and disk pages, wired and set up as InitFrame leaves them, unless they
+    // are built already. Until then their components are null.
+    void buildHiddenPages();
 
     TADOConnection& connection() const { return m_connection; }
     // What the frame and its tool panel start in the folders above; the main window sets it
@@ -125,110 +131,111 @@ public:
     TADOQuery CategoryQuery;
     TADOQuery miDeleteAddressQuery;
     // (frame set-up: further page components are declared below this line)
+    // The list and disk pages, null until buildHiddenPages.
     // Address page
-    QFrame* AddressTitlePanel;
-    QLabel* LeCategory;
-    QComboBox* ComboAddress;
-    QPushButton* EditGroup;
-    QTreeWidget* AddressListView;
-    QFrame* AddressSplitter;
-    QFrame* AddressMemoPanel;
-    QLabel* AddressNameLabel;
-    QComboBox* AddressCategoryComboBox;
-    QPlainTextEdit* AddressMemo;
-    QFrame* AddressButtonPanel;
-    QPushButton* NewAddressButton;
-    QPushButton* EditAddressButton;
-    QPushButton* Import_BitBtn;
-    QMenu* miAddressList;
-    QAction* miNewAddress;
-    QAction* miEditAddress;
-    QAction* miDeleteAddress;
-    QAction* miSelectAll;
-    QMenu* miChangeCategory;
+    QFrame* AddressTitlePanel = nullptr;
+    QLabel* LeCategory = nullptr;
+    QComboBox* ComboAddress = nullptr;
+    QPushButton* EditGroup = nullptr;
+    QTreeWidget* AddressListView = nullptr;
+    QFrame* AddressSplitter = nullptr;
+    QFrame* AddressMemoPanel = nullptr;
+    QLabel* AddressNameLabel = nullptr;
+    QComboBox* AddressCategoryComboBox = nullptr;
+    QPlainTextEdit* AddressMemo = nullptr;
+    QFrame* AddressButtonPanel = nullptr;
+    QPushButton* NewAddressButton = nullptr;
+    QPushButton* EditAddressButton = nullptr;
+    QPushButton* Import_BitBtn = nullptr;
+    QMenu* miAddressList = nullptr;
+    QAction* miNewAddress = nullptr;
+    QAction* miEditAddress = nullptr;
+    QAction* miDeleteAddress = nullptr;
+    QAction* miSelectAll = nullptr;
+    QMenu* miChangeCategory = nullptr;
     // Password page
-    QFrame* MemoTitlePanel;
-    QLabel* LeMemoCategory;
-    QComboBox* ComboMemo;
-    QPushButton* btmemoCategory;
-    QTreeWidget* MemoListView;
-    QFrame* Splitter2;
-    QFrame* Panel12;
-    QLabel* ToDoLabel;
-    QComboBox* ToDoMemoComboBox;
-    QPlainTextEdit* ToDoMemo;
-    QFrame* MemoButtonPanel;
-    QPushButton* NewMemoButton;
-    QPushButton* EditMemoButton;
-    QMenu* miMemoList;
-    QAction* miNewMemo;
-    QAction* miEditMemo;
-    QAction* miDeleteMemo;
-    QAction* miMemoSelectAll;
-    QMenu* miMemoChangeCategory;
+    QFrame* MemoTitlePanel = nullptr;
+    QLabel* LeMemoCategory = nullptr;
+    QComboBox* ComboMemo = nullptr;
+    QPushButton* btmemoCategory = nullptr;
+    QTreeWidget* MemoListView = nullptr;
+    QFrame* Splitter2 = nullptr;
+    QFrame* Panel12 = nullptr;
+    QLabel* ToDoLabel = nullptr;
+    QComboBox* ToDoMemoComboBox = nullptr;
+    QPlainTextEdit* ToDoMemo = nullptr;
+    QFrame* MemoButtonPanel = nullptr;
+    QPushButton* NewMemoButton = nullptr;
+    QPushButton* EditMemoButton = nullptr;
+    QMenu* miMemoList = nullptr;
+    QAction* miNewMemo = nullptr;
+    QAction* miEditMemo = nullptr;
+    QAction* miDeleteMemo = nullptr;
+    QAction* miMemoSelectAll = nullptr;
+    QMenu* miMemoChangeCategory = nullptr;
     // Expense page
-    QFrame* ExpenseTitlePanel;
-    QLabel* LeExpense;
-    QComboBox* ExpenseComboBox;
-    QTreeWidget* ExpenseListView;
-    QFrame* Splitter3;
-    QFrame* ExpenseButtonPanel;
-    QLabel* TotalLabel;
-    QPushButton* NewExpenseButton;
-    QPushButton* EditExpenseButton;
-    QMenu* miExpenseList;
-    QAction* miNewExpense;
-    QAction* miEditExpense;
-    QAction* miDeleteExpense;
-    QAction* miExpenseSelectAll;
+    QFrame* ExpenseTitlePanel = nullptr;
+    QLabel* LeExpense = nullptr;
+    QComboBox* ExpenseComboBox = nullptr;
+    QTreeWidget* ExpenseListView = nullptr;
+    QFrame* Splitter3 = nullptr;
+    QFrame* ExpenseButtonPanel = nullptr;
+    QLabel* TotalLabel = nullptr;
+    QPushButton* NewExpenseButton = nullptr;
+    QPushButton* EditExpenseButton = nullptr;
+    QMenu* miExpenseList = nullptr;
+    QAction* miNewExpense = nullptr;
+    QAction* miEditExpense = nullptr;
+    QAction* miDeleteExpense = nullptr;
+    QAction* miExpenseSelectAll = nullptr;
     // Backup page (BackupPanel, BackupImage and its buttons are declared further down)
-    QFrame* TopBackupPanel;
-    QLabel* Label9;
-    QFrame* pnlProfiles;
-    TShape* Shape2;
-    QLabel* Label6;
-    QLabel* Label5;
-    QLabel* FileLabel;
-    QFrame* Panel21;
-    QListWidget* lvSyncs;
-    QFrame* Panel20;
-    QFrame* Panel24;
-    QProgressBar* FileProgressBar;
-    QLabel* Backup_Label;
-    QTabWidget* PageControl1;
-    TShellListView* ShellListView1;
-    QTreeWidget* ProcessListView;
-    QPlainTextEdit* ActionMemo;
-    QFrame* Panel2;
-    QPushButton* CancelButton_Btn;
+    QFrame* TopBackupPanel = nullptr;
+    QLabel* Label9 = nullptr;
+    QFrame* pnlProfiles = nullptr;
+    TShape* Shape2 = nullptr;
+    QLabel* Label6 = nullptr;
+    QLabel* Label5 = nullptr;
+    QLabel* FileLabel = nullptr;
+    QFrame* Panel21 = nullptr;
+    QListWidget* lvSyncs = nullptr;
+    QFrame* Panel20 = nullptr;
+    QFrame* Panel24 = nullptr;
+    QProgressBar* FileProgressBar = nullptr;
+    QLabel* Backup_Label = nullptr;
+    QTabWidget* PageControl1 = nullptr;
+    TShellListView* ShellListView1 = nullptr;
+    QTreeWidget* ProcessListView = nullptr;
+    QPlainTextEdit* ActionMemo = nullptr;
+    QFrame* Panel2 = nullptr;
+    QPushButton* CancelButton_Btn = nullptr;
     // Restore page (Panel29, RestoreImage and Restore_Button are declared further down)
-    QFrame* Panel27;
-    QLabel* Label10;
-    QFrame* Panel28;
-    TShape* Shape5;
-    QLabel* Label11;
-    QLabel* Label12;
-    QLabel* Label13;
-    QListWidget* RestoreListView;
-    QFrame* Panel30;
-    QFrame* Panel33;
-    QProgressBar* RestoreFileProgressBar;
-    QTabWidget* PageControl2;
-    TShellListView* RestoreShellListView;
-    QTreeWidget* RestoreProcessListView;
-    QPlainTextEdit* RestoreMemo;
-    QFrame* Panel32;
-    QPushButton* Restore_Analyse_Btn;
-    QPushButton* Restore_CancelBtn;
-    TShellListView* DirListView;
+    QFrame* Panel27 = nullptr;
+    QLabel* Label10 = nullptr;
+    QFrame* Panel28 = nullptr;
+    TShape* Shape5 = nullptr;
+    QLabel* Label11 = nullptr;
+    QLabel* Label12 = nullptr;
+    QLabel* Label13 = nullptr;
+    QListWidget* RestoreListView = nullptr;
+    QFrame* Panel30 = nullptr;
+    QFrame* Panel33 = nullptr;
+    QProgressBar* RestoreFileProgressBar = nullptr;
+    QTabWidget* PageControl2 = nullptr;
+    TShellListView* RestoreShellListView = nullptr;
+    QTreeWidget* RestoreProcessListView = nullptr;
+    QPlainTextEdit* RestoreMemo = nullptr;
+    QFrame* Panel32 = nullptr;
+    QPushButton* Restore_Analyse_Btn = nullptr;
+    QPushButton* Restore_CancelBtn = nullptr;
+    TShellListView* DirListView = nullptr;
     // Backup and Restore pages
-    QFrame* BackupPanel;
-    TImage* BackupImage;
-    QPushButton* Analyse_Bn;
-    QPushButton* Backup_Btn;
-    QFrame* Panel29;
-    TImage* RestoreImage;
-    QPushButton* Restore_Button;
+    QFrame* BackupPanel = nullptr;
+    TImage* BackupImage = nullptr;
+    QPushButton* Analyse_Bn = nullptr;
+    QPushButton* Backup_Btn = nullptr;
+    QFrame* Panel29 = nullptr;
+    TImage* RestoreImage = nullptr;
+    QPushButton* Restore_Button = nullptr;
     // Day page's right column: the contact list
     QFrame* LeftPanel;
     QLabel* ContactTitlePanel;
@@ -464,6 +471,13 @@ private:
     void createCalendarPanel();
     void createListPages();
     void createDiskPages();
+    void connectHiddenPageEvents();
+    void connectSplitters();
+    // InitFrame's steps on the list and disk pages.
+    void initHiddenPages();
+    void applyHiddenPageCaptions();
+    bool FHiddenPagesBuilt = false;
+    bool FFrameInitialised = false;
     void connectCalendarEvents();
     void connectDayViewEvents();
     void connectWeekViewEvents();

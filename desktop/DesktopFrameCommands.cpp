@@ -53,6 +53,10 @@ void TDesktopFrame::connectFrameCommands()
     connect(miAmbrelHomepage, &QAction::triggered, this,
             guarded(this, &TDesktopFrame::miAmbrelHomepageClick));
     new ResizeWatcher(ToolPanel, [this] { ToolPanelResize(); });
+}
+
+void TDesktopFrame::connectSplitters()
+{
     const auto canResize = [this](QObject* sender, int* newSize, bool* accept) {
         AddressSplitterCanResize(sender, newSize, accept);
     };

@@ -116,8 +116,6 @@ void TDesktopFrame::createComponents()
     createDayPage();
     createCalendarPanel();
     createWeekPage();
-    createListPages();
-    createDiskPages();
     createMenus();
 
     alignChildren(this, {{TopPanel, Align::Top},

@@ -28,6 +28,7 @@
 #include <QWindow>
 #include <cstdio>
 #include <sqlite3.h>
+#include <vector>
 
 namespace {
 
@@ -92,13 +93,47 @@ TEST_F(StartupTest, ADatabaseReplacedOnDiskIsShownAndSaidOnTheNextCommand)
     EXPECT_TRUE(dialogs.messages[0].text.contains("was replaced on disk while the program ran"));
 }
 
-TEST_F(StartupTest, TheDialogsAndTheSyncViewAreCreatedOnceTheMainWindowHasBeenPainted)
+namespace {
+
+// What start-up may build after the first frame, found by name as a test or a handler would.
+std::vector<QWidget*> hiddenParts()
+{
+    return {MainDesktopForm->findChild<QWidget*>("PelloranFrame1"),
+            MainDesktopForm->findChild<QWidget*>("AddressListView"),
+            MainDesktopForm->findChild<QWidget*>("ExpenseListView"),
+            MainDesktopForm->findChild<QWidget*>("BackupImage"),
+            MainDesktopForm->findChild<QWidget*>("RestoreListView")};
+}
+
+// The hidden parts exist, set up as start-up leaves them, and the desktop frame is the one shown.
+void expectHiddenPartsBuilt()
+{
+    for (QWidget* part : hiddenParts())
+        ASSERT_NE(part, nullptr);
+    TDesktopFrame* frame = MainDesktopForm->DesktopFrame;
+    EXPECT_EQ(frame->AddressListView->columnCount(), 14);
+    EXPECT_EQ(frame->NewAddressButton->text(), "New Address");
+    EXPECT_FALSE(frame->isHidden());
+}
+
+// Shows the frame's page `page` and gives what it holds, in the order it was made.
+QList<QWidget*> partsShown(TMainDesktopForm& form, int page)
+{
+    form.DesktopFrame->ToolPageControl->setActivePageIndex(page);
+    QApplication::processEvents();
+    return form.DesktopFrame->ToolPageControl->page(page)->findChildren<QWidget*>();
+}
+
+} // namespace
+
+TEST_F(StartupTest, TheDialogsAndTheHiddenPartsAreCreatedOnceTheMainWindowHasBeenPainted)
 {
     createDatabase();
     CreateApplicationForms();
     ASSERT_TRUE(MainDesktopForm);
     EXPECT_TRUE(NewEventForm.isNull());
-    EXPECT_EQ(MainDesktopForm->findChild<TPelloranFrame*>("PelloranFrame1"), nullptr);
+    for (QWidget* part : hiddenParts())
+        EXPECT_EQ(part, nullptr);
     MainDesktopForm->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(MainDesktopForm));
     EXPECT_TRUE(QTest::qWaitFor([] {
@@ -108,24 +143,36 @@ TEST_F(StartupTest, TheDialogsAndTheSyncViewAreCreatedOnceTheMainWindowHasBeenPa
     // Each was made with its start-up work done, on the main window's connection.
     EXPECT_EQ(NewEventForm->starth_cb->count(), 24);
     EXPECT_TRUE(NewEventForm->isHidden());
-    auto* syncView = MainDesktopForm->findChild<TPelloranFrame*>("PelloranFrame1");
-    ASSERT_NE(syncView, nullptr);
-    EXPECT_TRUE(syncView->isHidden());
-    EXPECT_FALSE(MainDesktopForm->DesktopFrame->isHidden());
+    expectHiddenPartsBuilt();
+    EXPECT_TRUE(MainDesktopForm->PelloranFrame1->isHidden());
     Application::releaseForms();
 }
 
-TEST_F(StartupTest, TheSyncViewAskedForBeforeTheFirstFrameIsBuiltThenAndShown)
+TEST_F(StartupTest, AClickBeforeTheFirstFrameFindsTheHiddenPartsBuilt)
 {
     createDatabase();
     CreateApplicationForms();
     MainDesktopForm->show();
-    MainDesktopForm->DesktopFrame->starts().syncView();
-    ASSERT_NE(MainDesktopForm->PelloranFrame1, nullptr);
+    QTest::mouseClick(MainDesktopForm->DesktopFrame->QuorvaneFrame1->sbAddress, Qt::LeftButton);
+    expectHiddenPartsBuilt();
+    EXPECT_EQ(MainDesktopForm->DesktopFrame->ToolPageControl->ActivePageIndex(), 2);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(MainDesktopForm));
-    EXPECT_EQ(MainDesktopForm->findChild<TPelloranFrame*>("PelloranFrame1"), MainDesktopForm->PelloranFrame1);
-    EXPECT_FALSE(MainDesktopForm->PelloranFrame1->isHidden());
-    EXPECT_EQ(MainDesktopForm->PelloranFrame1->geometry(), MainDesktopForm->DesktopFrame->geometry());
+
+    // Each page shows as in a window built whole at once.
+    TMainDesktopForm whole;
+    whole.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&whole));
+    QTest::mouseClick(whole.DesktopFrame->QuorvaneFrame1->sbAddress, Qt::LeftButton);
+    for (int page = 2; page <= 6; ++page) {
+        const QList<QWidget*> expected = partsShown(whole, page);
+        const QList<QWidget*> actual = partsShown(*MainDesktopForm, page);
+        ASSERT_EQ(actual.size(), expected.size()) << page;
+        for (qsizetype i = 0; i < expected.size(); ++i) {
+            EXPECT_EQ(actual[i]->objectName(), expected[i]->objectName());
+            EXPECT_EQ(actual[i]->geometry(), expected[i]->geometry())
+                << expected[i]->objectName().toStdString();
+        }
+    }
     Application::releaseForms();
 }
 
