@@ -249,6 +249,26 @@ TEST_F(FilesTest, FreeSpaceMeasuresTheNearestExistingFolder)
     EXPECT_FALSE(flushFileSystem(programFolder() + "missing"));
 }
 
+TEST_F(FilesTest, TheSpaceCounterCountsDownWhatARunWritesAndReadsAgainWhenAFileWouldNotFit)
+{
+    const QString target = programFolder() + "not/made/yet/file.txt";
+    const std::int64_t measured = availableBytes(target);
+    ASSERT_GT(measured, 1 << 20);
+    SpaceCounter space;
+    const std::int64_t first = space.available(target, 1);
+    EXPECT_NEAR(double(first), double(measured), double(measured) / 100);
+
+    // A written file is counted in whole blocks, so the count falls by at least its size.
+    space.wrote(target, 10000);
+    EXPECT_LE(space.available(target, 1), first - 10000);
+    EXPECT_LE(space.available(programFolder() + "not/made/yet/other.txt", 1), first - 10000);
+
+    // Counted below what the next file needs, the space is read again from the file system.
+    space.wrote(target, first / 2);
+    EXPECT_LE(space.available(target, 1), first - first / 2);
+    EXPECT_NEAR(double(space.available(target, first - 4096)), double(measured), double(measured) / 100);
+}
+
 TEST_F(FilesTest, TheTargetRegisterRefusesASecondSourceForOneTarget)
 {
     // On a file system that keeps letter case, names differing in case are two files.
