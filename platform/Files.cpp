@@ -103,45 +103,12 @@ QString folderOf(const QString& path)
     return slash == 0 ? QStringLiteral("/") : path.left(slash);
 }
 
-// Copies `in` to `out` through buffer from offset up to size, or to its end if it is shorter now.
-// Returns 0 or errno.
-int copyByHand(int in, int out, off_t offset, std::int64_t size, char* buffer, size_t bufferSize)
-{
-    while (offset < size) {
-        const ssize_t got =
-            ::pread(in, buffer, size_t(std::min<std::int64_t>(size - offset, bufferSize)), offset);
-        if (got == 0)
-            return 0;
-        if (got < 0) {
-            if (errno == EINTR)
-                continue;
-            return errno;
-        }
-        offset += got;
-        for (ssize_t done = 0; done < got;) {
-            const ssize_t put = ::write(out, buffer + done, size_t(got - done));
-            if (put < 0) {
-                if (errno == EINTR)
-                    continue;
-                return errno;
-            }
-            done += put;
-        }
-    }
-    return 0;
-}
-
-// Copies `size` bytes of `in` to `out`, by the kernel where both file systems allow it.
+// Copies the rest of `in` to `out`, by the kernel where both file systems allow it.
 int copyData(int in, int out, std::int64_t size)
 {
-    // A small file goes by one read and one write, which cost less than the kernel's copy.
-    constexpr size_t SmallFile = 64 * 1024;
-    if (size <= std::int64_t(SmallFile)) {
-        char buffer[SmallFile];
-        return copyByHand(in, out, 0, size, buffer, sizeof buffer);
-    }
     off_t inOffset = 0;
-    while (inOffset < size) {
+    bool kernelCopy = true;
+    while (kernelCopy && inOffset < size) {
         const ssize_t copied = ::copy_file_range(in, &inOffset, out, nullptr, size_t(size - inOffset), 0);
         if (copied > 0)
             continue;
@@ -151,10 +118,31 @@ int copyData(int in, int out, std::int64_t size)
             errno != EPERM && errno != EBADF)
             return errno;
         // Not offered between these file systems, or the source reads short: copy by hand.
-        std::vector<char> buffer(1 << 20);
-        return copyByHand(in, out, inOffset, size, buffer.data(), buffer.size());
+        kernelCopy = false;
     }
-    return 0;
+    if (inOffset >= size && kernelCopy)
+        return 0;
+    std::vector<char> buffer(1 << 20);
+    for (;;) {
+        const ssize_t got = ::pread(in, buffer.data(), buffer.size(), inOffset);
+        if (got == 0)
+            return 0;
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            return errno;
+        }
+        inOffset += got;
+        for (ssize_t done = 0; done < got;) {
+            const ssize_t put = ::write(out, buffer.data() + done, size_t(got - done));
+            if (put < 0) {
+                if (errno == EINTR)
+                    continue;
+                return errno;
+            }
+            done += put;
+        }
+    }
 }
 
 CopyResult failure(CopyStatus status, int error)
@@ -183,15 +171,25 @@ mode_t creationMask()
     return mask;
 }
 
-// Creates a new file of a short fixed pattern in folder, open for writing: the target's own name
-// may already be as long as the folder allows. Sets name; -1 with errno on failure.
-int createTemporary(const QByteArray& folder, mode_t mode, QByteArray& name)
+// A fresh name of a short fixed pattern in folder for a file on its way to a target there: the
+// target's own name may already be as long as the folder allows.
+QByteArray temporaryName(const QByteArray& folder)
 {
     static const char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-    name = folder + "/.tessary-copy-XXXXXX";
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        for (qsizetype i = name.size() - 6; i < name.size(); ++i)
-            name[i] = letters[QRandomGenerator::global()->bounded(int(sizeof letters - 1))];
+    QByteArray name = folder + "/.tessary-copy-XXXXXX";
+    for (qsizetype i = name.size() - 6; i < name.size(); ++i)
+        name[i] = letters[QRandomGenerator::global()->bounded(int(sizeof letters - 1))];
+    return name;
+}
+
+constexpr int NameAttempts = 100;
+
+// Creates a new file of a temporary name in folder, open for writing. Sets name; -1 with errno on
+// failure.
+int createTemporary(const QByteArray& folder, mode_t mode, QByteArray& name)
+{
+    for (int attempt = 0; attempt < NameAttempts; ++attempt) {
+        name = temporaryName(folder);
         const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
         if (fd >= 0 || errno != EEXIST)
             return fd;
@@ -199,10 +197,11 @@ int createTemporary(const QByteArray& folder, mode_t mode, QByteArray& name)
     return -1;
 }
 
-// Does the file system holding fd keep a file's modification time when it is renamed? The
-// kernel's own ones do; some reached through FUSE (FAT) stamp a renamed file with the present
-// time, and for any other the copy checks after the rename.
-bool keepsTimeOnRename(int fd)
+// Is the file system holding fd one of the kernel's own disk or memory ones? They keep a file's
+// modification time through a rename or link, and report a write's failure at the write; some
+// reached through FUSE (FAT) stamp a renamed file with the present time, so for any other the
+// copy checks the time after the rename.
+bool kernelFileSystem(int fd)
 {
     struct statfs info;
     if (::fstatfs(fd, &info) != 0)
@@ -244,6 +243,55 @@ SpaceReading readSpace(const QString& path)
         return SpaceReading{};
     return SpaceReading{std::int64_t(stats.f_bavail) * std::int64_t(stats.f_frsize),
                         std::max<std::int64_t>(std::int64_t(stats.f_frsize), 1), std::uint64_t(info.st_dev)};
+}
+
+// Opens the file a copy is written to before it takes the target's name. A new target starts as
+// an unnamed file that is linked in once complete (one folder entry to make instead of three
+// changes); a replaced one, or one on a file system without unnamed files (FAT, FUSE), as a
+// temporary name beside it that is renamed over it. Sets temporary (empty for an unnamed file).
+int openDraft(const QByteArray& folder, mode_t mode, bool replacing, QByteArray& temporary)
+{
+    // An unnamed file is linked in through its name under /proc.
+    static const bool linkable = ::access("/proc/self/fd", X_OK) == 0;
+    temporary.clear();
+    if (!replacing && linkable) {
+        const int fd = ::open(folder.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
+        if (fd >= 0 && kernelFileSystem(fd))
+            return fd;
+        if (fd >= 0)
+            ::close(fd);
+    }
+    return createTemporary(folder, mode, temporary);
+}
+
+// Gives the unnamed file open as fd the name `name`; errno on failure.
+int linkInto(int fd, const QByteArray& name)
+{
+    const QByteArray self = "/proc/self/fd/" + QByteArray::number(fd);
+    return ::linkat(AT_FDCWD, self.constData(), AT_FDCWD, name.constData(), AT_SYMLINK_FOLLOW) == 0 ? 0
+                                                                                                    : errno;
+}
+
+// Puts the complete unnamed file open as fd in place as target; errno on failure.
+int placeUnnamed(int fd, const QByteArray& folder, const QByteArray& target)
+{
+    int error = linkInto(fd, target);
+    if (error != EEXIST)
+        return error;
+    // The name is taken after all (a link to nothing, or a file made meanwhile): it is replaced
+    // as any other target, through a temporary name.
+    QByteArray temporary;
+    for (int attempt = 0; attempt < NameAttempts && error == EEXIST; ++attempt) {
+        temporary = temporaryName(folder);
+        error = linkInto(fd, temporary);
+    }
+    if (error != 0)
+        return error;
+    if (::rename(temporary.constData(), target.constData()) != 0) {
+        error = errno;
+        ::unlink(temporary.constData());
+    }
+    return error;
 }
 
 // Does the folder `parent` list `name` with exactly this spelling?
@@ -350,13 +398,15 @@ CopyResult copyFile(const QString& source, const QString& target)
     // a read-only mark (FAT) still takes the data; the final mode is set below where it differs.
     const mode_t mode = sourceInfo.st_mode & 0777;
     const mode_t created = (mode | S_IWUSR) & ~creationMask();
+    const QByteArray folder = QFile::encodeName(folderOf(target));
     QByteArray temporary;
-    Descriptor out(createTemporary(QFile::encodeName(folderOf(target)), created, temporary));
+    Descriptor out(openDraft(folder, created, replacing, temporary));
     if (out.get() < 0)
         return failure(CopyStatus::TargetFailed, errno);
     const auto discard = [&](int error) {
         out.reset();
-        ::unlink(temporary.constData());
+        if (!temporary.isEmpty())
+            ::unlink(temporary.constData());
         return failure(CopyStatus::TargetFailed, error);
     };
 
@@ -374,7 +424,17 @@ CopyResult copyFile(const QString& source, const QString& target)
     const struct timespec times[2] = {sourceInfo.st_atim, sourceInfo.st_mtim};
     if (::futimens(out.get(), times) != 0)
         return discard(errno);
-    const bool timeKept = keepsTimeOnRename(out.get());
+    if (temporary.isEmpty()) {
+        if (const int error = placeUnnamed(out.get(), folder, targetName))
+            return discard(error);
+        if (out.reset() != 0) {
+            const int error = errno;
+            ::unlink(targetName.constData());
+            return failure(CopyStatus::TargetFailed, error);
+        }
+        return CopyResult{};
+    }
+    const bool timeKept = kernelFileSystem(out.get());
     if (out.reset() != 0)
         return discard(errno);
     if (::rename(temporary.constData(), targetName.constData()) != 0)

@@ -190,6 +190,17 @@ TEST_F(FilesTest, CopyIsByteIdenticalKeepsTimeAndModeAndReplacesTheTarget)
         EXPECT_EQ(info.st_mtim.tv_nsec, 123456789);
         EXPECT_EQ(info.st_mode & 0777, c.mode);
     }
+    // A new target, and one whose name is a link to nothing: the link is replaced, not followed.
+    const QString fresh = programFolder() + "copy/fresh.txt",
+                  dangling = programFolder() + "copy/dangling.txt";
+    ASSERT_EQ(::symlink("nowhere", QFile::encodeName(dangling).constData()), 0);
+    for (const QString& target : {fresh, dangling}) {
+        ASSERT_TRUE(copyFile(root() + "/small.txt", target).ok()) << target.toStdString();
+        EXPECT_EQ(readFile(target), readFile(root() + "/small.txt"));
+        EXPECT_EQ(QFileInfo(target).lastModified().toSecsSinceEpoch(), 1234567890);
+        EXPECT_FALSE(QFileInfo(target).isSymLink());
+    }
+    EXPECT_FALSE(QFileInfo::exists(programFolder() + "copy/nowhere"));
     EXPECT_TRUE(leftovers(programFolder() + "copy").isEmpty());
 }
 
