@@ -171,7 +171,10 @@ TEST_F(FilesTest, CopyIsByteIdenticalKeepsTimeAndModeAndReplacesTheTarget)
         const char* name;
         qsizetype size;
         mode_t mode;
-    } cases[] = {{"empty", 0, 0640}, {"small.txt", 5, 0600}, {"large.bin", 3 * 1024 * 1024 + 17, 0755}};
+    } cases[] = {{"empty", 0, 0640},
+                 {"small.txt", 5, 0600},
+                 {"large.bin", 3 * 1024 * 1024 + 17, 0755},
+                 {"shared.txt", 3, 0666}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const QString source = root() + "/" + c.name;
@@ -199,6 +202,9 @@ TEST_F(FilesTest, CopyIsByteIdenticalKeepsTimeAndModeAndReplacesTheTarget)
         EXPECT_EQ(readFile(target), readFile(root() + "/small.txt"));
         EXPECT_EQ(QFileInfo(target).lastModified().toSecsSinceEpoch(), 1234567890);
         EXPECT_FALSE(QFileInfo(target).isSymLink());
+        struct stat info;
+        ASSERT_EQ(::stat(QFile::encodeName(target).constData(), &info), 0);
+        EXPECT_EQ(info.st_mode & 0777, 0600u);
     }
     EXPECT_FALSE(QFileInfo::exists(programFolder() + "copy/nowhere"));
     EXPECT_TRUE(leftovers(programFolder() + "copy").isEmpty());
