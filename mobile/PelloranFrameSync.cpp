@@ -163,6 +163,7 @@ void TPelloranFrame::actSyncExecute()
         QElapsedTimer sincePaint;
         sincePaint.start();
         platform::files::TargetRegister written;
+        platform::files::SpaceCounter space;
         int failed = 0;
         bool full = false;
         bool wroteMobile = false, wrotePc = false;
@@ -176,7 +177,7 @@ void TPelloranFrame::actSyncExecute()
             const QString& target = toMobile ? mobilePath : pcPath;
             const std::int64_t size = std::max<std::int64_t>(toMobile ? row.PcSize : row.MobileSize, 0);
 
-            std::int64_t available = platform::files::availableBytes(target);
+            std::int64_t available = space.available(target, size);
             platform::files::CopyResult result{platform::files::CopyStatus::NoSpace, 0};
             if (available > size) {
                 const QString folder = target.left(target.lastIndexOf('/'));
@@ -192,13 +193,13 @@ void TPelloranFrame::actSyncExecute()
                 result = platform::files::copyFile(source, target);
             }
             if (result.status == platform::files::CopyStatus::NoSpace) {
-                const platform::files::FreeSpace space = platform::files::freeSpace(target);
+                const platform::files::FreeSpace left = platform::files::freeSpace(target);
                 // After a copy that did not fit, the space left now; before one, what was measured.
                 if (result.error != 0)
-                    available = space.availableBytes;
+                    available = left.availableBytes;
                 syncMessage(this,
                             toMobile ? diskFullText(64945, available, QString())
-                                     : diskFullText(64944, available, space.mountPoint),
+                                     : diskFullText(64944, available, left.mountPoint),
                             platform::dialogs::Icon::Warning);
                 full = true;
                 break;
@@ -208,6 +209,7 @@ void TPelloranFrame::actSyncExecute()
                 continue;
             }
             written.add(source, target);
+            space.wrote(target, size);
             (toMobile ? wroteMobile : wrotePc) = true;
             advance(toMobile ? pbPC : pbUsb, sincePaint);
         }

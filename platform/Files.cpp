@@ -5,11 +5,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <cerrno>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <linux/magic.h>
 #include <sys/stat.h>
+#include <sys/statfs.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
 
@@ -149,6 +152,148 @@ CopyResult failure(CopyStatus status, int error)
     return CopyResult{status, error};
 }
 
+// The bits the process's umask takes from a new file's mode, read once: the organiser never
+// changes it. All bits when it cannot be read, so that every copy sets its mode itself.
+mode_t creationMask()
+{
+    static const mode_t mask = [] {
+        QFile status(QStringLiteral("/proc/self/status"));
+        if (status.open(QIODevice::ReadOnly)) {
+            for (const QByteArray& line : status.readAll().split('\n')) {
+                bool ok = false;
+                const uint value = line.startsWith("Umask:") ? line.mid(6).trimmed().toUInt(&ok, 8) : 0;
+                if (ok)
+                    return mode_t(value & 0777);
+            }
+        }
+        return mode_t(0777);
+    }();
+    return mask;
+}
+
+// A fresh name of a short fixed pattern in folder for a file on its way to a target there: the
+// target's own name may already be as long as the folder allows.
+QByteArray temporaryName(const QByteArray& folder)
+{
+    static const char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    QByteArray name = folder + "/.tessary-copy-XXXXXX";
+    for (qsizetype i = name.size() - 6; i < name.size(); ++i)
+        name[i] = letters[QRandomGenerator::global()->bounded(int(sizeof letters - 1))];
+    return name;
+}
+
+constexpr int NameAttempts = 100;
+
+// Creates a new file of a temporary name in folder, open for writing. Sets name; -1 with errno on
+// failure.
+int createTemporary(const QByteArray& folder, mode_t mode, QByteArray& name)
+{
+    for (int attempt = 0; attempt < NameAttempts; ++attempt) {
+        name = temporaryName(folder);
+        const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    return -1;
+}
+
+// Is the file system holding fd one of the kernel's own disk or memory ones? They keep a file's
+// modification time through a rename or link, and report a write's failure at the write; some
+// reached through FUSE (FAT) stamp a renamed file with the present time, so for any other the
+// copy checks the time after the rename.
+bool kernelFileSystem(int fd)
+{
+    struct statfs info;
+    if (::fstatfs(fd, &info) != 0)
+        return false;
+    switch (info.f_type) {
+    case EXT4_SUPER_MAGIC: // also ext2 and ext3
+    case TMPFS_MAGIC:
+    case XFS_SUPER_MAGIC:
+    case BTRFS_SUPER_MAGIC:
+    case MSDOS_SUPER_MAGIC:
+    case EXFAT_SUPER_MAGIC:
+    case F2FS_SUPER_MAGIC:
+        return true;
+    default:
+        return false;
+    }
+}
+
+struct SpaceReading
+{
+    std::int64_t available = -1;
+    std::int64_t blockSize = 1;
+    std::uint64_t device = 0;
+};
+
+// The free space of the nearest existing folder of path; available -1 when unreadable.
+SpaceReading readSpace(const QString& path)
+{
+    QByteArray existing = QFile::encodeName(path);
+    struct statvfs stats;
+    while (::statvfs(existing.constData(), &stats) != 0) {
+        if ((errno != ENOENT && errno != ENOTDIR) || existing.isEmpty() || existing == "/")
+            return SpaceReading{};
+        const qsizetype slash = existing.lastIndexOf('/');
+        existing = slash <= 0 ? QByteArray(slash == 0 ? "/" : ".") : existing.left(slash);
+    }
+    struct stat info;
+    if (::stat(existing.constData(), &info) != 0)
+        return SpaceReading{};
+    return SpaceReading{std::int64_t(stats.f_bavail) * std::int64_t(stats.f_frsize),
+                        std::max<std::int64_t>(std::int64_t(stats.f_frsize), 1), std::uint64_t(info.st_dev)};
+}
+
+// Opens the file a copy is written to before it takes the target's name. A new target starts as
+// an unnamed file that is linked in once complete (one folder entry to make instead of three
+// changes); a replaced one, or one on a file system without unnamed files (FAT, FUSE), as a
+// temporary name beside it that is renamed over it. Sets temporary (empty for an unnamed file).
+int openDraft(const QByteArray& folder, mode_t mode, bool replacing, QByteArray& temporary)
+{
+    // An unnamed file is linked in through its name under /proc.
+    static const bool linkable = ::access("/proc/self/fd", X_OK) == 0;
+    temporary.clear();
+    if (!replacing && linkable) {
+        const int fd = ::open(folder.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
+        if (fd >= 0 && kernelFileSystem(fd))
+            return fd;
+        if (fd >= 0)
+            ::close(fd);
+    }
+    return createTemporary(folder, mode, temporary);
+}
+
+// Gives the unnamed file open as fd the name `name`; errno on failure.
+int linkInto(int fd, const QByteArray& name)
+{
+    const QByteArray self = "/proc/self/fd/" + QByteArray::number(fd);
+    return ::linkat(AT_FDCWD, self.constData(), AT_FDCWD, name.constData(), AT_SYMLINK_FOLLOW) == 0 ? 0
+                                                                                                    : errno;
+}
+
+// Puts the complete unnamed file open as fd in place as target; errno on failure.
+int placeUnnamed(int fd, const QByteArray& folder, const QByteArray& target)
+{
+    int error = linkInto(fd, target);
+    if (error != EEXIST)
+        return error;
+    // The name is taken after all (a link to nothing, or a file made meanwhile): it is replaced
+    // as any other target, through a temporary name.
+    QByteArray temporary;
+    for (int attempt = 0; attempt < NameAttempts && error == EEXIST; ++attempt) {
+        temporary = temporaryName(folder);
+        error = linkInto(fd, temporary);
+    }
+    if (error != 0)
+        return error;
+    if (::rename(temporary.constData(), target.constData()) != 0) {
+        error = errno;
+        ::unlink(temporary.constData());
+    }
+    return error;
+}
+
 // Does the folder `parent` list `name` with exactly this spelling?
 bool listsExactly(const QString& parent, const QString& name)
 {
@@ -241,39 +386,61 @@ CopyResult copyFile(const QString& source, const QString& target)
         return failure(CopyStatus::SourceNotRegular, 0);
 
     struct stat targetInfo;
-    if (::stat(targetName.constData(), &targetInfo) == 0) {
+    const bool replacing = ::stat(targetName.constData(), &targetInfo) == 0;
+    if (replacing) {
         if (targetInfo.st_dev == sourceInfo.st_dev && targetInfo.st_ino == sourceInfo.st_ino)
             return CopyResult{CopyStatus::SameFile, 0};
         if (S_ISDIR(targetInfo.st_mode))
             return failure(CopyStatus::TargetFailed, EISDIR);
     }
 
-    // A short fixed name: the target's own name may already be as long as the folder allows.
-    QByteArray temporary = QFile::encodeName(folderOf(target)) + "/.tessary-copy-XXXXXX";
-    Descriptor out(::mkstemp(temporary.data()));
+    // Made writable for its owner whatever the source's mode, so that a file system that keeps
+    // a read-only mark (FAT) still takes the data; the final mode is set below where it differs.
+    const mode_t mode = sourceInfo.st_mode & 0777;
+    const mode_t created = (mode | S_IWUSR) & ~creationMask();
+    const QByteArray folder = QFile::encodeName(folderOf(target));
+    QByteArray temporary;
+    Descriptor out(openDraft(folder, created, replacing, temporary));
     if (out.get() < 0)
         return failure(CopyStatus::TargetFailed, errno);
-    ::fcntl(out.get(), F_SETFD, FD_CLOEXEC);
     const auto discard = [&](int error) {
         out.reset();
-        ::unlink(temporary.constData());
+        if (!temporary.isEmpty())
+            ::unlink(temporary.constData());
         return failure(CopyStatus::TargetFailed, error);
     };
 
+    // ext4 writes out the delayed blocks of a file renamed over another at once, one file at a
+    // time; blocks reserved ahead are not delayed, so the data waits for the flush of the whole run.
+    if (replacing && sourceInfo.st_size > 0 &&
+        ::fallocate(out.get(), FALLOC_FL_KEEP_SIZE, 0, off_t(sourceInfo.st_size)) != 0 &&
+        (errno == ENOSPC || errno == EDQUOT))
+        return discard(errno);
     if (const int error = copyData(in.get(), out.get(), std::int64_t(sourceInfo.st_size)))
         return discard(error);
     // FAT keeps no permission bits; a refusal there is no reason to fail the copy.
-    ::fchmod(out.get(), sourceInfo.st_mode & 0777);
+    if (created != mode)
+        ::fchmod(out.get(), mode);
     const struct timespec times[2] = {sourceInfo.st_atim, sourceInfo.st_mtim};
     if (::futimens(out.get(), times) != 0)
         return discard(errno);
+    if (temporary.isEmpty()) {
+        if (const int error = placeUnnamed(out.get(), folder, targetName))
+            return discard(error);
+        if (out.reset() != 0) {
+            const int error = errno;
+            ::unlink(targetName.constData());
+            return failure(CopyStatus::TargetFailed, error);
+        }
+        return CopyResult{};
+    }
+    const bool timeKept = kernelFileSystem(out.get());
     if (out.reset() != 0)
         return discard(errno);
     if (::rename(temporary.constData(), targetName.constData()) != 0)
         return discard(errno);
-    // Some file systems (FAT through FUSE) stamp a renamed file with the present time.
     struct stat placed;
-    if (::stat(targetName.constData(), &placed) == 0 &&
+    if (!timeKept && ::stat(targetName.constData(), &placed) == 0 &&
         (placed.st_mtim.tv_sec != sourceInfo.st_mtim.tv_sec ||
          placed.st_mtim.tv_nsec != sourceInfo.st_mtim.tv_nsec))
         ::utimensat(AT_FDCWD, targetName.constData(), times, 0);
@@ -299,15 +466,32 @@ FreeSpace freeSpace(const QString& path)
 
 std::int64_t availableBytes(const QString& path)
 {
-    QByteArray existing = QFile::encodeName(path);
-    struct statvfs stats;
-    while (::statvfs(existing.constData(), &stats) != 0) {
-        if ((errno != ENOENT && errno != ENOTDIR) || existing.isEmpty() || existing == "/")
-            return -1;
-        const qsizetype slash = existing.lastIndexOf('/');
-        existing = slash <= 0 ? QByteArray(slash == 0 ? "/" : ".") : existing.left(slash);
+    return readSpace(path).available;
+}
+
+std::int64_t SpaceCounter::available(const QString& target, std::int64_t needed)
+{
+    const QString folder = folderOf(target);
+    if (const auto known = m_devices.constFind(folder); known != m_devices.cend()) {
+        if (const Volume& volume = m_volumes[*known]; volume.available > needed)
+            return volume.available;
     }
-    return std::int64_t(stats.f_bavail) * std::int64_t(stats.f_frsize);
+    const SpaceReading reading = readSpace(folder);
+    if (reading.available >= 0) {
+        m_devices.insert(folder, reading.device);
+        m_volumes[reading.device] = Volume{reading.available, reading.blockSize};
+    }
+    return reading.available;
+}
+
+void SpaceCounter::wrote(const QString& target, std::int64_t bytes)
+{
+    const auto known = m_devices.constFind(folderOf(target));
+    if (known == m_devices.cend())
+        return;
+    Volume& volume = m_volumes[*known];
+    // Whole blocks, and one more for what the file system keeps about the file.
+    volume.available -= (std::max<std::int64_t>(bytes, 0) / volume.blockSize + 2) * volume.blockSize;
 }
 
 bool TargetRegister::collides(const QString& source, const QString& target) const

@@ -6,6 +6,7 @@
 // a root are never followed, opened or copied.
 
 #include <QDateTime>
+#include <QHash>
 #include <QMultiHash>
 #include <QString>
 #include <QStringList>
@@ -90,9 +91,33 @@ struct FreeSpace
 // The free space where path would be written: path may not exist yet, then its nearest
 // existing parent folder is measured.
 FreeSpace freeSpace(const QString& path);
-// The available bytes of freeSpace alone, -1 when unreadable: cheap enough to read before each
-// copy of a run (finding the mount point reads the system's mount table).
+// The available bytes of freeSpace alone, -1 when unreadable, without the mount point (finding
+// it reads the system's mount table).
 std::int64_t availableBytes(const QString& path);
+
+// The free space before each copy of a run: read from the file system at a target folder's first
+// copy, then counted down by what the run writes there, and read again whenever the count would
+// not leave room for the next file. So a run asks the file system once per folder, yet never
+// goes on where a fresh reading would stop it (unless another program fills the disk meanwhile,
+// which the copy itself then reports as NoSpace).
+class SpaceCounter
+{
+public:
+    // The bytes available where target would be written, -1 when unreadable: the count when it
+    // exceeds needed, else a fresh reading.
+    std::int64_t available(const QString& target, std::int64_t needed);
+    // Counts a file of bytes as written to target.
+    void wrote(const QString& target, std::int64_t bytes);
+
+private:
+    struct Volume
+    {
+        std::int64_t available = -1;
+        std::int64_t blockSize = 1;
+    };
+    QHash<QString, std::uint64_t> m_devices; // by target folder
+    QHash<std::uint64_t, Volume> m_volumes;  // by device
+};
 
 // The targets one run has written, by source, so that a later source that would land on a
 // file the run already wrote is refused instead of silently replacing it. On a file system

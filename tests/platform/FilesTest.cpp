@@ -171,7 +171,10 @@ TEST_F(FilesTest, CopyIsByteIdenticalKeepsTimeAndModeAndReplacesTheTarget)
         const char* name;
         qsizetype size;
         mode_t mode;
-    } cases[] = {{"empty", 0, 0640}, {"small.txt", 5, 0600}, {"large.bin", 3 * 1024 * 1024 + 17, 0755}};
+    } cases[] = {{"empty", 0, 0640},
+                 {"small.txt", 5, 0600},
+                 {"large.bin", 3 * 1024 * 1024 + 17, 0755},
+                 {"shared.txt", 3, 0666}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const QString source = root() + "/" + c.name;
@@ -190,6 +193,20 @@ TEST_F(FilesTest, CopyIsByteIdenticalKeepsTimeAndModeAndReplacesTheTarget)
         EXPECT_EQ(info.st_mtim.tv_nsec, 123456789);
         EXPECT_EQ(info.st_mode & 0777, c.mode);
     }
+    // A new target, and one whose name is a link to nothing: the link is replaced, not followed.
+    const QString fresh = programFolder() + "copy/fresh.txt",
+                  dangling = programFolder() + "copy/dangling.txt";
+    ASSERT_EQ(::symlink("nowhere", QFile::encodeName(dangling).constData()), 0);
+    for (const QString& target : {fresh, dangling}) {
+        ASSERT_TRUE(copyFile(root() + "/small.txt", target).ok()) << target.toStdString();
+        EXPECT_EQ(readFile(target), readFile(root() + "/small.txt"));
+        EXPECT_EQ(QFileInfo(target).lastModified().toSecsSinceEpoch(), 1234567890);
+        EXPECT_FALSE(QFileInfo(target).isSymLink());
+        struct stat info;
+        ASSERT_EQ(::stat(QFile::encodeName(target).constData(), &info), 0);
+        EXPECT_EQ(info.st_mode & 0777, 0600u);
+    }
+    EXPECT_FALSE(QFileInfo::exists(programFolder() + "copy/nowhere"));
     EXPECT_TRUE(leftovers(programFolder() + "copy").isEmpty());
 }
 
@@ -247,6 +264,26 @@ TEST_F(FilesTest, FreeSpaceMeasuresTheNearestExistingFolder)
     EXPECT_TRUE(QFileInfo(programFolder()).canonicalFilePath().startsWith(space.mountPoint.chopped(1)));
     EXPECT_TRUE(flushFileSystem(programFolder()));
     EXPECT_FALSE(flushFileSystem(programFolder() + "missing"));
+}
+
+TEST_F(FilesTest, TheSpaceCounterCountsDownWhatARunWritesAndReadsAgainWhenAFileWouldNotFit)
+{
+    const QString target = programFolder() + "not/made/yet/file.txt";
+    const std::int64_t measured = availableBytes(target);
+    ASSERT_GT(measured, 1 << 20);
+    SpaceCounter space;
+    const std::int64_t first = space.available(target, 1);
+    EXPECT_NEAR(double(first), double(measured), double(measured) / 100);
+
+    // A written file is counted in whole blocks, so the count falls by at least its size.
+    space.wrote(target, 10000);
+    EXPECT_LE(space.available(target, 1), first - 10000);
+    EXPECT_LE(space.available(programFolder() + "not/made/yet/other.txt", 1), first - 10000);
+
+    // Counted below what the next file needs, the space is read again from the file system.
+    space.wrote(target, first / 2);
+    EXPECT_LE(space.available(target, 1), first - first / 2);
+    EXPECT_NEAR(double(space.available(target, first - 4096)), double(measured), double(measured) / 100);
 }
 
 TEST_F(FilesTest, TheTargetRegisterRefusesASecondSourceForOneTarget)
