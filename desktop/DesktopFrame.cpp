@@ -64,6 +64,7 @@ void TDesktopFrame::buildHiddenPages()
     // Built after start-up laid out the window: the new pages take their places now.
     for (QWidget* page : {AddressSheet, MemoSheet, ExpenseSheet, FileSheet, TabSheet5})
         layoutNow(page);
+    applyHiddenPageCaptions();
     initHiddenPages();
 }
 
@@ -137,7 +138,6 @@ void TDesktopFrame::InitFrame()
 void TDesktopFrame::initHiddenPages()
 {
     SetupAddressColumns();
-    applyHiddenPageCaptions();
     ShellListView1->setRoot(platform::shell::specialFolderPath(platform::shell::CSIDL_PERSONAL, false));
     ProcessListView->setColumnWidth(0, 700);
     ProcessListView->viewport()->update();

@@ -473,7 +473,7 @@ private:
     void createDiskPages();
     void connectHiddenPageEvents();
     void connectSplitters();
-    // InitFrame's steps on the list and disk pages.
+    // InitFrame's steps on the list and disk pages, but for their captions.
     void initHiddenPages();
     void applyHiddenPageCaptions();
     bool FHiddenPagesBuilt = false;
