@@ -157,7 +157,11 @@ void TDesktopFrame::Restore_ButtonClick()
                                                          ? QString("it is the database this program has open")
                                                          : QString();
                                           }};
-            diskpage::makeFolders(page, diskpage::targetFolders(RestoreProcessListView));
+            const QStringList folders = diskpage::targetFolders(RestoreProcessListView);
+            diskpage::makeFolders(page, folders);
+            // A restore cut short there left its temporary files behind.
+            for (const QString& folder : folders)
+                platform::files::removeLeftovers(folder);
             RestoreFileProgressBar->setMaximum(RestoreProcessListView->topLevelItemCount());
             RestoreFileProgressBar->setValue(0);
             const diskpage::CopyReport report = diskpage::copyRows(page);

@@ -1,16 +1,19 @@
 #include "platform/Files.h"
 
+#include "platform/CopyTemporaries.h"
 #include "platform/SystemInfo.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <ctime>
 #include <dirent.h>
 #include <fcntl.h>
 #include <linux/magic.h>
+#include <memory>
 #include <sys/stat.h>
 #include <sys/statfs.h>
 #include <sys/statvfs.h>
@@ -52,9 +55,10 @@ private:
     int m_fd;
 };
 
-// Walks the open folder `fd` named `path`; takes the descriptor over.
+// Walks the open folder `fd` named `path`; takes the descriptor over. Removes the copies' temporary
+// files last written before `started`.
 void walkFolder(int fd, const QString& path, const FileVisitor& onFile, const UnreadableVisitor& onUnreadable,
-                bool recursive)
+                bool recursive, std::int64_t started)
 {
     DIR* folder = ::fdopendir(fd);
     if (!folder) {
@@ -74,6 +78,10 @@ void walkFolder(int fd, const QString& path, const FileVisitor& onFile, const Un
         if (::fstatat(::dirfd(folder), name, &info, AT_SYMLINK_NOFOLLOW) != 0)
             continue; // removed while we walk
         if (S_ISREG(info.st_mode)) {
+            if (temporaries::isTemporary(name)) {
+                temporaries::removeIfStale(::dirfd(folder), name, info, started);
+                continue;
+            }
             onFile(entryFor(prefix + QFile::decodeName(name), info));
         } else if (S_ISDIR(info.st_mode) && recursive) {
             const QString sub = prefix + QFile::decodeName(name);
@@ -84,7 +92,7 @@ void walkFolder(int fd, const QString& path, const FileVisitor& onFile, const Un
                 if (onUnreadable)
                     onUnreadable(sub, errno);
             } else {
-                walkFolder(subFd, sub, onFile, onUnreadable, recursive);
+                walkFolder(subFd, sub, onFile, onUnreadable, recursive, started);
             }
         }
         errno = 0;
@@ -103,7 +111,8 @@ QString folderOf(const QString& path)
     return slash == 0 ? QStringLiteral("/") : path.left(slash);
 }
 
-// Copies the rest of `in` to `out`, by the kernel where both file systems allow it.
+// Copies the first `size` bytes of `in` to `out`, by the kernel where both file systems allow it.
+// A source that grows meanwhile (a log being written) is copied as it was when it was opened.
 int copyData(int in, int out, std::int64_t size)
 {
     off_t inOffset = 0;
@@ -120,13 +129,15 @@ int copyData(int in, int out, std::int64_t size)
         // Not offered between these file systems, or the source reads short: copy by hand.
         kernelCopy = false;
     }
-    if (inOffset >= size && kernelCopy)
+    if (inOffset >= size)
         return 0;
-    std::vector<char> buffer(1 << 20);
-    for (;;) {
-        const ssize_t got = ::pread(in, buffer.data(), buffer.size(), inOffset);
+    const std::size_t bufferSize = std::size_t(std::min<std::int64_t>(size - inOffset, 1 << 20));
+    const auto buffer = std::make_unique_for_overwrite<char[]>(bufferSize);
+    while (inOffset < size) {
+        const ssize_t got =
+            ::pread(in, buffer.get(), std::min(bufferSize, std::size_t(size - inOffset)), inOffset);
         if (got == 0)
-            return 0;
+            return 0; // it shrank meanwhile
         if (got < 0) {
             if (errno == EINTR)
                 continue;
@@ -134,7 +145,7 @@ int copyData(int in, int out, std::int64_t size)
         }
         inOffset += got;
         for (ssize_t done = 0; done < got;) {
-            const ssize_t put = ::write(out, buffer.data() + done, size_t(got - done));
+            const ssize_t put = ::write(out, buffer.get() + done, size_t(got - done));
             if (put < 0) {
                 if (errno == EINTR)
                     continue;
@@ -143,6 +154,7 @@ int copyData(int in, int out, std::int64_t size)
             done += put;
         }
     }
+    return 0;
 }
 
 CopyResult failure(CopyStatus status, int error)
@@ -171,17 +183,6 @@ mode_t creationMask()
     return mask;
 }
 
-// A fresh name of a short fixed pattern in folder for a file on its way to a target there: the
-// target's own name may already be as long as the folder allows.
-QByteArray temporaryName(const QByteArray& folder)
-{
-    static const char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-    QByteArray name = folder + "/.tessary-copy-XXXXXX";
-    for (qsizetype i = name.size() - 6; i < name.size(); ++i)
-        name[i] = letters[QRandomGenerator::global()->bounded(int(sizeof letters - 1))];
-    return name;
-}
-
 constexpr int NameAttempts = 100;
 
 // Creates a new file of a temporary name in folder, open for writing. Sets name; -1 with errno on
@@ -189,7 +190,7 @@ constexpr int NameAttempts = 100;
 int createTemporary(const QByteArray& folder, mode_t mode, QByteArray& name)
 {
     for (int attempt = 0; attempt < NameAttempts; ++attempt) {
-        name = temporaryName(folder);
+        name = temporaries::freshName(folder);
         const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
         if (fd >= 0 || errno != EEXIST)
             return fd;
@@ -218,6 +219,31 @@ bool kernelFileSystem(int fd)
     default:
         return false;
     }
+}
+
+// The time nearest to `time` within the local years 1980 to 2107 that FAT holds. A FAT driver
+// given a time outside them may wrap it (1975 reads back as 2103), so that the copy would look
+// newer or older than its source ever after.
+struct timespec withinFatYears(const struct timespec& time)
+{
+    struct tm local;
+    const time_t seconds = time.tv_sec;
+    if (!::localtime_r(&seconds, &local) || (local.tm_year >= 80 && local.tm_year <= 207))
+        return time;
+    struct tm edge = {};
+    edge.tm_isdst = -1;
+    if (local.tm_year < 80) {
+        edge.tm_year = 80;
+        edge.tm_mday = 1;
+    } else {
+        edge.tm_year = 207;
+        edge.tm_mon = 11;
+        edge.tm_mday = 31;
+        edge.tm_hour = 23;
+        edge.tm_min = 59;
+        edge.tm_sec = 58;
+    }
+    return {::mktime(&edge), 0};
 }
 
 struct SpaceReading
@@ -282,7 +308,7 @@ int placeUnnamed(int fd, const QByteArray& folder, const QByteArray& target)
     // as any other target, through a temporary name.
     QByteArray temporary;
     for (int attempt = 0; attempt < NameAttempts && error == EEXIST; ++attempt) {
-        temporary = temporaryName(folder);
+        temporary = temporaries::freshName(folder);
         error = linkInto(fd, temporary);
     }
     if (error != 0)
@@ -328,6 +354,7 @@ QDateTime FileEntry::modified() const
 void walk(const QString& root, const FileVisitor& onFile, const UnreadableVisitor& onUnreadable,
           bool recursive)
 {
+    const std::int64_t started = temporaries::now();
     // The root is opened following a link, so a root that is a link to a folder is walked.
     const int fd = ::open(QFile::encodeName(root).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) {
@@ -335,7 +362,7 @@ void walk(const QString& root, const FileVisitor& onFile, const UnreadableVisito
             onUnreadable(root, errno);
         return;
     }
-    walkFolder(fd, root, onFile, onUnreadable, recursive);
+    walkFolder(fd, root, onFile, onUnreadable, recursive, started);
 }
 
 WalkResult listFiles(const QString& root, bool recursive)
@@ -364,6 +391,8 @@ QString CopyResult::reason() const
         return QStringLiteral("source and target are the same file");
     case CopyStatus::SourceNotRegular:
         return QStringLiteral("not a regular file");
+    case CopyStatus::TargetReadOnly:
+        return QStringLiteral("the target file is read-only");
     case CopyStatus::SourceUnreadable:
     case CopyStatus::TargetFailed:
     case CopyStatus::NoSpace:
@@ -392,6 +421,12 @@ CopyResult copyFile(const QString& source, const QString& target)
             return CopyResult{CopyStatus::SameFile, 0};
         if (S_ISDIR(targetInfo.st_mode))
             return failure(CopyStatus::TargetFailed, EISDIR);
+        // A file marked read-only (no write bit, as FAT shows its mark) is not replaced, for root
+        // either, as the platform's own copy refuses it; nor one this user may not write.
+        if ((targetInfo.st_mode & 0222) == 0)
+            return CopyResult{CopyStatus::TargetReadOnly, EACCES};
+        if (::access(targetName.constData(), W_OK) != 0)
+            return failure(CopyStatus::TargetFailed, errno);
     }
 
     // Made writable for its owner whatever the source's mode, so that a file system that keeps
@@ -442,8 +477,10 @@ CopyResult copyFile(const QString& source, const QString& target)
     struct stat placed;
     if (!timeKept && ::stat(targetName.constData(), &placed) == 0 &&
         (placed.st_mtim.tv_sec != sourceInfo.st_mtim.tv_sec ||
-         placed.st_mtim.tv_nsec != sourceInfo.st_mtim.tv_nsec))
-        ::utimensat(AT_FDCWD, targetName.constData(), times, 0);
+         placed.st_mtim.tv_nsec != sourceInfo.st_mtim.tv_nsec)) {
+        const struct timespec held[2] = {withinFatYears(times[0]), withinFatYears(times[1])};
+        ::utimensat(AT_FDCWD, targetName.constData(), held, 0);
+    }
     return CopyResult{};
 }
 

@@ -3,7 +3,9 @@
 // The one file layer for every copy the organiser makes (backup, restore, synchronise):
 // walking a folder, copying a file safely, flushing a file system and reading free space.
 // Only regular files are listed and copied: symbolic links, FIFOs, sockets and devices below
-// a root are never followed, opened or copied.
+// a root are never followed, opened or copied. Nor is a copy's temporary file
+// (".tessary-copy-" and six letters or digits) ever listed: one that was last written before
+// the listing began was left by a copy cut short, and the listing removes it.
 
 #include <QDateTime>
 #include <QHash>
@@ -60,8 +62,9 @@ enum class CopyStatus {
     SameFile,         // source and target are one file (perhaps through another path)
     SourceNotRegular, // a link, folder, FIFO, socket or device
     SourceUnreadable,
-    TargetFailed, // the target's folder is missing or unwritable, or a write failed
-    NoSpace,      // the target's file system is full
+    TargetReadOnly, // the target is marked read-only: it has no write permission bit
+    TargetFailed,   // the target or its folder is missing or unwritable, or a write failed
+    NoSpace,        // the target's file system is full
 };
 
 struct CopyResult
@@ -73,12 +76,18 @@ struct CopyResult
     QString reason() const;
 };
 
-// Copies source over target, replacing a file there. The data goes to a temporary file
-// beside the target that is renamed into place once complete, so a failure at any point
-// leaves the old target whole and no partial file behind. The copy keeps the source's
-// modification time and permission bits (where the target file system has them). Uses the
-// kernel's copy where it can. The target file system is not flushed: see flushFileSystem.
+// Copies source over target, replacing a file there unless it is read-only or this user may
+// not write it. The data goes to a temporary file beside the target that is renamed into place
+// once complete, so a failure at any point leaves the old target whole and no partial file
+// behind. The copy holds the source's bytes up to its size when it was opened, and keeps its
+// modification time (the nearest one FAT holds, where the target is such a disk) and permission
+// bits (where the target file system has them). Uses the kernel's copy where it can. The target
+// file system is not flushed: see flushFileSystem.
 CopyResult copyFile(const QString& source, const QString& target);
+
+// Removes the temporary files that copies cut short left in folder (see walk), reading it once:
+// for a run about to write into a folder it has not listed.
+void removeLeftovers(const QString& folder);
 
 // Writes the cached data of the file system that holds path to its device. False on failure.
 bool flushFileSystem(const QString& path);

@@ -1,5 +1,7 @@
 #include "platform/FolderEntries.h"
 
+#include "platform/CopyTemporaries.h"
+
 #include <QFile>
 #include <dirent.h>
 #include <fcntl.h>
@@ -25,6 +27,7 @@ FolderEntry entryFrom(QString name, const struct stat& info)
 std::vector<FolderEntry> listFolder(const QString& folder)
 {
     std::vector<FolderEntry> entries;
+    const std::int64_t started = temporaries::now();
     DIR* dir = ::opendir(QFile::encodeName(folder).constData());
     if (!dir)
         return entries;
@@ -36,6 +39,10 @@ std::vector<FolderEntry> listFolder(const QString& folder)
         struct stat info;
         if (::fstatat(fd, name, &info, AT_SYMLINK_NOFOLLOW) != 0)
             continue; // removed while being read
+        if (S_ISREG(info.st_mode) && temporaries::isTemporary(name)) {
+            temporaries::removeIfStale(fd, name, info, started);
+            continue;
+        }
         entries.push_back(entryFrom(QFile::decodeName(name), info));
     }
     ::closedir(dir);

@@ -21,8 +21,9 @@ struct FolderEntry
     std::int64_t modifiedSeconds = 0; // since 1970 UTC
 };
 
-// The entries of `folder` but "." and "..", in the order the file system lists them; empty
-// when the folder is missing or unreadable.
+// The entries of `folder` but "." and ".." and the copies' temporary files (see walk in
+// platform/Files.h, which also says which of those it removes), in the order the file system
+// lists them; empty when the folder is missing or unreadable.
 std::vector<FolderEntry> listFolder(const QString& folder);
 // The entry that `name` reaches in `folder`, nullopt when there is none. On a file system
 // that ignores letter case it may be listed under another spelling.

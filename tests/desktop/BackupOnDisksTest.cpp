@@ -3,6 +3,7 @@
 #include "desktop/QuorvaneFrame.h"
 #include "mobile/MountedDisk.h"
 
+#include <QDirIterator>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QToolButton>
@@ -173,6 +174,6 @@ TEST_F(BackupOnDisksTest, AFullDiskStopsTheBackupAndKeepsWhatIsAlreadyThere)
     EXPECT_LT(finished, 8);
     EXPECT_TRUE(dialogs.messages[0].text.contains(QString("\n%1 files").arg(8 - finished)));
     EXPECT_EQ(readFile(platform::sys::programFolder() + "20250101000000/Dokumente/old.txt"), old);
-    for (const platform::files::FileEntry& entry : platform::files::listFiles(small).files)
-        EXPECT_FALSE(entry.path.contains(".tessary-copy-")) << entry.path.toStdString();
+    for (QDirIterator it(small, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories); it.hasNext();)
+        EXPECT_FALSE(it.next().contains(".tessary-copy-")) << it.filePath().toStdString();
 }

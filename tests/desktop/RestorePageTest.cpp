@@ -65,19 +65,23 @@ TEST_F(RestorePageTest, TheBackupListShowsOnlyFoldersNamedByADateOldestFirst)
 TEST_F(RestorePageTest, RestoreCopiesTheBackupUnderItsRelativePathsIntoTheChosenFolder)
 {
     const QString backup = makeBackup("20261207091530");
+    const QString target = sourceRoot() + "/restored";
+    // Left by a backup and a restore cut short.
+    writeFile(backup + "/Dokumente/.tessary-copy-Ab3xY9", "fragment", 1600000000);
+    writeFile(target + "/Dokumente/.tessary-copy-Qw3rty", "fragment", 1600000000);
     analyse("20261207091530");
     analyse("20261207091530"); // a second analysis replaces the first one's rows
     EXPECT_EQ(restoreRows()->topLevelItemCount(), 3);
     EXPECT_EQ(dialogs.messages.back().text, "Restore Analyse Finished ");
     EXPECT_FALSE(frame()->Restore_Analyse_Btn->isEnabled());
 
-    const QString target = sourceRoot() + "/restored";
-    QDir().mkpath(target);
     dialogs.messages.clear();
     dialogs.queueMessageAnswer(platform::dialogs::Ok);
     dialogs.queueFolder(target);
     frame()->Restore_Button->click();
 
+    // Before any listing of the test's own, which would clear it too.
+    EXPECT_EQ(QDir(target + "/Dokumente").entryList(QDir::Files | QDir::Hidden), QStringList{"a.txt"});
     EXPECT_EQ(contents(target), contents(backup));
     EXPECT_EQ(modifiedSeconds(target + projects + "/x.txt"), 1600000006);
     ASSERT_EQ(dialogs.messages.size(), 2u);
@@ -127,11 +131,14 @@ TEST_F(RestorePageTest, DeclinedOrIntoTheBackupItselfNothingIsCopied)
     EXPECT_FALSE(QFileInfo::exists(sourceRoot() + "/Dokumente"));
 }
 
-TEST_F(RestorePageTest, RestoreNeverReplacesTheDatabaseTheProgramHasOpen)
+TEST_F(RestorePageTest, RestoreNeverReplacesTheDatabaseTheProgramHasOpenNorAReadOnlyFile)
 {
     const QString backup = backupFolder("20261207091530");
     writeFile(backup + "/desktop.mdb", "an old database", 1600000001);
     writeFile(backup + "/notes.txt", "notes", 1600000002);
+    writeFile(backup + "/read-only.txt", "from the backup", 1600000003);
+    writeFile(programFolder() + "read-only.txt", "marked read-only", 1600000004);
+    ASSERT_EQ(::chmod(QFile::encodeName(programFolder() + "read-only.txt").constData(), 0444), 0);
     const QByteArray database = readFile(databasePath());
     analyse("20261207091530");
     dialogs.messages.clear();
@@ -144,6 +151,11 @@ TEST_F(RestorePageTest, RestoreNeverReplacesTheDatabaseTheProgramHasOpen)
     EXPECT_EQ(readFile(databasePath()), database);
     EXPECT_EQ(readFile(programFolder() + "notes.txt"), "notes");
     ASSERT_EQ(dialogs.messages.size(), 3u);
-    EXPECT_EQ(dialogs.messages[2].text, "1 files were not restored. The list names them.");
+    EXPECT_EQ(readFile(programFolder() + "read-only.txt"), "marked read-only");
+    EXPECT_EQ(dialogs.messages[2].text, "2 files were not restored. The list names them.");
     EXPECT_EQ(logLines(frame()->RestoreMemo, "Failed:" + backup + "/desktop.mdb").size(), 1);
+    EXPECT_EQ(
+        logLines(frame()->RestoreMemo, "Failed:" + backup + "/read-only.txt (the target file is read-only)")
+            .size(),
+        1);
 }

@@ -1,10 +1,12 @@
 #include "mobile/MountedDisk.h"
 #include "mobile/PelloranFrameFixture.h"
 #include "mobile/SyncFiles.h"
+#include "support/TimeZone.h"
 
 #include <QLabel>
 #include <QProgressBar>
 #include <QRegularExpression>
+#include <sys/stat.h>
 
 namespace {
 
@@ -47,9 +49,16 @@ TEST_P(SyncStepTest, SelectedRowsAreCopiedAndANewAnalysisFindsBothSidesEqual)
     makeFile(pc + "old.txt", "old", noon);
     makeFile(mobile + "old.txt", "new on the disk", noon + 120);
     makeFile(mobile + "dsub/deeper/c.txt", "only on the disk", noon + 7);
+    // Left by copies cut short, on both sides.
+    makeFile(mobile + ".tessary-copy-Ab3xY9", "fragment", noon);
+    makeFile(pc + "sub/.tessary-copy-Qw3rty", "fragment", noon);
 
     setPair(pc, mobile, 1, true);
     frame->actAnalyse->trigger();
+    EXPECT_EQ(rowOf(".tessary-copy-Ab3xY9"), -1);
+    EXPECT_EQ(rowOf("sub/.tessary-copy-Qw3rty"), -1);
+    EXPECT_TRUE(leftovers(mobile).isEmpty());
+    EXPECT_TRUE(leftovers(pc + "sub").isEmpty());
     EXPECT_EQ(frame->pbPC->maximum(), 3);
     EXPECT_EQ(frame->pbUsb->maximum(), 2);
     EXPECT_TRUE(frame->tbSync->isEnabled());
@@ -141,6 +150,9 @@ TEST_F(SyncStepFailureTest, UncopyableFilesAreSkippedCountedAndReported)
     makeFile(pc + "desktop.mdb", "a newer database", noon);
     makeFile(pc + "gone.txt", "removed after the analysis", noon);
     makeFile(pc + "fine.txt", "copied", noon);
+    makeFile(mobile + "read-only.txt", "marked read-only", localSeconds(2020, 1, 1));
+    ASSERT_EQ(::chmod(QFile::encodeName(mobile + "read-only.txt").constData(), 0444), 0);
+    makeFile(pc + "read-only.txt", "newer", noon);
 
     setPair(pc, mobile, 0, false);
     frame->actAnalyse->trigger();
@@ -149,8 +161,9 @@ TEST_F(SyncStepFailureTest, UncopyableFilesAreSkippedCountedAndReported)
     frame->actSync->trigger();
 
     EXPECT_EQ(shownMessages(),
-              QStringList{"Synchronize completed, but 2 of the selected files could not be copied."});
+              QStringList{"Synchronize completed, but 3 of the selected files could not be copied."});
     EXPECT_EQ(contentsOf(mobile + "desktop.mdb"), "the open database");
+    EXPECT_EQ(contentsOf(mobile + "read-only.txt"), "marked read-only");
     EXPECT_EQ(contentsOf(mobile + "fine.txt"), "copied");
 }
 
@@ -181,4 +194,34 @@ TEST_F(SyncStepFailureTest, NamesDifferingOnlyInCaseNeverReplaceEachOtherOnFat)
         frame->fileList()->rows()[std::size_t(std::min(rowOf("Note.txt"), rowOf("NOTE.TXT")))].Name;
     EXPECT_EQ(kept, contentsOf(pc + first)) << "the first copy stays";
     EXPECT_EQ(contentsOf(mount + "/README.TXT"), "the disk's");
+}
+
+TEST_F(SyncStepFailureTest, TimesFatCannotHoldAreStoredAsTheAnalysisComparesThem)
+{
+    const QString mount = homeFolder() + "/fat";
+    MountedDisk fat(MountedDisk::Kind::Fat, mount, 8);
+    if (!fat.mounted())
+        GTEST_SKIP() << "no FAT disk: " << fat.reason().toStdString();
+    // The stand-in for the disk keeps local times of the zone UTC, and cannot hold a time before
+    // 1980 there at all; a disk of the user's own zone holds 1980-01-01 00:00 of that zone.
+    const struct
+    {
+        const char* zone;
+        QStringList files;
+    } cases[] = {{"UTC", {"1975.txt", "2110.txt"}}, {"Europe/Berlin", {"2110.txt"}}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.zone);
+        const TimeZoneScope zone(c.zone);
+        const QString mobile = mount + "/" + c.zone + "/";
+        for (const QString& name : c.files)
+            makeFile(pc + c.zone + "/" + name, name.toUtf8(), localSeconds(name.left(4).toInt(), 6, 1));
+        setPair(pc + c.zone + "/", mobile, 0, false);
+        frame->actAnalyse->trigger();
+        frame->actSync->trigger();
+        frame->actAnalyse->trigger();
+        for (const QString& name : c.files) {
+            EXPECT_EQ(contentsOf(mobile + name), name.toUtf8());
+            EXPECT_EQ(row(name).Mark, '=') << name.toStdString();
+        }
+    }
 }

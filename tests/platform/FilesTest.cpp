@@ -1,20 +1,26 @@
 #include "platform/Files.h"
 
+#include "platform/FolderEntries.h"
 #include "support/TessaryTest.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <atomic>
 #include <csignal>
 #include <cstring>
 #include <fcntl.h>
+#include <grp.h>
 #include <linux/capability.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
 #include <sys/un.h>
+#include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 using namespace platform::files;
@@ -53,6 +59,40 @@ void setModified(const QString& path, std::int64_t seconds)
 QStringList leftovers(const QString& folder)
 {
     return QDir(folder).entryList({".tessary-copy-*"}, QDir::Files | QDir::Hidden);
+}
+
+void setMode(const QString& path, mode_t mode)
+{
+    ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), mode), 0) << path.toStdString();
+}
+
+mode_t modeOf(const QString& path)
+{
+    struct stat info;
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_mode & 07777 : 0;
+}
+
+// Bytes whose every 8-byte word holds its own offset from `from` on, so any slice is told apart.
+QByteArray counted(qsizetype from, qsizetype size)
+{
+    QByteArray data(size, Qt::Uninitialized);
+    for (qsizetype at = 0; at < size; at += 8) {
+        const quint64 word = quint64(from + at);
+        std::memcpy(data.data() + at, &word, size_t(std::min<qsizetype>(8, size - at)));
+    }
+    return data;
+}
+
+// The bytes the thread `tid` of this process has read so far.
+std::int64_t bytesReadBy(pid_t tid)
+{
+    const QByteArray path = "/proc/self/task/" + QByteArray::number(tid) + "/io";
+    const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
+    char text[512] = {};
+    const ssize_t got = fd >= 0 ? ::read(fd, text, sizeof text - 1) : -1;
+    if (fd >= 0)
+        ::close(fd);
+    return got > 6 && std::strncmp(text, "rchar:", 6) == 0 ? std::atoll(text + 6) : -1;
 }
 
 // While it lives, this thread loses root's right to read any folder, so permissions apply.
@@ -298,4 +338,154 @@ TEST_F(FilesTest, TheTargetRegisterRefusesASecondSourceForOneTarget)
     EXPECT_TRUE(targets.collides("/elsewhere/a.txt", root() + "/Docs/a.txt"));
     targets.clear();
     EXPECT_FALSE(targets.collides("/elsewhere/a.txt", root() + "/Docs/a.txt"));
+}
+
+TEST_F(FilesTest, ACopysTemporaryFilesAreNeverListedAndThoseLeftBeforeTheListingAreRemoved)
+{
+    const QString folder = root();
+    const QStringList others = {"a.txt", ".tessary-copy-notes.txt", ".tessary-copy-abc",
+                                ".tessary-copy-ab_de9", ".tessary-copy-Ab3xY9x"};
+    const QString stale = ".tessary-copy-Ab3xY9", writing = ".tessary-copy-Zz9Zz9";
+    const std::function<QStringList()> listings[] = {
+        [&] {
+            QStringList names;
+            for (const FileEntry& entry : listFiles(folder).files)
+                names << entry.path.mid(folder.size() + 1);
+            return names;
+        },
+        [&] {
+            QStringList names;
+            for (const FolderEntry& entry : listFolder(folder))
+                names << entry.name;
+            return names;
+        },
+        [&] {
+            removeLeftovers(folder);
+            return others;
+        },
+    };
+    for (const auto& listing : listings) {
+        for (const QString& name : others + QStringList{stale, writing})
+            writeFile(folder + '/' + name, "x");
+        // One left by a copy cut short, and one a copy is still writing.
+        setModified(folder + '/' + stale, 1500000000);
+        setModified(folder + '/' + writing, std::time(nullptr) + 3600);
+
+        QStringList listed = listing();
+        listed.sort();
+        QStringList expected = others;
+        expected.sort();
+        EXPECT_EQ(listed, expected);
+        QStringList left = QDir(folder).entryList(QDir::Files | QDir::Hidden);
+        left.sort();
+        expected = others + QStringList{writing};
+        expected.sort();
+        EXPECT_EQ(left, expected);
+    }
+}
+
+TEST_F(FilesTest, AReadOnlyTargetOrOneThisUserMayNotWriteIsNeverReplaced)
+{
+    // Root may write any file, yet a file marked read-only is not replaced, as on the platform
+    // the program was written for. A copy of a read-only file is read-only in turn.
+    const QString source = root() + "/new.txt", readOnlySource = root() + "/read-only.txt";
+    writeFile(source, "new");
+    writeFile(readOnlySource, "read-only");
+    setMode(readOnlySource, 0444);
+    const QString marked = programFolder() + "marked.txt", copied = programFolder() + "copied.txt";
+    writeFile(marked, "kept");
+    setMode(marked, 0444);
+    const CopyResult refused = copyFile(source, marked);
+    EXPECT_EQ(refused.status, CopyStatus::TargetReadOnly);
+    EXPECT_EQ(refused.reason(), "the target file is read-only");
+    EXPECT_EQ(readFile(marked), "kept");
+    EXPECT_EQ(modeOf(marked), 0444u);
+    ASSERT_TRUE(copyFile(readOnlySource, copied).ok());
+    EXPECT_EQ(copyFile(source, copied).status, CopyStatus::TargetReadOnly);
+    EXPECT_EQ(readFile(copied), "read-only");
+    EXPECT_TRUE(leftovers(programFolder()).isEmpty());
+
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "only root can run the copy as another user";
+    // As another user, in a folder it may write (where a rename would replace any file): its own
+    // marked file, a file of root's, and its own writable file, which it does replace.
+    constexpr uid_t Nobody = 65534;
+    QTemporaryDir shared;
+    ASSERT_TRUE(shared.isValid());
+    setMode(shared.path(), 0777);
+    const QString sharedSource = shared.path() + "/source.txt";
+    writeFile(sharedSource, "new");
+    const QString targets[] = {shared.path() + "/own-marked.txt", shared.path() + "/roots.txt",
+                               shared.path() + "/own.txt"};
+    for (const QString& target : targets)
+        writeFile(target, "kept");
+    setMode(targets[0], 0444);
+    for (const QString& target : {targets[0], targets[2]})
+        ASSERT_EQ(::chown(QFile::encodeName(target).constData(), Nobody, Nobody), 0);
+
+    int channel[2];
+    ASSERT_EQ(::pipe(channel), 0);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        ::close(channel[0]);
+        signed char statuses[3] = {-1, -1, -1};
+        if (::setgroups(0, nullptr) == 0 && ::setgid(Nobody) == 0 && ::setuid(Nobody) == 0)
+            for (int i = 0; i < 3; ++i)
+                statuses[i] = static_cast<signed char>(copyFile(sharedSource, targets[i]).status);
+        [[maybe_unused]] const ssize_t written = ::write(channel[1], statuses, sizeof statuses);
+        ::_exit(0);
+    }
+    ::close(channel[1]);
+    signed char statuses[3] = {-1, -1, -1};
+    EXPECT_EQ(::read(channel[0], statuses, sizeof statuses), ssize_t(sizeof statuses));
+    ::close(channel[0]);
+    ::waitpid(child, nullptr, 0);
+    EXPECT_EQ(statuses[0], int(CopyStatus::TargetReadOnly));
+    EXPECT_EQ(statuses[1], int(CopyStatus::TargetFailed));
+    EXPECT_EQ(statuses[2], int(CopyStatus::Copied));
+    EXPECT_EQ(readFile(targets[0]), "kept");
+    EXPECT_EQ(readFile(targets[1]), "kept");
+    EXPECT_EQ(readFile(targets[2]), "new");
+    EXPECT_TRUE(leftovers(shared.path()).isEmpty());
+}
+
+TEST_F(FilesTest, AFileGrowingWhileItIsCopiedIsCopiedAsItWasWhenOpened)
+{
+    // From memory to the disk, two file systems between which the copy reads and writes itself.
+    QTemporaryDir memory("/dev/shm/tessary-XXXXXX");
+    ASSERT_TRUE(memory.isValid());
+    const QString source = memory.path() + "/growing.log", target = programFolder() + "growing.log";
+    constexpr qsizetype Start = 32 << 20, Chunk = 1 << 20, Cap = 64 << 20;
+    writeFile(source, counted(0, Start));
+
+    // The writer stays ahead of the copy: a chunk more for each the copy has read, so a copy that
+    // read to the end would go on to the cap.
+    const pid_t copier = ::gettid();
+    const std::int64_t readBefore = bytesReadBy(copier);
+    ASSERT_GE(readBefore, 0) << "no read counter for this thread";
+    std::atomic<bool> done = false;
+    std::thread writer([&] {
+        QFile log(source);
+        if (!log.open(QIODevice::Append))
+            return;
+        for (qsizetype size = Start; !done && size < Cap;) {
+            if (bytesReadBy(copier) - readBefore < size - Start + Chunk) {
+                std::this_thread::yield();
+                continue;
+            }
+            log.write(counted(size, Chunk));
+            log.flush();
+            size += Chunk;
+        }
+    });
+    const CopyResult result = copyFile(source, target);
+    done = true;
+    writer.join();
+
+    ASSERT_TRUE(result.ok()) << result.reason().toStdString();
+    EXPECT_GT(QFileInfo(source).size(), Start) << "the writer appended nothing while the copy ran";
+    const QByteArray copy = readFile(target);
+    EXPECT_EQ(copy.size(), Start);
+    EXPECT_TRUE(copy == counted(0, Start));
 }

@@ -1,0 +1,86 @@
+#include "platform/CopyTemporaries.h"
+
+#include "platform/Files.h"
+
+#include <QFile>
+#include <QRandomGenerator>
+#include <algorithm>
+#include <cstring>
+#include <ctime>
+#include <dirent.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace platform::files::temporaries {
+
+namespace {
+
+constexpr char Prefix[] = ".tessary-copy-";
+constexpr std::size_t PrefixLength = sizeof Prefix - 1;
+constexpr std::size_t RandomLength = 6;
+constexpr char Letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+
+bool isLetter(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+}
+
+std::int64_t nanoseconds(const struct timespec& time)
+{
+    return std::int64_t(time.tv_sec) * 1000000000 + time.tv_nsec;
+}
+
+} // namespace
+
+// Short, so that it fits in a folder where the target's own name is as long as names may be.
+QByteArray freshName(const QByteArray& folder)
+{
+    QByteArray name = folder + '/' + Prefix + QByteArray(RandomLength, 'X');
+    for (qsizetype i = name.size() - qsizetype(RandomLength); i < name.size(); ++i)
+        name[i] = Letters[QRandomGenerator::global()->bounded(int(sizeof Letters - 1))];
+    return name;
+}
+
+bool isTemporary(const char* name)
+{
+    if (name[0] != '.' || std::strncmp(name, Prefix, PrefixLength) != 0)
+        return false;
+    const char* random = name + PrefixLength;
+    return std::strlen(random) == RandomLength && std::all_of(random, random + RandomLength, isLetter);
+}
+
+std::int64_t now()
+{
+    // The clock file systems stamp files with: a finer one may run ahead of the stamp of a file
+    // written just after it was read.
+    struct timespec time;
+    ::clock_gettime(CLOCK_REALTIME_COARSE, &time);
+    return nanoseconds(time);
+}
+
+void removeIfStale(int folderFd, const char* name, const struct stat& info, std::int64_t before)
+{
+    if (nanoseconds(info.st_mtim) < before)
+        ::unlinkat(folderFd, name, 0);
+}
+
+} // namespace platform::files::temporaries
+
+namespace platform::files {
+
+void removeLeftovers(const QString& folder)
+{
+    const std::int64_t started = temporaries::now();
+    DIR* dir = ::opendir(QFile::encodeName(folder).constData());
+    if (!dir)
+        return;
+    struct stat info;
+    while (const struct dirent* entry = ::readdir(dir)) {
+        if (temporaries::isTemporary(entry->d_name) &&
+            ::fstatat(::dirfd(dir), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(info.st_mode))
+            temporaries::removeIfStale(::dirfd(dir), entry->d_name, info, started);
+    }
+    ::closedir(dir);
+}
+
+} // namespace platform::files

@@ -1,0 +1,23 @@
+#pragma once
+
+// The names a copy writes under before its target's name: made, recognised and cleared here
+// only. A copy cut short (a kill, a pulled disk, a power cut) leaves such a file behind; the
+// listings never show one, and remove one that was last written before they began.
+
+#include <QByteArray>
+#include <cstdint>
+#include <sys/stat.h>
+
+namespace platform::files::temporaries {
+
+// A fresh name of the fixed pattern ".tessary-copy-" and six letters or digits in folder.
+QByteArray freshName(const QByteArray& folder);
+// Is name (without folder) of that exact pattern?
+bool isTemporary(const char* name);
+// The present time, nanoseconds since 1970 UTC, to compare with file times.
+std::int64_t now();
+// Removes the temporary `name` of the folder open as folderFd, described by info, when it was
+// last written before `before`: a copy still running keeps writing it.
+void removeIfStale(int folderFd, const char* name, const struct stat& info, std::int64_t before);
+
+} // namespace platform::files::temporaries
