@@ -1,6 +1,7 @@
 #include "platform/Files.h"
 
 #include "platform/FolderEntries.h"
+#include "support/ChildProcess.h"
 #include "support/TessaryTest.h"
 
 #include <QDir>
@@ -19,7 +20,6 @@
 #include <sys/stat.h>
 #include <sys/syscall.h>
 #include <sys/un.h>
-#include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 
@@ -423,27 +423,17 @@ TEST_F(FilesTest, AReadOnlyTargetOrOneThisUserMayNotWriteIsNeverReplaced)
     for (const QString& target : {targets[0], targets[2]})
         ASSERT_EQ(::chown(QFile::encodeName(target).constData(), Nobody, Nobody), 0);
 
-    int channel[2];
-    ASSERT_EQ(::pipe(channel), 0);
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        ::close(channel[0]);
-        signed char statuses[3] = {-1, -1, -1};
+    const QByteArray statuses = answerOfChild([&] {
+        QByteArray answer;
         if (::setgroups(0, nullptr) == 0 && ::setgid(Nobody) == 0 && ::setuid(Nobody) == 0)
-            for (int i = 0; i < 3; ++i)
-                statuses[i] = static_cast<signed char>(copyFile(sharedSource, targets[i]).status);
-        [[maybe_unused]] const ssize_t written = ::write(channel[1], statuses, sizeof statuses);
-        ::_exit(0);
-    }
-    ::close(channel[1]);
-    signed char statuses[3] = {-1, -1, -1};
-    EXPECT_EQ(::read(channel[0], statuses, sizeof statuses), ssize_t(sizeof statuses));
-    ::close(channel[0]);
-    ::waitpid(child, nullptr, 0);
-    EXPECT_EQ(statuses[0], int(CopyStatus::TargetReadOnly));
-    EXPECT_EQ(statuses[1], int(CopyStatus::TargetFailed));
-    EXPECT_EQ(statuses[2], int(CopyStatus::Copied));
+            for (const QString& target : targets)
+                answer.append(char(copyFile(sharedSource, target).status));
+        return answer;
+    });
+    ASSERT_EQ(statuses.size(), 3) << "the child could not become user " << Nobody;
+    EXPECT_EQ(int(statuses[0]), int(CopyStatus::TargetReadOnly));
+    EXPECT_EQ(int(statuses[1]), int(CopyStatus::TargetFailed));
+    EXPECT_EQ(int(statuses[2]), int(CopyStatus::Copied));
     EXPECT_EQ(readFile(targets[0]), "kept");
     EXPECT_EQ(readFile(targets[1]), "kept");
     EXPECT_EQ(readFile(targets[2]), "new");

@@ -1,5 +1,6 @@
 #include "platform/SystemInfo.h"
 
+#include "support/ChildProcess.h"
 #include "support/TessaryTest.h"
 
 #include <QCoreApplication>
@@ -7,7 +8,6 @@
 #include <QFileInfo>
 #include <QSysInfo>
 #include <sched.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace platform::sys;
@@ -100,25 +100,11 @@ TEST(ComputerName, EveryHostNameTheSystemAllowsComesWhole)
 {
     // The host name is changed only in a UTS namespace of a child process of its own.
     const QByteArray longest(HOST_NAME_MAX, 'h');
-    int channel[2];
-    ASSERT_EQ(::pipe(channel), 0);
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        ::close(channel[0]);
-        QByteArray answer = "<no namespace>";
+    const QByteArray answer = answerOfChild([&longest] {
         if (::unshare(CLONE_NEWUTS) == 0 && ::sethostname(longest.constData(), longest.size()) == 0)
-            answer = computerName().value_or("<none>").toUtf8();
-        [[maybe_unused]] const ssize_t written = ::write(channel[1], answer.constData(), answer.size());
-        ::_exit(0);
-    }
-    ::close(channel[1]);
-    QByteArray answer;
-    char chunk[256];
-    for (ssize_t n; (n = ::read(channel[0], chunk, sizeof chunk)) > 0;)
-        answer.append(chunk, n);
-    ::close(channel[0]);
-    ::waitpid(child, nullptr, 0);
+            return computerName().value_or("<none>").toUtf8();
+        return QByteArray("<no namespace>");
+    });
     if (answer == "<no namespace>")
         GTEST_SKIP() << "no right to make a UTS namespace here";
     EXPECT_EQ(answer, longest);
