@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <algorithm>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <dirent.h>
@@ -221,9 +222,7 @@ bool kernelFileSystem(int fd)
     }
 }
 
-// The time nearest to `time` within the local years 1980 to 2107 that FAT holds. A FAT driver
-// given a time outside them may wrap it (1975 reads back as 2103), so that the copy would look
-// newer or older than its source ever after.
+// The time nearest to `time` within the local years 1980 to 2107 that FAT holds.
 struct timespec withinFatYears(const struct timespec& time)
 {
     struct tm local;
@@ -244,6 +243,20 @@ struct timespec withinFatYears(const struct timespec& time)
         edge.tm_sec = 58;
     }
     return {::mktime(&edge), 0};
+}
+
+// A FAT driver given a time outside the years it holds may wrap it (1975 reads back as 2103), so
+// that the copy would look newer or older than its source ever after. Where the target did not
+// keep such a time, the nearest one it holds is written instead.
+void holdTimeOnFat(const QByteArray& target, const struct timespec (&times)[2])
+{
+    const struct timespec held[2] = {withinFatYears(times[0]), withinFatYears(times[1])};
+    if (held[1].tv_sec == times[1].tv_sec && held[1].tv_nsec == times[1].tv_nsec)
+        return;
+    struct stat placed;
+    // Off by more than FAT's 2-second step: not kept.
+    if (::stat(target.constData(), &placed) == 0 && std::abs(placed.st_mtim.tv_sec - times[1].tv_sec) > 2)
+        ::utimensat(AT_FDCWD, target.constData(), held, 0);
 }
 
 struct SpaceReading
@@ -478,8 +491,8 @@ CopyResult copyFile(const QString& source, const QString& target)
     if (!timeKept && ::stat(targetName.constData(), &placed) == 0 &&
         (placed.st_mtim.tv_sec != sourceInfo.st_mtim.tv_sec ||
          placed.st_mtim.tv_nsec != sourceInfo.st_mtim.tv_nsec)) {
-        const struct timespec held[2] = {withinFatYears(times[0]), withinFatYears(times[1])};
-        ::utimensat(AT_FDCWD, targetName.constData(), held, 0);
+        ::utimensat(AT_FDCWD, targetName.constData(), times, 0);
+        holdTimeOnFat(targetName, times);
     }
     return CopyResult{};
 }
