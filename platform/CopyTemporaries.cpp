@@ -60,7 +60,9 @@ std::int64_t now()
 
 void removeIfStale(int folderFd, const char* name, const struct stat& info, std::int64_t before)
 {
-    if (nanoseconds(info.st_mtim) < before)
+    // FAT keeps a time in 2-second steps, rounded down: a file written just now may look older.
+    constexpr std::int64_t FatStep = 2000000000;
+    if (nanoseconds(info.st_mtim) < before - FatStep)
         ::unlinkat(folderFd, name, 0);
 }
 

@@ -2,7 +2,7 @@
 
 // The names a copy writes under before its target's name: made, recognised and cleared here
 // only. A copy cut short (a kill, a pulled disk, a power cut) leaves such a file behind; the
-// listings never show one, and remove one that was last written before they began.
+// listings never show one, and remove one that was last written well before they began.
 
 #include <QByteArray>
 #include <cstdint>
@@ -17,7 +17,7 @@ bool isTemporary(const char* name);
 // The present time, nanoseconds since 1970 UTC, to compare with file times.
 std::int64_t now();
 // Removes the temporary `name` of the folder open as folderFd, described by info, when it was
-// last written before `before`: a copy still running keeps writing it.
+// last written more than FAT's time step before `before`: a copy still running keeps writing it.
 void removeIfStale(int folderFd, const char* name, const struct stat& info, std::int64_t before);
 
 } // namespace platform::files::temporaries
