@@ -88,8 +88,10 @@ bool TPrintForm::printCopies(platform::printing::Printer& printer, const report:
                              TADOQuery* rows)
 {
     printer.setPrinterIndex(PrintComboBox->currentIndex());
+    // The job goes to the entry shown, whatever the system's list has become since.
+    const QString printerName = PrintComboBox->currentText();
     QString file;
-    if (printer.printsToFile()) {
+    if (printerName == platform::printing::pdfFileEntryName()) {
         file = platform::dialogs::saveFileName(this, SharedTexts::load(65109),
                                                QDir::home().filePath(report.jobTitle.trimmed() + PdfSuffix),
                                                "PDF files (*.pdf)");
@@ -100,8 +102,8 @@ bool TPrintForm::printCopies(platform::printing::Printer& printer, const report:
     }
     const int copies = CopyEdit->value();
     for (int copy = 1; copy <= copies; ++copy) {
-        const auto job =
-            printer.beginJob({report.jobTitle, report.page.paperSource}, copyFileName(file, copy, copies));
+        const auto job = printer.beginJob(printerName, {report.jobTitle, report.page.paperSource},
+                                          copyFileName(file, copy, copies));
         report::print(report, rows, *job);
         job->finish();
     }

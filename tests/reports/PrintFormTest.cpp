@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <vector>
 
 using PrintFormTest = PrintTest;
 
@@ -95,4 +96,63 @@ TEST_F(PrintFormTest, TheFileEntryAsksOnceAndPrintsNothingWhenCancelledOrUnwrita
     EXPECT_EQ(dialogs.saveRequests.size(), 3u);
     EXPECT_EQ(QDir(homeFolder()).entryList({"*.pdf"}),
               QStringList({"expenses-1.pdf", "expenses-2.pdf", "expenses-3.pdf"}));
+}
+
+TEST_F(PrintFormTest, TheJobGoesByNameToTheEntryTheDialogShowedOrNowhere)
+{
+    using platform::printing::SystemPrinter;
+    const QString fileEntry = platform::printing::pdfFileEntryName();
+    struct Case
+    {
+        const char* what;
+        QList<SystemPrinter> shown;
+        int chosen;
+        QList<SystemPrinter> atOk;
+        QString printedOn; // empty: the printer is gone
+    };
+    const std::vector<Case> cases = {
+        {"a printer added ahead",
+         {{"Alpha", false}, {"Beta", true}},
+         1,
+         {{"New", true}, {"Alpha", false}, {"Beta", false}},
+         "Beta"},
+        {"the chosen printer removed", {{"Alpha", false}, {"Beta", true}}, 1, {{"Alpha", true}}, ""},
+        {"every printer removed", {{"Alpha", true}}, 0, {}, ""},
+        {"a printer installed after the file entry was shown", {}, 0, {{"Alpha", true}}, fileEntry},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        printers.list = c.shown;
+        printers.jobs.clear();
+        dialogs.messages.clear();
+        dialogs.saveRequests.clear();
+        auto form = dialog("Expense");
+        form->PrintComboBox->setCurrentIndex(c.chosen);
+        printers.list = c.atOk;
+        const QString file = printToFile(*form);
+
+        if (c.printedOn.isEmpty()) {
+            EXPECT_TRUE(form->isVisible());
+            ASSERT_EQ(dialogs.messages.size(), 1u);
+            EXPECT_EQ(dialogs.messages[0].icon, platform::dialogs::Icon::Error);
+            EXPECT_TRUE(dialogs.messages[0].text.contains('"' + c.shown[c.chosen].name + '"'))
+                << qPrintable(dialogs.messages[0].text);
+            EXPECT_TRUE(printers.jobs.empty());
+            EXPECT_TRUE(dialogs.saveRequests.empty());
+            EXPECT_FALSE(platform::printing::printer().printing());
+            continue;
+        }
+        EXPECT_FALSE(form->isVisible());
+        EXPECT_TRUE(dialogs.messages.empty());
+        if (c.printedOn == fileEntry) {
+            EXPECT_TRUE(printers.jobs.empty());
+            EXPECT_EQ(dialogs.saveRequests.size(), 1u);
+            EXPECT_TRUE(QFile::exists(file));
+        } else {
+            ASSERT_EQ(printers.jobs.size(), 1u);
+            EXPECT_EQ(printers.jobs[0].printer, c.printedOn);
+            // The index stays the current choice, whatever it selects now.
+            EXPECT_EQ(dialog("Expense")->PrintComboBox->currentText(), c.atOk[c.chosen].name);
+        }
+    }
 }
