@@ -75,6 +75,9 @@ public:
 private:
     void createComponents();
     void connectEvents();
+    // Asks for the PDF file of the "PDF File" entry, then whether to replace the files of `copies`
+    // copies that exist already; empty when the user said no to either.
+    QString askPdfFile(const report::Report& report, int copies);
     // Makes the dialog's printer the current one and prints the copies.
     bool printCopies(platform::printing::Printer& printer, const report::Report& report, TADOQuery* rows);
 };

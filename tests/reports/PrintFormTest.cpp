@@ -156,3 +156,60 @@ TEST_F(PrintFormTest, TheJobGoesByNameToTheEntryTheDialogShowedOrNowhere)
         }
     }
 }
+
+TEST_F(PrintFormTest, TheFileEntryAsksOnceBeforeReplacingAnyFileItWillWrite)
+{
+    struct Case
+    {
+        int copies;
+        QString typed;
+        QStringList existing;
+        QStringList asked;
+        int answer;
+        QStringList written; // besides the files that existed
+    };
+    const std::vector<Case> cases = {
+        {1, "report", {"report.pdf"}, {"report.pdf"}, platform::dialogs::No, {}},
+        {3, "keep.pdf", {"keep.pdf", "keep-2.pdf"}, {"keep-2.pdf"}, platform::dialogs::No, {}},
+        {3,
+         "keep.pdf",
+         {"keep.pdf", "keep-2.pdf"},
+         {"keep-2.pdf"},
+         platform::dialogs::Yes,
+         {"keep-1.pdf", "keep-3.pdf"}},
+    };
+    QDir home(homeFolder());
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed.toStdString() + " answered " + std::to_string(c.answer));
+        for (const QString& name : home.entryList({"*.pdf"}))
+            home.remove(name);
+        for (const QString& name : c.existing) {
+            QFile old(home.filePath(name));
+            ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+            old.write("old");
+        }
+        dialogs.messages.clear();
+        dialogs.queueMessageAnswer(c.answer);
+        auto form = dialog("Expense", c.copies);
+        printToFile(*form, c.typed);
+
+        ASSERT_EQ(dialogs.messages.size(), 1u);
+        const platform::dialogs::MessageRequest& question = dialogs.messages[0];
+        EXPECT_EQ(question.icon, platform::dialogs::Icon::Question);
+        EXPECT_EQ(question.buttons, platform::dialogs::Yes | platform::dialogs::No);
+        // One line per file it names.
+        const QStringList lines = question.text.split('\n');
+        for (const QString& name : c.existing)
+            EXPECT_EQ(lines.contains(home.filePath(name)), c.asked.contains(name))
+                << qPrintable(question.text);
+        EXPECT_EQ(form->isVisible(), c.answer == platform::dialogs::No);
+        for (const QString& name : home.entryList({"*.pdf"})) {
+            QFile file(home.filePath(name));
+            ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+            const bool replaced = c.answer == platform::dialogs::Yes && c.asked.contains(name);
+            EXPECT_EQ(file.readAll().startsWith("%PDF"), replaced || c.written.contains(name))
+                << qPrintable(name);
+        }
+        EXPECT_EQ(home.entryList({"*.pdf"}).size(), c.existing.size() + c.written.size());
+    }
+}
