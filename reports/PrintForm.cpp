@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
+#include <algorithm>
 
 namespace {
 
@@ -87,6 +88,15 @@ void TPrintForm::CancelButtonClick()
     reject();
 }
 
+int TPrintForm::copyCount() const
+{
+    // The field's text as shown: the spin box fixes its value up only when the field loses the
+    // focus, which a click on OK need not take from it.
+    bool isNumber = false;
+    const int typed = CopyEdit->cleanText().toInt(&isNumber);
+    return isNumber ? std::clamp(typed, CopyEdit->minimum(), CopyEdit->maximum()) : 1;
+}
+
 QString TPrintForm::askPdfFile(const report::Report& report, int copies)
 {
     QString file = platform::dialogs::saveFileName(
@@ -115,7 +125,7 @@ bool TPrintForm::printCopies(platform::printing::Printer& printer, const report:
     printer.setPrinterIndex(PrintComboBox->currentIndex());
     // The job goes to the entry shown, whatever the system's list has become since.
     const QString printerName = PrintComboBox->currentText();
-    const int copies = CopyEdit->value();
+    const int copies = copyCount();
     QString file;
     if (printerName == platform::printing::pdfFileEntryName()) {
         file = askPdfFile(report, copies);

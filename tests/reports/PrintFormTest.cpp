@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <vector>
 
 using PrintFormTest = PrintTest;
@@ -211,5 +212,19 @@ TEST_F(PrintFormTest, TheFileEntryAsksOnceBeforeReplacingAnyFileItWillWrite)
                 << qPrintable(name);
         }
         EXPECT_EQ(home.entryList({"*.pdf"}).size(), c.existing.size() + c.written.size());
+    }
+}
+
+TEST_F(PrintFormTest, TheCopyFieldsTextAsShownIsTheCopyCount)
+{
+    printers.list = {{"Alpha", true}};
+    for (const auto& [text, copies] : std::vector<std::pair<QString, size_t>>{{"", 1}, {"x", 1}, {"3", 3}}) {
+        SCOPED_TRACE(text.toStdString());
+        printers.jobs.clear();
+        auto form = dialog("Expense", 5);
+        // Typed while the field keeps the focus, so the spin box has not fixed its value up.
+        form->CopyEdit->findChild<QLineEdit*>()->setText(text);
+        form->OKButton->click();
+        EXPECT_EQ(printers.jobs.size(), copies);
     }
 }
