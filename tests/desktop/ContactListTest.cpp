@@ -276,7 +276,9 @@ TEST_F(ContactListTest, ADamagedAddressTableKeepsItsReadableRowsAndEveryPageInRe
     EXPECT_GT(listed, 0);
     EXPECT_LT(listed, 1500);
     ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].text, "database disk image is malformed");
+    EXPECT_EQ(dialogs.messages[0].text, "\"" + databasePath() +
+                                            "\" is damaged (database disk image is malformed). Restore a "
+                                            "backup or repair the file.");
 
     frame->QuorvaneFrame1->sbSchedule->click();
     EXPECT_EQ(pages->ActivePageIndex(), 0);

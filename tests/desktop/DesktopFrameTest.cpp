@@ -11,6 +11,7 @@
 #include "platform/Clock.h"
 #include "platform/Locale.h"
 #include "reader/ReaderForm.h"
+#include "support/DamagedPage.h"
 #include "support/TessaryTest.h"
 #include "support/WhenModal.h"
 
@@ -28,6 +29,7 @@
 #include <QTreeWidget>
 #include <functional>
 #include <memory>
+#include <sqlite3.h>
 
 namespace {
 
@@ -210,6 +212,34 @@ TEST_F(DesktopFrameTest, SecondInitFrameReturnsToTheStartingState)
     EXPECT_EQ(tabsShown(), std::vector<bool>({true, true, false, false, false, false, false}));
     EXPECT_EQ(frame()->AddressListView->columnCount(), 14);
     EXPECT_EQ(frame()->FHourPanels.size(), hourPanels);
+}
+
+TEST_F(DesktopFrameTest, ADamagedEventsPageLeavesTheRestOfStartUpShownAndIsToldOnce)
+{
+    sqlite3* db = nullptr;
+    sqlite3_open(QFile::encodeName(databasePath()).constData(), &db);
+    const QByteArray fill =
+        "with recursive n(i) as (select 1 union all select i + 1 from n where i < 400) "
+        "insert into journal (jstarttime, jendtime, memo) select '" +
+        Now.toString("yyyy-MM-dd hh:mm:ss").toUtf8() +
+        "', null, printf('%0100d', i) "
+        "from n; "
+        "insert into address (LastName, FirstName) values ('Ames', 'Ann'), ('Bell', 'Bo');";
+    ASSERT_EQ(sqlite3_exec(db, fill.constData(), nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
+    sqlite3_close(db);
+    damageLeafPage(databasePath(), "journal", 1);
+
+    start();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text.toStdString(),
+              ("The calendar's events could not be read. \"" + databasePath() +
+               "\" is damaged (database disk image is malformed). Restore a backup or repair the file.")
+                  .toStdString());
+    EXPECT_EQ(frame()->GoToButton->text(), "&Go To Day");
+    EXPECT_EQ(frame()->ToDayButton->text(), "&ToDay");
+    EXPECT_EQ(frame()->NewEventButton->text(), "&New Event");
+    EXPECT_EQ(frame()->EditEventButton->text(), "&Edit Event");
+    EXPECT_EQ(frame()->ContactListView->topLevelItemCount(), 2);
 }
 
 TEST_F(DesktopFrameTest, BackupViewShowsTheDocumentsFolderWhenItsPageOpens)
