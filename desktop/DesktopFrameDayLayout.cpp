@@ -2,6 +2,7 @@
 #include "common/widgets/AlignLayout.h"
 #include "common/widgets/TDrawGrid.h"
 #include "desktop/CalendarViews.h"
+#include "desktop/ContactRows.h"
 #include "desktop/DesktopFrame.h"
 #include "desktop/DesktopFrameLayoutHelpers.h"
 #include "desktop/ShapeCanvas.h"
@@ -14,7 +15,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QToolButton>
-#include <QTreeWidget>
+#include <QTreeView>
 using namespace layout;
 
 namespace {
@@ -63,8 +64,9 @@ void TDesktopFrame::createDayPage()
     ContactTitlePanel = make<QLabel>(LeftPanel, "ContactTitlePanel");
     ContactTitlePanel->setText("Contants");
     ContactTitlePanel->resize(260, 22);
-    ContactListView = make<QTreeWidget>(LeftPanel, "ContactListView");
-    ContactListView->setHeaderLabels({"Name"});
+    ContactListView = make<QTreeView>(LeftPanel, "ContactListView");
+    FContactRows = new TContactRows(ContactListView);
+    ContactListView->setModel(FContactRows);
     ContactListView->setRootIsDecorated(false);
     ContactListView->setGeometry(0, 154, 260, 600);
     // A contact dragged onto the day view becomes a new event's text.

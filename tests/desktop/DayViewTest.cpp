@@ -2,6 +2,7 @@
 #include "common/widgets/TDrawGrid.h"
 #include "common/widgets/TPageControl.h"
 #include "desktop/CalendarViewFixture.h"
+#include "desktop/ContactRows.h"
 #include "desktop/EventMemo.h"
 #include "desktop/ShapeCanvas.h"
 #include "desktop/SlotPanel.h"
@@ -18,7 +19,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QToolButton>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QWheelEvent>
 #include <functional>
 
@@ -294,10 +295,11 @@ TEST_F(DayViewTest, NewEventButtonKeepsTheEditorsTimesOnTheCurrentDay)
 TEST_F(DayViewTest, ContactDroppedOnASlotBecomesTheNewEventsText)
 {
     showDay(Today);
-    auto* contacts = frame->ContactListView;
-    contacts->clear();
-    auto* smith = new QTreeWidgetItem(contacts, QStringList{"Smith", "7"});
-    new QTreeWidgetItem(contacts, QStringList{"Jones", "8"});
+    QTreeView* contacts = frame->ContactListView;
+    TContactBlock rows;
+    rows.add("Smith", "7");
+    rows.add("Jones", "8");
+    frame->FContactRows->setRows(std::move(rows));
     QWidget* slot = frame->FHourPanels[24 + 14];
     QPushButton notAList;
 
@@ -312,7 +314,8 @@ TEST_F(DayViewTest, ContactDroppedOnASlotBecomesTheNewEventsText)
     frame->EventDragDrop(slot, contacts);
     EXPECT_TRUE(NewEventForm.isNull());
 
-    smith->setSelected(true);
+    contacts->selectionModel()->select(contacts->model()->index(0, 0),
+                                       QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     ModalCloser closer;
     frame->EventDragDrop(slot, contacts);
     ASSERT_TRUE(closer.closedAny());
