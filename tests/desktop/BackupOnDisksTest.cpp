@@ -149,7 +149,18 @@ TEST_F(BackupOnDisksTest, BackupAndRestoreThroughAFatDiskKeepEveryFileAndItsTime
     EXPECT_LE(std::abs(modifiedSeconds(restored + projects + "/x.txt") - 1600000006), 2);
 }
 
-TEST_F(BackupOnDisksTest, AFullDiskStopsTheBackupAndKeepsWhatIsAlreadyThere)
+struct FullDiskCase
+{
+    int filesAfter; // listed after the file that does not fit
+    const char* note;
+    const char* logTail;
+};
+
+class BackupOnAFullDiskTest : public BackupOnDisksTest, public ::testing::WithParamInterface<FullDiskCase>
+{
+};
+
+TEST_P(BackupOnAFullDiskTest, AFullDiskStopsTheBackupAndKeepsWhatIsAlreadyThere)
 {
     const QString small = scratch() + "/small";
     if (const QString refused = disk.mountTmpfs(small, "size=512k"); !refused.isEmpty())
@@ -158,18 +169,30 @@ TEST_F(BackupOnDisksTest, AFullDiskStopsTheBackupAndKeepsWhatIsAlreadyThere)
     QByteArray old(100 * 1024, 'o');
     writeFile(platform::sys::programFolder() + "20250101000000/Dokumente/old.txt", old, 1500000000);
     QRandomGenerator random(7);
-    for (int i = 0; i < 8; ++i) {
-        QByteArray data(100 * 1024, Qt::Uninitialized);
+    const auto randomData = [&random](int size) {
+        QByteArray data(size, Qt::Uninitialized);
         for (char& c : data)
             c = char(random.bounded(256));
-        writeFile(documents + QString("/file%1.bin").arg(i), data, 1600000000 + i);
-    }
+        return data;
+    };
+    // Three fit beside the old backup; the picture, scanned after them, does not, and the files of
+    // the user's folder, scanned last, are never tried.
+    for (int i = 0; i < 3; ++i)
+        writeFile(documents + QString("/file%1.bin").arg(i), randomData(100 * 1024), 1600000000 + i);
+    writeFile(pictures + "/large.bin", randomData(300 * 1024), 1600000010);
+    for (int i = 0; i < GetParam().filesAfter; ++i)
+        writeFile(projects + QString("/after%1.txt").arg(i), "after", 1600000020 + i);
+    if (GetParam().filesAfter > 0)
+        addUserFolder(projects);
     frame()->Analyse_Bn->click();
     frame()->Backup_Btn->click();
 
     ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_TRUE(dialogs.messages[0].text.startsWith("Backup Finish ,0(Minutes)\n"));
-    EXPECT_TRUE(dialogs.messages[0].text.endsWith("files were not copied. The disk is full."));
+    EXPECT_EQ(dialogs.messages[0].text,
+              QString("Backup Finish ,0(Minutes)\n") + GetParam().note + " The disk is full.");
+    EXPECT_EQ(
+        logLines(frame()->ActionMemo, "Failed:"),
+        QStringList{"Failed:" + pictures + "/large.bin (No space left on device)" + GetParam().logTail});
     int finished = 0;
     for (int i = 0; i < rows()->topLevelItemCount(); ++i) {
         const QTreeWidgetItem* row = rows()->topLevelItem(i);
@@ -178,13 +201,17 @@ TEST_F(BackupOnDisksTest, AFullDiskStopsTheBackupAndKeepsWhatIsAlreadyThere)
         ++finished;
         EXPECT_EQ(readFile(row->text(diskpage::TargetColumn)), readFile(row->text(diskpage::FileColumn)));
     }
-    EXPECT_GE(finished, 1);
-    EXPECT_LT(finished, 8);
-    EXPECT_TRUE(dialogs.messages[0].text.contains(QString("\n%1 files").arg(8 - finished)));
+    EXPECT_EQ(finished, 3);
     EXPECT_EQ(readFile(platform::sys::programFolder() + "20250101000000/Dokumente/old.txt"), old);
     for (const platform::files::FileEntry& entry : platform::files::listFiles(small).files)
         EXPECT_FALSE(entry.path.contains(".tessary-copy-")) << entry.path.toStdString();
 }
+
+INSTANTIATE_TEST_SUITE_P(FilesLeft, BackupOnAFullDiskTest,
+                         ::testing::Values(FullDiskCase{0, "1 file was not copied.", "; 1 file not copied"},
+                                           FullDiskCase{2, "3 files were not copied.",
+                                                        "; 3 files not copied"}),
+                         [](const auto& info) { return info.param.filesAfter == 0 ? "One" : "Three"; });
 
 TEST_F(BackupOnDisksTest, NamesThatAreNotUtf8AreBackedUpAndRestoredUnderTheirOwnBytes)
 {
