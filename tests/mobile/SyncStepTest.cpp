@@ -24,22 +24,29 @@ QStringList leftovers(const QString& folder)
 class SyncStepTest : public PelloranFrameFixture, public ::testing::WithParamInterface<MountedDisk::Kind>
 {
 protected:
-    SyncStepTest() : pc(homeFolder() + "/pc/"), mobileMount(homeFolder() + "/disk") {}
+    SyncStepTest()
+        : pc(homeFolder() + "/pc/"), mobileMount(homeFolder() + "/disk"), mobile(mobileMount + "/Sync/")
+    {
+    }
+
+    void SetUp() override
+    {
+        if (GetParam() != MountedDisk::Kind::Fat)
+            return;
+        fat = std::make_unique<MountedDisk>(MountedDisk::Kind::Fat, mobileMount, 8);
+        if (!fat->mounted())
+            GTEST_SKIP() << "no FAT disk: " << fat->reason().toStdString();
+    }
 
     const QString pc;
     const QString mobileMount;
+    const QString mobile;
+    std::unique_ptr<MountedDisk> fat; // on the FAT run
 };
 
 // Everything the two sides differ in, both ways, with sub-folders; one row deselected by hand.
 TEST_P(SyncStepTest, SelectedRowsAreCopiedAndANewAnalysisFindsBothSidesEqual)
 {
-    std::unique_ptr<MountedDisk> fat;
-    if (GetParam() == MountedDisk::Kind::Fat) {
-        fat = std::make_unique<MountedDisk>(MountedDisk::Kind::Fat, mobileMount, 8);
-        if (!fat->mounted())
-            GTEST_SKIP() << "no FAT disk: " << fat->reason().toStdString();
-    }
-    const QString mobile = mobileMount + "/Sync/";
     const std::int64_t noon = localSeconds(2023, 4, 5, 12, 0, 0);
     makeFile(pc + "a.txt", "new on the PC", noon + 120);
     makeFile(mobile + "a.txt", "old", noon);
@@ -85,13 +92,6 @@ TEST_P(SyncStepTest, SelectedRowsAreCopiedAndANewAnalysisFindsBothSidesEqual)
 // such names, failed and counted where it refuses them (FAT), and never renamed on the way.
 TEST_P(SyncStepTest, NamesThatAreNotUtf8AreComparedAndCopiedUnderTheirOwnBytes)
 {
-    std::unique_ptr<MountedDisk> fat;
-    if (GetParam() == MountedDisk::Kind::Fat) {
-        fat = std::make_unique<MountedDisk>(MountedDisk::Kind::Fat, mobileMount, 8);
-        if (!fat->mounted())
-            GTEST_SKIP() << "no FAT disk: " << fat->reason().toStdString();
-    }
-    const QString mobile = mobileMount + "/Sync/";
     QDir().mkpath(mobile);
     const std::int64_t noon = localSeconds(2023, 4, 5, 12, 0, 0);
     const QByteArray rawPc = pc.toUtf8();
