@@ -478,6 +478,8 @@ private:
     void applyHiddenPageCaptions();
     bool FHiddenPagesBuilt = false;
     bool FFrameInitialised = false;
+    // What start-up last said could not be read, and in which open of the file.
+    std::pair<qint64, QString> FUnreadableTold;
     void connectCalendarEvents();
     void connectDayViewEvents();
     void connectWeekViewEvents();

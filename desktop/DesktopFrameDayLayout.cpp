@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QToolButton>
 #include <QTreeWidget>
 using namespace layout;
@@ -41,6 +42,15 @@ QScrollArea* scrollBox(QWidget* parent, const char* name, QWidget* content)
     box->setWidgetResizable(false);
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     box->setWidget(content);
+    // The content is as wide as the whole box, so the vertical bar covers its right edge. A
+    // hidden horizontal bar still moves on arrow keys, a sideways wheel and focus changes; with
+    // no range it has nowhere to go, and the hour column stays at the left edge.
+    QScrollBar* sideways = box->horizontalScrollBar();
+    QObject::connect(sideways, &QScrollBar::rangeChanged, sideways, [sideways](int, int max) {
+        if (max != 0)
+            sideways->setMaximum(0);
+    });
+    sideways->setMaximum(0);
     return box;
 }
 

@@ -61,6 +61,14 @@ int syncMessage(QWidget* parent, const QString& text, platform::dialogs::Icon ic
     return platform::dialogs::messageBox(parent, text, QApplication::applicationName(), icon, buttons);
 }
 
+bool profileNameRefused(QWidget* parent, const QString& name)
+{
+    const QString problem = syncprofiles::nameProblem(name);
+    if (!problem.isEmpty())
+        syncMessage(parent, problem, platform::dialogs::Icon::Warning);
+    return !problem.isEmpty();
+}
+
 QString folderText(const QString& folder)
 {
     return folder.endsWith('/') ? folder : folder + '/';
@@ -304,6 +312,10 @@ void TPelloranFrame::actPropertiesExecute()
         syncMessage(this, SharedTexts::load(64973), platform::dialogs::Icon::Warning);
         return;
     }
+    // The dialog shows the name read-only: a hand-made name the file cannot take is refused
+    // before anything can be typed in vain.
+    if (profileNameRefused(this, item->text()))
+        return;
     const QStringList values = item->data(ProfileValuesRole).toStringList();
     TSyncDlg dialog(this, FMobileRoot);
     dialog.setWindowTitle(SharedTexts::load(65002));
@@ -319,15 +331,8 @@ void TPelloranFrame::actPropertiesExecute()
 
 void TPelloranFrame::storeProfile(const TSyncDlg& dialog, bool list)
 {
-    const TSyncProfile profile = profileFrom(dialog);
-    // Checked for existing profiles too: a hand-made one named like one of the file's own
-    // sections would write into it.
-    if (const QString problem = syncprofiles::nameProblem(profile.Name); !problem.isEmpty()) {
-        syncMessage(this, problem, platform::dialogs::Icon::Warning);
-        return;
-    }
     TIniFile ini(PelloranIniPath());
-    syncprofiles::write(ini, profile, list);
+    syncprofiles::write(ini, profileFrom(dialog), list);
     LoadProfiles();
 }
 
@@ -338,10 +343,8 @@ void TPelloranFrame::actDeleteExecute()
         return;
     // Erasing a section named "Syncs" or "Favorites" would take every profile or every saved
     // Favorites path with it.
-    if (const QString problem = syncprofiles::nameProblem(item->text()); !problem.isEmpty()) {
-        syncMessage(this, problem, platform::dialogs::Icon::Warning);
+    if (profileNameRefused(this, item->text()))
         return;
-    }
     TIniFile ini(PelloranIniPath());
     syncprofiles::remove(ini, item->text());
     LoadProfiles();

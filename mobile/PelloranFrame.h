@@ -164,6 +164,8 @@ private:
 // A message box of the sync view and its dialog, titled with the program's name.
 int syncMessage(QWidget* parent, const QString& text, platform::dialogs::Icon icon,
                 int buttons = platform::dialogs::Ok);
+// Shows why `name` cannot be a profile's name, if it cannot; true then.
+bool profileNameRefused(QWidget* parent, const QString& name);
 // A chosen folder as a folder text of the pair panel: ending in one "/".
 QString folderText(const QString& folder);
 // The three direction items of the view's and the dialog's direction boxes, index = direction.

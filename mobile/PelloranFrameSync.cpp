@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,6 +21,8 @@ namespace {
 
 const char* const PcFolderRefused =
     "The PC folder \"%1\" is not a full path of this computer. Choose it with Browse.";
+const char* const MobileFolderRefused =
+    "The Mobile Disk folder \"%1\" does not lie on the Mobile Disk. Choose it with Browse.";
 const char* const NotCompleted = "Synchronize did not complete.";
 const char* const SomeNotCopied = "Synchronize completed, but %1 of the selected files could not be copied.";
 
@@ -72,12 +75,17 @@ bool TPelloranFrame::analyse()
         syncMessage(this, QString(PcFolderRefused).arg(pcText), platform::dialogs::Icon::Warning);
         return false;
     }
+    const QString mobileFolder =
+        folderText(QString(FMobileRoot + edtUsb->text()).replace(QStringLiteral("//"), QStringLiteral("/")));
+    // A file from elsewhere may name a folder with ".." that climbs out of the disk.
+    if (!folderText(QDir::cleanPath(mobileFolder)).startsWith(FMobileRoot)) {
+        syncMessage(this, QString(MobileFolderRefused).arg(edtUsb->text()), platform::dialogs::Icon::Warning);
+        return false;
+    }
     m_files->clear();
     pbPC->setValue(0);
     pbUsb->setValue(0);
     const QString pcFolder = folderText(pcText);
-    const QString mobileFolder =
-        folderText(QString(FMobileRoot + edtUsb->text()).replace(QStringLiteral("//"), QStringLiteral("/")));
     if (pcFolder == mobileFolder) {
         syncMessage(this, SharedTexts::load(64975), platform::dialogs::Icon::Warning);
         return true;

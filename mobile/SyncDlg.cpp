@@ -24,7 +24,7 @@ void TSyncDlg::connectEvents()
 {
     connect(btnBrowse1, &QPushButton::clicked, this, guarded(this, &TSyncDlg::btnBrowse1Click));
     connect(btnBrowse2, &QPushButton::clicked, this, guarded(this, &TSyncDlg::btnBrowse2Click));
-    connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
+    connect(btnOK, &QPushButton::clicked, this, guarded(this, &TSyncDlg::btnOKClick));
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -86,4 +86,11 @@ void TSyncDlg::btnBrowse2Click()
 {
     if (const QString folder = chooseMobileFolder(this, m_mobileRoot, m_mobileRoot); !folder.isEmpty())
         edtUsb->setText(folder);
+}
+
+void TSyncDlg::btnOKClick()
+{
+    // Refused here, not after closing, so that what was typed stays to be mended.
+    if (!profileNameRefused(this, edtProfilename->text()))
+        accept();
 }

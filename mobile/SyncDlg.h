@@ -23,6 +23,8 @@ public:
     void LoadCaptions();
     void btnBrowse1Click();
     void btnBrowse2Click();
+    // Closes with OK unless the profile name is refused, which is said and keeps the dialog open.
+    void btnOKClick();
 
     // The checked direction item, -1 when none is.
     int directionIndex() const;

@@ -2,12 +2,15 @@
 
 #include "platform/Database.h"
 #include "platform/DatabaseCheck.h"
+#include "platform/Leftovers.h"
 
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <cstdio>
+#include <ctime>
 #include <fcntl.h>
 #include <memory>
 #include <sqlite3.h>
@@ -89,6 +92,15 @@ qint64 freeBytes(const QString& folder)
 [[noreturn]] void refuse(const QString& text)
 {
     throw DatabaseError(text.toStdString());
+}
+
+// The names of a trial copy and of its journal (below), which a start killed during the check
+// leaves behind.
+bool isTrialCopyOf(const QByteArray& entry, const QByteArray& fileName)
+{
+    static const QRegularExpression rest(QStringLiteral("^\\d{8}-\\d{6}(-\\d+)?(-journal)?$"));
+    const QByteArray prefix = fileName + ".journal-check-";
+    return entry.startsWith(prefix) && rest.match(QString::fromLatin1(entry.mid(prefix.size()))).hasMatch();
 }
 
 // A copy of the file and its journal beside them, removed again unless taken.
@@ -229,6 +241,11 @@ QStringList settleWriteAheadLog(const QString& path)
 
 QStringList settleLeftoverFiles(const QString& path)
 {
+    const QFileInfo info(path);
+    const QByteArray fileName = QFile::encodeName(info.fileName());
+    leftovers::removeOlder(
+        info.path(), [&](const QByteArray& entry) { return isTrialCopyOf(entry, fileName); },
+        std::time(nullptr));
     QStringList notices = settleWriteAheadLog(path);
     if (const QString journal = settleJournal(path); !journal.isEmpty())
         notices.append(journal);

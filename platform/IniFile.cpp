@@ -250,12 +250,8 @@ void TIniFile::DeleteKey(const QString& section, const QString& key)
         doc.lines.erase(doc.lines.begin() + static_cast<std::ptrdiff_t>(*entry));
         removed = true;
     }
-    if (!removed)
-        return;
-    try {
+    if (removed)
         save(doc, m_fileName);
-    } catch (const platform::ini::IniWriteError&) {
-    }
 }
 
 void TIniFile::EraseSection(const QString& section)
@@ -268,8 +264,5 @@ void TIniFile::EraseSection(const QString& section)
         doc.lines.erase(doc.lines.begin() + static_cast<std::ptrdiff_t>(it->first),
                         doc.lines.begin() + static_cast<std::ptrdiff_t>(it->second));
     }
-    try {
-        save(doc, m_fileName);
-    } catch (const platform::ini::IniWriteError&) {
-    }
+    save(doc, m_fileName);
 }

@@ -42,7 +42,8 @@ public:
     QStringList ReadSection(const QString& section) const;
     // True when a "[section]" line is present, even one without keys.
     bool SectionExists(const QString& section) const;
-    // Removing a key or section reports nothing when it fails.
+    // Removing a key or section that is there raises IniWriteError when the file cannot be
+    // rewritten, so a profile the user deleted never stays in secret.
     void DeleteKey(const QString& section, const QString& key);
     void EraseSection(const QString& section);
 

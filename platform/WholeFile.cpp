@@ -1,9 +1,14 @@
 #include "platform/WholeFile.h"
 
+#include "platform/Leftovers.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
+#include <ctime>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -14,6 +19,35 @@ namespace {
 
 // As many links as the kernel follows before it gives up on a loop.
 constexpr int MaxLinkHops = 40;
+
+// A rewrite writes "<name>.tessary-" and six hex digits first: a name of a fixed shape that no
+// user keeps, so the leftover of a rewrite cut short can be told from the user's own files.
+const QByteArray TemporaryMark(".tessary-");
+constexpr int TemporaryDigits = 6;
+
+QByteArray temporaryBeside(const QByteArray& target)
+{
+    const quint32 digits = QRandomGenerator::global()->bounded(1u << (4 * TemporaryDigits));
+    return target + TemporaryMark + QByteArray::number(digits, 16).rightJustified(TemporaryDigits, '0');
+}
+
+bool isTemporaryOf(const QByteArray& entry, const QByteArray& fileName)
+{
+    if (entry.size() != fileName.size() + TemporaryMark.size() + TemporaryDigits ||
+        !entry.startsWith(fileName + TemporaryMark))
+        return false;
+    const QByteArray digits = entry.right(TemporaryDigits);
+    return std::all_of(digits.begin(), digits.end(), [](char c) {
+        return std::isdigit(static_cast<unsigned char>(c)) || (c >= 'a' && c <= 'f');
+    });
+}
+
+// File systems that keep no modes (FAT, also through FUSE) refuse to set one; the file is
+// written all the same, as on the platform the settings were written for.
+bool keepsNoModes(int error)
+{
+    return error == ENOSYS || error == EPERM || error == EOPNOTSUPP || error == ENOTSUP;
+}
 
 bool writeAll(int fd, const QByteArray& bytes)
 {
@@ -75,21 +109,27 @@ bool replaceWhole(const QString& path, const QByteArray& bytes)
     }
 
     // A new file is made with the mode any new file of this user gets; a rewrite keeps the old one.
+    const std::time_t started = std::time(nullptr);
     QByteArray temporary;
     int fd = -1;
     for (int attempt = 0; attempt < 16 && fd < 0; ++attempt) {
-        temporary = targetName + QByteArray::number(QRandomGenerator::global()->generate(), 16).prepend(".");
+        temporary = temporaryBeside(targetName);
         fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST)
             return false;
     }
     if (fd < 0)
         return false;
-    const bool written = (mode == 0 || ::fchmod(fd, mode) == 0) && writeAll(fd, bytes) && ::fsync(fd) == 0;
+    const bool written = (mode == 0 || ::fchmod(fd, mode) == 0 || keepsNoModes(errno)) &&
+                         writeAll(fd, bytes) && ::fsync(fd) == 0;
     if (::close(fd) != 0 || !written || ::rename(temporary.constData(), targetName.constData()) != 0) {
         ::unlink(temporary.constData());
         return false;
     }
+    const QFileInfo info(target);
+    const QByteArray fileName = QFile::encodeName(info.fileName());
+    leftovers::removeOlder(
+        info.path(), [&](const QByteArray& entry) { return isTemporaryOf(entry, fileName); }, started);
     return true;
 }
 

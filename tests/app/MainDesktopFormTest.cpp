@@ -234,6 +234,7 @@ TEST_F(StartupTest, AFileThatCannotServeIsReportedWithWhy)
     } cases[] = {
         {"text", "Standard Jet DB, or anything that is not ours", "\"%1\" is not a database."},
         {"damaged", damaged, "\"%1\" is damaged: database disk image is malformed."},
+        {"empty", QByteArray(), "\"%1\" is empty: it holds no database."},
         {"another program's", foreign, "\"%1\" is not a database of this organiser: no such column: id."},
     };
     for (const auto& c : cases) {

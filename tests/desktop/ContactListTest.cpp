@@ -213,14 +213,26 @@ TEST_F(ContactListTest, EachSplitterRefusesOnlyMovesThatSqueezeItsOwnPane)
 {
     frame->ToolPageControl->setActivePageIndex(2);
     ASSERT_EQ(frame->AddressMemoPanel->width(), 260);
+    // The name line and the details keep 8 px margins in the pane, whatever its width.
+    const auto detailsFit = [&](const char* when) {
+        for (QWidget* detail :
+             {static_cast<QWidget*>(frame->AddressNameLabel), static_cast<QWidget*>(frame->AddressMemo)}) {
+            EXPECT_EQ(detail->x(), 8) << detail->objectName().toStdString() << when;
+            EXPECT_EQ(detail->width(), frame->AddressMemoPanel->width() - 16)
+                << detail->objectName().toStdString() << when;
+        }
+    };
+    detailsFit(" at start");
     dragStrip(frame->AddressSplitter, 100); // would leave 160
     EXPECT_EQ(frame->AddressMemoPanel->width(), 260);
     dragStrip(frame->AddressSplitter, 69);
     ASSERT_EQ(frame->AddressMemoPanel->width(), 191);
+    detailsFit(" narrowed");
     dragStrip(frame->AddressSplitter, 1);
     EXPECT_EQ(frame->AddressMemoPanel->width(), 191);
     dragStrip(frame->AddressSplitter, -50);
     EXPECT_EQ(frame->AddressMemoPanel->width(), 241);
+    detailsFit(" widened");
 
     // The Password page's pane starts at 190; it may grow, whatever the address pane is.
     frame->ToolPageControl->setActivePageIndex(3);
@@ -255,7 +267,9 @@ TEST_F(ContactListTest, ADamagedAddressTableKeepsItsReadableRowsAndEveryPageInRe
     EXPECT_GT(listed, 0);
     EXPECT_LT(listed, 1500);
     ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].text, "database disk image is malformed");
+    EXPECT_EQ(dialogs.messages[0].text, "\"" + databasePath() +
+                                            "\" is damaged (database disk image is malformed). Restore a "
+                                            "backup or repair the file.");
 
     frame->QuorvaneFrame1->sbSchedule->click();
     EXPECT_EQ(pages->ActivePageIndex(), 0);

@@ -1,5 +1,6 @@
 #include "common/SharedTexts.h"
 #include "common/widgets/TDrawGrid.h"
+#include "common/widgets/TPageControl.h"
 #include "desktop/CalendarViewFixture.h"
 #include "desktop/EventMemo.h"
 #include "desktop/ShapeCanvas.h"
@@ -18,6 +19,8 @@
 #include <QScrollBar>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <QWheelEvent>
+#include <functional>
 
 namespace {
 
@@ -339,6 +342,51 @@ TEST_F(DayViewTest, DeleteKeyRemovesTheChosenEventAndItsMemo)
     EXPECT_EQ(frame->EventScrollBox->horizontalScrollBar()->value(), 0);
     deletePendingWidgets();
     EXPECT_TRUE(memo.isNull());
+}
+
+// Both views' content is as wide as the whole scroll box, its right edge under the vertical
+// bar; moved sideways, the hour labels and the week's header would no longer meet their cells.
+TEST_F(DayViewTest, NeitherCalendarViewScrollsSideways)
+{
+    addEvent(Today, at(9), at(10), "Standup");
+    struct View
+    {
+        const char* name;
+        int page;
+        QScrollArea* box;
+        std::function<TEventMemo*()> memo;
+    };
+    const View views[] = {
+        {"day", 0, frame->EventScrollBox, [this] { return frame->FDayMemos.at(0); }},
+        {"week", 1, frame->WeekScrollBox, [this] { return frame->FWeekMemos[Today.dayOfWeek()].at(0); }},
+    };
+    for (const View& view : views) {
+        SCOPED_TRACE(view.name);
+        frame->ToolPageControl->setActivePageIndex(view.page);
+        showDay(Today);
+        frame->ClearWeekEvents();
+        frame->BuildWeekView(Today);
+        TEventMemo* memo = view.memo();
+        QScrollBar* sideways = view.box->horizontalScrollBar();
+        const auto stayedPut = [&](const char* after) {
+            EXPECT_EQ(sideways->value(), 0) << after;
+            EXPECT_EQ(view.box->widget()->x(), 0) << after;
+        };
+
+        QTest::mouseClick(memo, Qt::LeftButton);
+        if (QWidget* focused = QApplication::focusWidget())
+            QTest::keyClick(focused, Qt::Key_Right);
+        QTest::keyClick(view.box, Qt::Key_Right);
+        stayedPut("Right");
+
+        QWheelEvent wheel(QPointF(100, 100), view.box->viewport()->mapToGlobal(QPointF(100, 100)), QPoint(),
+                          QPoint(-240, 0), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(view.box->viewport(), &wheel);
+        stayedPut("sideways wheel");
+
+        view.box->ensureWidgetVisible(memo, 0, 0);
+        stayedPut("a memo shown whole");
+    }
 }
 
 TEST_F(DayViewTest, PopupActsOnTheMemoItWasOpenedOn)

@@ -1,3 +1,4 @@
+#include "mobile/SyncFiles.h"
 #include "platform/Database.h"
 #include "support/TessaryTest.h"
 
@@ -173,6 +174,39 @@ TEST_F(DatabaseLeftoversTest, ALiveJournalOfAnotherConnectionIsLeftToIt)
     EXPECT_EQ(filesBeside(), QStringList({"desktop.mdb", "desktop.mdb-journal"}));
     execRaw(writer.get(), "commit");
     EXPECT_EQ(addresses(databasePath()), 400);
+}
+
+// A start killed while it checked a journal leaves the check's copy of the file and of the journal.
+TEST_F(DatabaseLeftoversTest, CopiesLeftByAJournalCheckCutShortAreRemovedAtTheNextOpen)
+{
+    const std::int64_t now = QDateTime::currentSecsSinceEpoch();
+    const struct
+    {
+        const char* name;
+        std::int64_t age;
+        bool kept;
+    } beside[] = {
+        {"desktop.mdb.journal-check-20261207-101500", 3600, false},
+        {"desktop.mdb.journal-check-20261207-101500-journal", 3600, false},
+        {"desktop.mdb.journal-check-20261207-101500-2-journal", 60, false},
+        {"desktop.mdb.journal-check-20261207-101501", 0, true}, // another start's check in progress
+        {"desktop.mdb.journal-check-notes", 3600, true},
+        {"desktop.mdb.before-journal-20261207-101500", 3600, true},
+        {"other.mdb.journal-check-20261207-101500", 3600, true},
+    };
+    QStringList kept = {"desktop.mdb"};
+    for (const auto& b : beside) {
+        makeFile(programFolder() + b.name, "left", now - b.age);
+        if (b.kept)
+            kept.append(b.name);
+    }
+    kept.sort();
+
+    TADOConnection connection;
+    connection.ConnectionString = "dbq=" + databasePath();
+    connection.Open();
+    EXPECT_TRUE(connection.notices().isEmpty());
+    EXPECT_EQ(filesBeside(), kept);
 }
 
 TEST_F(DatabaseLeftoversTest, AWriteAheadLogBesideADatabaseNeverInThatModeIsSetAside)

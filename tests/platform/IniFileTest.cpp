@@ -1,5 +1,7 @@
 #include "platform/IniFile.h"
 
+#include "mobile/MountedDisk.h"
+#include "mobile/SyncFiles.h"
 #include "support/TessaryTest.h"
 
 #include <QDir>
@@ -28,14 +30,20 @@ QByteArray readBytes(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-QString writeErrorText(TIniFile& ini, const QString& section, const QString& key, const QString& value)
+// The text a change to the file raised; empty when it raised nothing.
+template <class Change> QString errorText(Change change)
 {
     try {
-        ini.WriteString(section, key, value);
+        change();
     } catch (const platform::ini::IniWriteError& error) {
         return QString::fromStdString(error.what());
     }
     return QString();
+}
+
+QString writeErrorText(TIniFile& ini, const QString& section, const QString& key, const QString& value)
+{
+    return errorText([&] { ini.WriteString(section, key, value); });
 }
 
 // Caps the size of any file this process writes, so a write fails even for root.
@@ -268,14 +276,14 @@ TEST_F(IniFileTest, AFileThatCannotBeReadIsNeverReplaced)
     ::close(fd);
 }
 
-TEST_F(IniFileTest, FailedRemovalsStaySilentAndKeepTheFile)
+TEST_F(IniFileTest, FailedRemovalsRaiseAndKeepTheFile)
 {
     writeSample();
     TIniFile ini(path());
     {
         const FileSizeLimit limit(16);
-        EXPECT_NO_THROW(ini.DeleteKey("Syncs", "Music"));
-        EXPECT_NO_THROW(ini.EraseSection("Favorites"));
+        EXPECT_EQ(errorText([&] { ini.DeleteKey("Syncs", "Music"); }), "Unable to write to " + path());
+        EXPECT_EQ(errorText([&] { ini.EraseSection("Favorites"); }), "Unable to write to " + path());
     }
     EXPECT_EQ(readBytes(path()), SampleFile);
 }
@@ -382,4 +390,46 @@ TEST_F(IniFileTest, WritesReachOnlyRegularFilesFollowingLinksAndKeepingTheirMode
     TIniFile ini(path());
     EXPECT_EQ(writeErrorText(ini, "Favorites", "PC-One", "/home/new"), "Unable to write to " + path());
     EXPECT_EQ(readBytes(path()), SampleFile);
+}
+
+// A stick keeps no modes (the FUSE FAT driver refuses to set one), and a rewrite cut short there
+// leaves its temporary behind.
+TEST_F(IniFileTest, ARewriteOnAFatDiskSucceedsAndRemovesOnlyOldLeftoversOfItsOwnTemporaries)
+{
+    const QString stick = homeFolder() + "/stick";
+    MountedDisk fat(MountedDisk::Kind::Fat, stick, 8);
+    if (!fat.mounted())
+        GTEST_SKIP() << "no FAT disk: " << fat.reason().toStdString();
+    const QString ini = stick + "/Pelloran.ini";
+    const std::int64_t now = QDateTime::currentSecsSinceEpoch();
+    makeFile(ini, SampleFile, now - 3600);
+    const struct
+    {
+        const char* name;
+        std::int64_t age;
+        bool kept;
+    } beside[] = {
+        {"Pelloran.ini.tessary-0a1b2c", 3600, false},
+        {"Pelloran.ini.tessary-ffffff", 600, false},
+        {"Pelloran.ini.tessary-ffff0f", 0, true}, // another program's write in progress
+        {"Pelloran.ini.bad", 3600, true},
+        {"Pelloran.ini.cafe", 3600, true},
+        {"Pelloran.ini.tessary-0a1b2", 3600, true},
+        {"Pelloran.ini.tessary-0a1b2x", 3600, true},
+        {"other.ini.tessary-0a1b2c", 3600, true},
+    };
+    QStringList kept = {"Pelloran.ini"};
+    for (const auto& b : beside) {
+        makeFile(stick + '/' + b.name, "left", now - b.age);
+        if (b.kept)
+            kept.append(b.name);
+    }
+
+    TIniFile settings(ini);
+    settings.WriteString("Favorites", "PC-Three", "/home/three");
+    EXPECT_EQ(settings.ReadString("Favorites", "PC-Three", ""), "/home/three");
+    settings.DeleteKey("Favorites", "PC-Two");
+    EXPECT_EQ(settings.ReadValue("Favorites", "PC-Two"), std::nullopt);
+    kept.sort(Qt::CaseInsensitive);
+    EXPECT_EQ(QDir(stick).entryList(QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase), kept);
 }
