@@ -1,6 +1,7 @@
 #include "platform/FolderEntries.h"
 
-#include <QFile>
+#include "platform/FileNames.h"
+
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -25,7 +26,7 @@ FolderEntry entryFrom(QString name, const struct stat& info)
 std::vector<FolderEntry> listFolder(const QString& folder)
 {
     std::vector<FolderEntry> entries;
-    DIR* dir = ::opendir(QFile::encodeName(folder).constData());
+    DIR* dir = ::opendir(encodeName(folder).constData());
     if (!dir)
         return entries;
     const int fd = ::dirfd(dir);
@@ -36,7 +37,7 @@ std::vector<FolderEntry> listFolder(const QString& folder)
         struct stat info;
         if (::fstatat(fd, name, &info, AT_SYMLINK_NOFOLLOW) != 0)
             continue; // removed while being read
-        entries.push_back(entryFrom(QFile::decodeName(name), info));
+        entries.push_back(entryFrom(decodeName(name), info));
     }
     ::closedir(dir);
     return entries;
@@ -46,7 +47,7 @@ std::optional<FolderEntry> entryAt(const QString& folder, const QString& name)
 {
     const QString path = folder.endsWith('/') ? folder + name : folder + '/' + name;
     struct stat info;
-    if (::lstat(QFile::encodeName(path).constData(), &info) != 0)
+    if (::lstat(encodeName(path).constData(), &info) != 0)
         return std::nullopt;
     return entryFrom(name, info);
 }

@@ -135,6 +135,19 @@ TEST_F(ExpenseListTest, ADeleteThatFailsPartWayLeavesExactlyTheStoredRowsBeforeT
     EXPECT_EQ(driver.messages.last(),
               "This expense is locked.\n\n2 of the 4 selected entries were deleted; the other 2 were not.");
     EXPECT_EQ(total(), sumOfRows());
+
+    // One gone and one left: each said in the singular.
+    addExpense("Aardvark", 1, "2024-04-01");
+    frame->LoadExpenseList(0);
+    frame->ExpenseListViewColumnClick(expenserow::Item);
+    list()->clearSelection();
+    rowOf("Aardvark")->setSelected(true);
+    rowOf("Locked")->setSelected(true);
+    platform::dialogs::setDriver(&driver);
+    frame->miDeleteExpense->trigger();
+    platform::dialogs::setDriver(&dialogs);
+    EXPECT_EQ(driver.messages.last(),
+              "This expense is locked.\n\n1 of the 2 selected entries was deleted; the other 1 was not.");
 }
 
 TEST_F(ExpenseListTest, StoredAmountsWhoseTotalCannotBeShownStillListAndCanBeDeleted)

@@ -144,6 +144,6 @@ TEST_F(RestorePageTest, RestoreNeverReplacesTheDatabaseTheProgramHasOpen)
     EXPECT_EQ(readFile(databasePath()), database);
     EXPECT_EQ(readFile(programFolder() + "notes.txt"), "notes");
     ASSERT_EQ(dialogs.messages.size(), 3u);
-    EXPECT_EQ(dialogs.messages[2].text, "1 files were not restored. The list names them.");
+    EXPECT_EQ(dialogs.messages[2].text, "1 file was not restored. The list names them.");
     EXPECT_EQ(logLines(frame()->RestoreMemo, "Failed:" + backup + "/desktop.mdb").size(), 1);
 }
