@@ -24,7 +24,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QWheelEvent>
 #include <QWindow>
 #include <cmath>
@@ -87,7 +87,7 @@ void TMainDesktopForm::FormCreate()
 
     const QString computerName = GetComputerNameStr();
 
-    QTreeWidget* contacts = DesktopFrame->ContactListView;
+    QTreeView* contacts = DesktopFrame->ContactListView;
     contacts->resize(contacts->width(), DesktopFrame->EventPanel->y() - DesktopFrame->NewEventButton->y());
     contacts->update();
 

@@ -18,11 +18,13 @@
 
 namespace {
 
-// Runs `work` once, from the event loop, after `window` has first been painted.
+// Runs `work` once, from the event loop, after `window` has first been painted, and then `done`
+// whether the work succeeded or not.
 class AfterFirstPaint : public QObject
 {
 public:
-    AfterFirstPaint(QWidget* window, std::function<void()> work) : QObject(window), m_work(std::move(work))
+    AfterFirstPaint(QWidget* window, std::function<void()> work, std::function<void()> done)
+        : QObject(window), m_work(std::move(work)), m_done(std::move(done))
     {
         window->installEventFilter(this);
     }
@@ -33,6 +35,8 @@ public:
             watched->removeEventFilter(this);
             QTimer::singleShot(0, this, [this] {
                 runGuarded(m_work);
+                if (m_done)
+                    m_done();
                 deleteLater();
             });
         }
@@ -41,24 +45,28 @@ public:
 
 private:
     std::function<void()> m_work;
+    std::function<void()> m_done;
 };
 
 } // namespace
 
-void CreateApplicationForms()
+void CreateApplicationForms(std::function<void()> whenReady)
 {
     Application::CreateForm(MainDesktopForm, nullptr, TMainDesktopForm::HiddenParts::AfterFirstFrame);
-    new AfterFirstPaint(MainDesktopForm, [] {
-        MainDesktopForm->buildHiddenParts();
-        TDesktopFrame& frame = *MainDesktopForm->DesktopFrame;
-        TADOConnection& connection = MainDesktopForm->ADOConnection;
-        Application::CreateForm(GoToForm, frame);
-        Application::CreateForm(NewEventForm, frame, connection);
-        Application::CreateForm(MemoForm, frame, connection);
-        Application::CreateForm(NewGroupForm);
-        Application::CreateForm(NewExpenseForm, frame, connection);
-        Application::CreateForm(AddressForm, frame, connection);
-        Application::CreateForm(SelectDirectForm);
-        unreadableevents::reportEventsWithoutDay(MainDesktopForm, MainDesktopForm->ADOConnection);
-    });
+    new AfterFirstPaint(
+        MainDesktopForm,
+        [] {
+            MainDesktopForm->buildHiddenParts();
+            TDesktopFrame& frame = *MainDesktopForm->DesktopFrame;
+            TADOConnection& connection = MainDesktopForm->ADOConnection;
+            Application::CreateForm(GoToForm, frame);
+            Application::CreateForm(NewEventForm, frame, connection);
+            Application::CreateForm(MemoForm, frame, connection);
+            Application::CreateForm(NewGroupForm);
+            Application::CreateForm(NewExpenseForm, frame, connection);
+            Application::CreateForm(AddressForm, frame, connection);
+            Application::CreateForm(SelectDirectForm);
+            unreadableevents::reportEventsWithoutDay(MainDesktopForm, MainDesktopForm->ADOConnection);
+        },
+        std::move(whenReady));
 }

@@ -52,13 +52,13 @@ QString stored(const QDateTime& stamp)
     return QString("'%1'").arg(stamp.toString("yyyy-MM-dd HH:mm:ss"));
 }
 
+} // namespace
+
 void waitUntilExposed(QWidget* window)
 {
     while (!window->windowHandle() || !window->windowHandle()->isExposed())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
 }
-
-} // namespace
 
 void addViewEvents(Database& db, const QDate& day, const QDate& sunday, int perView)
 {
@@ -96,28 +96,48 @@ double millisecondsOf(const std::function<void()>& work)
 
 namespace {
 
+void printLine(const char* name, double target, double ours, double reference, double ratio)
+{
+    std::printf("bench %s: ours %.1fms reference %.1fms ratio %.2f ", name, ours, reference, ratio);
+    if (target == NoTarget)
+        std::printf("(reported)\n");
+    else
+        std::printf("(target <= %g)\n", target);
+    std::fflush(stdout);
+}
+
+} // namespace
+
+void compareTimed(const char* name, double target, int runs, const std::function<double()>& ours,
+                  const std::function<double()>& reference, const std::function<void()>& verify)
+{
+    ours();
+    reference();
+    std::vector<double> a, b, ratios;
+    for (int i = 0; i < runs; ++i) {
+        a.push_back(ours());
+        b.push_back(reference());
+        ratios.push_back(a.back() / b.back());
+    }
+    if (verify)
+        verify();
+    printLine(name, target, median(a), median(b), median(ratios));
+}
+
+namespace {
+
 void compareAfter(const char* name, double target, int runs, const std::function<void()>& prepare,
                   const std::function<void()>& ours, const std::function<void()>& reference,
                   const std::function<void()>& verify)
 {
     auto timed = [&prepare](const std::function<void()>& work) {
-        if (prepare)
-            prepare();
-        return millisecondsOf(work);
+        return [&prepare, &work] {
+            if (prepare)
+                prepare();
+            return millisecondsOf(work);
+        };
     };
-    timed(ours);
-    timed(reference);
-    std::vector<double> a, b, ratios;
-    for (int i = 0; i < runs; ++i) {
-        a.push_back(timed(ours));
-        b.push_back(timed(reference));
-        ratios.push_back(a.back() / b.back());
-    }
-    if (verify)
-        verify();
-    std::printf("bench %s: ours %.1fms reference %.1fms ratio %.2f (target <= %g)\n", name, median(a),
-                median(b), median(ratios), target);
-    std::fflush(stdout);
+    compareTimed(name, target, runs, timed(ours), timed(reference), verify);
 }
 
 } // namespace
@@ -126,6 +146,32 @@ void compare(const char* name, double target, int runs, const std::function<void
              const std::function<void()>& reference, const std::function<void()>& verify)
 {
     compareAfter(name, target, runs, {}, ours, reference, verify);
+}
+
+void compareBothOrders(const char* name, double target, int runs, const std::function<void()>& ours,
+                       const std::function<void()>& reference)
+{
+    struct Order
+    {
+        std::vector<double> a, b, ratios;
+        void add(double oursTime, double referenceTime)
+        {
+            a.push_back(oursTime);
+            b.push_back(referenceTime);
+            ratios.push_back(oursTime / referenceTime);
+        }
+    } oursFirst, referenceFirst;
+    millisecondsOf(ours);
+    millisecondsOf(reference);
+    for (int i = 0; i < runs; ++i) {
+        const double a = millisecondsOf(ours);
+        oursFirst.add(a, millisecondsOf(reference));
+        const double b = millisecondsOf(reference);
+        referenceFirst.add(millisecondsOf(ours), b);
+    }
+    const Order& worse =
+        median(oursFirst.ratios) >= median(referenceFirst.ratios) ? oursFirst : referenceFirst;
+    printLine(name, target, median(worse.a), median(worse.b), median(worse.ratios));
 }
 
 void compareChanges(const char* name, double target, int runs, const std::function<void()>& prepare,

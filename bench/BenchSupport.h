@@ -10,6 +10,7 @@
 #include <vector>
 
 class QDate;
+class QWidget;
 class TADOConnection;
 class TDesktopFrame;
 
@@ -27,14 +28,19 @@ public:
 
     void execute(const QString& sql);
 
-    // Runs a select to its end, touching every value as a reader would, and hands each row to
-    // perRow; the number of rows. A template so that the timed loop carries no indirect call.
-    template <typename PerRow> int drain(const QByteArray& sql, PerRow perRow)
+    // Runs a select with `texts` bound to its parameters 1, 2, ... to its end, touching every
+    // value as a reader would, and hands each row to perRow; the number of rows. A template so
+    // that the timed loop carries no indirect call.
+    template <typename PerRow>
+    int drain(const QByteArray& sql, const std::vector<QByteArray>& texts, PerRow perRow)
     {
         sqlite3_stmt* stmt = nullptr;
         if (sqlite3_prepare_v2(m_db, sql.constData(), static_cast<int>(sql.size()), &stmt, nullptr) !=
             SQLITE_OK)
             fail(sql.toStdString());
+        for (size_t i = 0; i < texts.size(); ++i)
+            sqlite3_bind_text(stmt, static_cast<int>(i + 1), texts[i].constData(),
+                              static_cast<int>(texts[i].size()), SQLITE_STATIC);
         int rows = 0;
         int rc = SQLITE_OK;
         while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
@@ -49,9 +55,14 @@ public:
         return rows;
     }
 
+    template <typename PerRow> int drain(const QByteArray& sql, PerRow perRow)
+    {
+        return drain(sql, {}, perRow);
+    }
+
     int drain(const QByteArray& sql)
     {
-        return drain(sql, [](sqlite3_stmt*) {});
+        return drain(sql, {}, [](sqlite3_stmt*) {});
     }
 
 private:
@@ -71,6 +82,10 @@ TDesktopFrame* showFrame(TADOConnection& connection);
 double median(std::vector<double> values);
 double millisecondsOf(const std::function<void()>& work);
 
+// A target that compare and its kin take to report a figure without holding it to one: the line
+// ends in "(reported)".
+constexpr double NoTarget = 0;
+
 // Times ours and the reference in turn, runs times each after one warm-up of both, so that a
 // drift in the machine's speed hits both alike. verify runs after the timing and before the line
 //   bench <name>: ours <ms> reference <ms> ratio <r> (target <= <t>)
@@ -78,10 +93,23 @@ double millisecondsOf(const std::function<void()>& work);
 void compare(const char* name, double target, int runs, const std::function<void()>& ours,
              const std::function<void()>& reference, const std::function<void()>& verify = {});
 
+// As compare, for sides that time themselves (leaving untimed steps out) and return milliseconds.
+void compareTimed(const char* name, double target, int runs, const std::function<double()>& ours,
+                  const std::function<double()>& reference, const std::function<void()>& verify = {});
+
+// As compare, for two sides whose order matters (the second may profit from what the first left
+// in the caches): half the pairs run ours first, half the reference first, and the line gives
+// the larger of the two orders' median ratios, with the medians of that order's times.
+void compareBothOrders(const char* name, double target, int runs, const std::function<void()>& ours,
+                       const std::function<void()>& reference);
+
 // As compare, for work that changes what it works on: prepare runs, untimed, before every timed
 // run of either side and puts the data back as it was.
 void compareChanges(const char* name, double target, int runs, const std::function<void()>& prepare,
                     const std::function<void()>& ours, const std::function<void()>& reference);
+
+// Waits until the top-level `window` is on screen.
+void waitUntilExposed(QWidget* window);
 
 // Creates the main window, shows it maximised and waits until it is on screen.
 TDesktopFrame* showMainWindow();

@@ -16,9 +16,10 @@
 namespace {
 
 constexpr const char* kUsage =
-    "usage: tessary-seed OUT.mdb [--events N] [--addresses N] [--passwords N] [--expenses N] [--seed S]\n"
+    "usage: tessary-seed OUT.mdb [--events N] [--span DAYS] [--addresses N] [--passwords N] [--expenses N]\n"
+    "                    [--seed S]\n"
     "Adds N rows of each kind to an existing organiser database; the same seed gives the same rows\n"
-    "(dates relative to today).\n";
+    "(dates relative to today). Events fall within DAYS either side of today (365 unless given).\n";
 
 constexpr const char* kDateTimeFormat = "yyyy-MM-dd HH:mm:ss";
 constexpr const char* kDateFormat = "yyyy-MM-dd";
@@ -27,6 +28,7 @@ struct Options
 {
     QString path;
     int events = 0;
+    int span = 365;
     int addresses = 0;
     int passwords = 0;
     int expenses = 0;
@@ -67,6 +69,8 @@ Options parseOptions(const QStringList& args)
         const QString& value = args[++i];
         if (arg == "--events")
             options.events = static_cast<int>(parseNumber(arg, value, kMaxRows));
+        else if (arg == "--span")
+            options.span = static_cast<int>(parseNumber(arg, value, 100'000));
         else if (arg == "--addresses")
             options.addresses = static_cast<int>(parseNumber(arg, value, kMaxRows));
         else if (arg == "--passwords")
@@ -220,11 +224,11 @@ sqlite3_int64 categoryFor(seed::Random& random, const std::vector<sqlite3_int64>
     return ids[static_cast<std::size_t>(random.below(static_cast<int>(ids.size())))];
 }
 
-void seedEvents(Database& db, seed::Random& random, int count, const QDate& today)
+void seedEvents(Database& db, seed::Random& random, int count, int span, const QDate& today)
 {
     Statement insert(db, "insert into journal (jstarttime, jendtime, memo) values (?, ?, ?)");
     for (int i = 0; i < count; ++i) {
-        const seed::Event event = seed::makeEvent(random, today);
+        const seed::Event event = seed::makeEvent(random, today, span);
         insert.bind(1, event.start.toString(kDateTimeFormat));
         insert.bind(2, event.end.toString(kDateTimeFormat));
         insert.bind(3, event.memo);
@@ -292,7 +296,7 @@ void run(const Options& options)
         expenses(options.seed + 3);
 
     Transaction transaction(db);
-    seedEvents(db, events, options.events, today);
+    seedEvents(db, events, options.events, options.span, today);
     seedAddresses(db, addresses, options.addresses);
     seedPasswords(db, passwords, options.passwords);
     seedExpenses(db, expenses, options.expenses, today);

@@ -264,7 +264,7 @@ QStringList passwordCategoryNames()
     return {"Banking", "Email", "Shopping", "Work", "Home"};
 }
 
-Event makeEvent(Random& random, const QDate& today)
+Event makeEvent(Random& random, const QDate& today, int span)
 {
     constexpr int kEarliestStart = 7 * 60;
     constexpr int kLatestStart = 20 * 60;
@@ -272,10 +272,10 @@ Event makeEvent(Random& random, const QDate& today)
     constexpr int kLongest = 3 * 60;
     static_assert(kLatestStart + kLongest < 24 * 60, "an event must end on the day it starts");
 
-    QDate day = today.addDays(random.between(-365, 365));
+    QDate day = today.addDays(random.between(-span, span));
     // Fewer events at weekends, as in a working diary.
     if (day.dayOfWeek() >= Qt::Saturday && random.percent(60))
-        day = today.addDays(random.between(-365, 365));
+        day = today.addDays(random.between(-span, span));
     const int quarters = (kLatestStart - kEarliestStart) / 15;
     int startMinute = kEarliestStart + 15 * random.between(0, quarters);
     // Most appointments start on the hour or half-hour.

@@ -50,8 +50,8 @@ struct Expense
 QStringList addressGroupNames();
 QStringList passwordCategoryNames();
 
-// An event within about a year either side of today, in the day's working hours.
-Event makeEvent(Random& random, const QDate& today);
+// An event within `span` days either side of today, in the day's working hours.
+Event makeEvent(Random& random, const QDate& today, int span);
 Address makeAddress(Random& random);
 QString makePasswordMemo(Random& random);
 // An expense paid within the two years up to today.

@@ -1,10 +1,11 @@
 // Starts either the organiser on a given program folder or a minimal Qt program with one
-// maximised window holding one text label, prints the wall-clock time (microseconds since the
-// epoch) at which that window's first frame was painted and flushed to the screen, and ends.
-// Against the time it was launched, scripts/bench gets the organiser's start-up against the
-// start-up of a Qt program that shows any text at all. Both sides are measured the same way:
-// at the end of the first repaint of the top-level window in which it painted, not when work
-// queued behind that frame is done.
+// maximised window holding one text label, prints "shown" and the wall-clock time (microseconds
+// since the epoch) at which that window's first frame was painted and flushed to the screen.
+// The minimal program ends there; the organiser goes on until the work it queues behind its
+// first frame is done, prints "ready" and the time, and ends. Against the time it was launched,
+// scripts/bench gets the organiser's start-up against the start-up of a Qt program that shows
+// any text at all. Both first frames are measured the same way: at the end of the first repaint
+// of the top-level window in which it painted.
 #include "app/Forms.h"
 #include "app/MainDesktopForm.h"
 #include "app/Startup.h"
@@ -21,6 +22,13 @@
 
 namespace {
 
+void printTime(const char* what)
+{
+    const auto now = std::chrono::system_clock::now().time_since_epoch();
+    std::cout << what << ' ' << std::chrono::duration_cast<std::chrono::microseconds>(now).count()
+              << std::endl;
+}
+
 // Watches the application's events for the first one in which `window` was painted: the widget
 // repaint manager paints and flushes the backing store inside that one event (an expose of the
 // native window, or an update request of the widget), so its end is the first frame on screen.
@@ -29,6 +37,7 @@ template <class Base> class FirstFrameProbe : public Base
 public:
     using Base::Base;
     QWidget* window = nullptr;
+    bool quitAtFirstFrame = true;
 
     bool notify(QObject* receiver, QEvent* event) override
     {
@@ -37,11 +46,10 @@ public:
         ++m_depth;
         const bool result = Base::notify(receiver, event);
         if (--m_depth == 0 && window && m_painted) {
-            const auto now = std::chrono::system_clock::now().time_since_epoch();
-            std::cout << "shown " << std::chrono::duration_cast<std::chrono::microseconds>(now).count()
-                      << std::endl;
+            printTime("shown");
             window = nullptr;
-            QCoreApplication::quit();
+            if (quitAtFirstFrame)
+                QCoreApplication::quit();
         }
         return result;
     }
@@ -76,8 +84,12 @@ int main(int argc, char** argv)
     FirstFrameProbe<TApplication> app(argc, argv);
     platform::sys::setProgramFolder(QString::fromLocal8Bit(argv[2]));
     TApplication::setApplicationName("Tessary 2.0");
-    CreateApplicationForms();
+    CreateApplicationForms([] {
+        printTime("ready");
+        QCoreApplication::quit();
+    });
     app.window = MainDesktopForm;
+    app.quitAtFirstFrame = false;
     MainDesktopForm->showMaximized();
     const int result = TApplication::exec();
     Application::releaseForms();

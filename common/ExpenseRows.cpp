@@ -81,14 +81,23 @@ std::optional<Currency> parseAmount(const QString& text)
 Currency addToTotal(Currency total, Currency amount)
 {
     Currency sum = 0;
-    if (total == UnshowableTotal || __builtin_add_overflow(total, amount, &sum))
+    if (!isShownTotal(total))
+        return total;
+    if (__builtin_add_overflow(total, amount, &sum) || !isShownTotal(sum))
         return UnshowableTotal;
     return sum;
 }
 
 QString totalText(Currency total)
 {
-    return total == UnshowableTotal ? QStringLiteral("too large to show") : amountText(total);
+    switch (total) {
+    case UnshowableTotal:
+        return QStringLiteral("too large to show");
+    case UnreadTotal:
+        return QStringLiteral("cannot be shown, as not every expense could be read");
+    default:
+        return amountText(total);
+    }
 }
 
 bool totalStaysShowable(double storedTotal, Currency amount)

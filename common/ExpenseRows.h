@@ -39,8 +39,15 @@ QString amountText(Currency amount);
 std::optional<Currency> parseAmount(const QString& text);
 // A total beyond the currency's range, which the list cannot show.
 constexpr Currency UnshowableTotal = std::numeric_limits<Currency>::min();
-// Adds to a running total; a sum beyond the currency's range, or a total already beyond it,
-// gives UnshowableTotal.
+// The total of a list whose rows could not all be read, which is no sum of the stored amounts.
+constexpr Currency UnreadTotal = UnshowableTotal + 1;
+// Whether a total is a number the list shows, rather than one of the two above.
+constexpr bool isShownTotal(Currency total)
+{
+    return total > UnreadTotal;
+}
+// Adds to a running total; a sum beyond the currency's range gives UnshowableTotal, and a
+// total that is no number stays as it is.
 Currency addToTotal(Currency total, Currency amount);
 // The total as the total line writes it after "Total:", also one it cannot show.
 QString totalText(Currency total);

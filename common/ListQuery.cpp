@@ -11,14 +11,16 @@ TListQuery::TListQuery(TADOQuery& query)
 {
     if (!query.Connection)
         throw DatabaseError("The query has no connection");
-    m_db = query.Connection->handle();
+    m_connection = query.Connection;
+    m_db = m_connection->handle();
     const auto engine =
         platform::db::sql::expand(platform::db::sql::parse(query.SQL.Text()),
                                   [&query](const QString& name) { return query.ParamByName(name).Value; });
     if (sqlite3_prepare_v2(m_db, engine.sql.constData(), static_cast<int>(engine.sql.size()), &m_stmt,
-                           nullptr) != SQLITE_OK ||
-        !m_stmt)
-        throw DatabaseError(sqlite3_errmsg(m_db));
+                           nullptr) != SQLITE_OK)
+        m_connection->failStatement(m_db);
+    if (!m_stmt)
+        throw DatabaseError("The query has no statement");
     for (size_t i = 0; i < engine.values.size(); ++i) {
         const QVariant& value = engine.values[i];
         const int index = static_cast<int>(i + 1);
@@ -49,7 +51,7 @@ bool TListQuery::next()
         return true;
     if (rc == SQLITE_DONE)
         return false;
-    throw DatabaseError(sqlite3_errmsg(m_db));
+    m_connection->failStatement(m_db);
 }
 
 int TListQuery::column(const QString& name) const

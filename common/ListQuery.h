@@ -7,6 +7,7 @@
 #include <QString>
 #include <QUtf8StringView>
 
+class TADOConnection;
 class TADOQuery;
 struct sqlite3;
 struct sqlite3_stmt;
@@ -15,7 +16,8 @@ class TListQuery
 {
 public:
     // Runs the select that `query` holds, with its parameters (whole numbers or texts), on
-    // the query's connection. Engine errors raise platform::db::DatabaseError.
+    // the query's connection. Engine errors raise platform::db::DatabaseError, in the words
+    // the connection gives them.
     explicit TListQuery(TADOQuery& query);
     ~TListQuery();
     TListQuery(const TListQuery&) = delete;
@@ -31,6 +33,7 @@ public:
     double real(int column) const;
 
 private:
+    TADOConnection* m_connection = nullptr;
     sqlite3* m_db = nullptr;
     sqlite3_stmt* m_stmt = nullptr;
 };

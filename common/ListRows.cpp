@@ -211,13 +211,15 @@ void deleteSelected(QTreeWidget* list, TADOConnection& connection,
         std::rethrow_exception(outcome.failure);
     } catch (const std::exception& error) {
         // The message says what the failure left: which of the chosen entries are gone.
-        const QString left =
-            outcome.kept == 0
-                ? QStringLiteral("Nothing was deleted.")
-                : QStringLiteral("%1 of the %2 selected entries were deleted; the other %3 were not.")
-                      .arg(outcome.kept)
-                      .arg(selected.size())
-                      .arg(static_cast<int>(selected.size()) - outcome.kept);
+        const int count = static_cast<int>(selected.size());
+        const int notDeleted = count - outcome.kept;
+        const QString deleted =
+            outcome.kept == 1
+                ? QStringLiteral("1 of the %1 selected entries was deleted").arg(count)
+                : QStringLiteral("%1 of the %2 selected entries were deleted").arg(outcome.kept).arg(count);
+        const QString rest = notDeleted == 1 ? QStringLiteral("; the other 1 was not.")
+                                             : QStringLiteral("; the other %1 were not.").arg(notDeleted);
+        const QString left = outcome.kept == 0 ? QStringLiteral("Nothing was deleted.") : deleted + rest;
         throw std::runtime_error(
             QStringLiteral("%1\n\n%2").arg(QString::fromUtf8(error.what()), left).toStdString());
     }

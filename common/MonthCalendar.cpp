@@ -2,17 +2,16 @@
 
 #include "common/MonthCalendarGrid.h"
 #include "common/NameTables.h"
+#include "common/widgets/DropDownCaptionButton.h"
 #include "platform/Clock.h"
 
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QFontMetrics>
 #include <QFrame>
-#include <QIcon>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPixmap>
 #include <QToolButton>
 
 namespace {
@@ -24,23 +23,6 @@ const QColor OtherMonthText(0xC4, 0xC4, 0xC4);
 const QColor MonthBrush(0xE6, 0xE6, 0xE6);
 const QColor SelectedBrush(75, 144, 128);
 const QColor TodayText(Qt::red);
-
-const QSize DropDownMarkSize(7, 4);
-
-// A small white triangle pointing down, drawn rather than loaded so no resource is needed.
-QIcon dropDownMark()
-{
-    QPixmap picture(DropDownMarkSize);
-    picture.fill(Qt::transparent);
-    QPainter painter(&picture);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(Qt::white);
-    const QPoint corners[] = {
-        {0, 0}, {DropDownMarkSize.width(), 0}, {DropDownMarkSize.width() / 2, DropDownMarkSize.height()}};
-    painter.drawPolygon(corners, 3);
-    painter.end();
-    return QIcon(picture);
-}
 
 QFont pixelFont(const char* family, int pixels)
 {
@@ -132,18 +114,8 @@ TMonthCalendar::TMonthCalendar(QFrame* panel, const MonthCalendarStyle& style)
 
     CalLeftSpeedButton = makeButton("CalLeftSpeedButton", style.leftButton);
     CalLeftSpeedButton->setArrowType(Qt::LeftArrow);
-    CalMonthSpeedButton = makeButton("CalMonthSpeedButton", style.monthButton);
-    CalYearSpeedButton = makeButton("CalYearSpeedButton", style.yearButton);
-    if (style.dropDownMarks) {
-        const QIcon mark = dropDownMark();
-        for (QToolButton* button : {CalMonthSpeedButton, CalYearSpeedButton}) {
-            button->setIcon(mark);
-            button->setIconSize(DropDownMarkSize);
-            button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-            // Right to left puts the mark after the caption.
-            button->setLayoutDirection(Qt::RightToLeft);
-        }
-    }
+    CalMonthSpeedButton = makeButton("CalMonthSpeedButton", style.monthButton, style.dropDownMarks);
+    CalYearSpeedButton = makeButton("CalYearSpeedButton", style.yearButton, style.dropDownMarks);
     CalRightSpeedButton = makeButton(style.rightButtonName, style.rightButton);
     CalRightSpeedButton->setArrowType(Qt::RightArrow);
 
@@ -158,9 +130,9 @@ TMonthCalendar::TMonthCalendar(QFrame* panel, const MonthCalendarStyle& style)
     CalYearPopup = makePopup("CalYearPopup", "Year", YearItems);
 }
 
-QToolButton* TMonthCalendar::makeButton(const char* name, const QRect& place)
+QToolButton* TMonthCalendar::makeButton(const char* name, const QRect& place, bool dropDownMark)
 {
-    auto* button = new QToolButton(this);
+    QToolButton* button = dropDownMark ? new TDropDownCaptionButton(this) : new QToolButton(this);
     button->setObjectName(name);
     button->setGeometry(place);
     button->setAutoRaise(true);

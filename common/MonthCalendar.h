@@ -101,7 +101,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QToolButton* makeButton(const char* name, const QRect& place);
+    QToolButton* makeButton(const char* name, const QRect& place, bool dropDownMark = false);
     void fillMonthPopup(const QDate& current);
     void fillYearPopup(const QDate& current);
     QMenu* makePopup(const char* name, const char* itemPrefix, std::array<QAction*, PopupItems>& items);

@@ -12,6 +12,7 @@
 #include "platform/ShellFolders.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
@@ -38,6 +39,17 @@ void attachPopup(QTreeWidget* list, QMenu* menu)
 {
     QObject::connect(list, &QWidget::customContextMenuRequested, menu,
                      [list, menu](const QPoint& at) { menu->popup(list->viewport()->mapToGlobal(at)); });
+}
+
+// Runs a step that reads the database; a failure is kept for the one message that tells
+// what could not be read.
+template <class Step> void readOrNote(QStringList& unreadable, const char* what, Step step)
+{
+    try {
+        step();
+    } catch (const platform::db::DatabaseError& error) {
+        unreadable << QStringLiteral("%1 could not be read. %2").arg(what, QString::fromUtf8(error.what()));
+    }
 }
 
 } // namespace
@@ -123,16 +135,25 @@ void TDesktopFrame::InitFrame()
 {
     showTabs(ToolPageControl, DayPage, WeekPage, true);
     showTabs(ToolPageControl, AddressPage, PageCount - 1, false);
-    InitCalendar();
+    // A part of the file that cannot be read leaves the rest of the frame to be shown.
+    QStringList unreadable;
+    readOrNote(unreadable, "The calendar's events", [this] { InitCalendar(); });
     // What the hour column's drawing would set, set now: a text changed while the window paints
     // costs a second paint of it.
     showDateTexts();
     ToolPageControl->setActivePageIndex(DayPage);
     ApplyCaptions();
-    LoadContactList();
+    readOrNote(unreadable, "The contact list", [this] { LoadContactList(); });
     FFrameInitialised = true;
     if (FHiddenPagesBuilt)
         initHiddenPages();
+    // Start-up runs this twice: the same failure on the same file is told once.
+    const std::pair told(connection().opening(), unreadable.join("\n\n"));
+    if (!unreadable.isEmpty() && told != FUnreadableTold) {
+        FUnreadableTold = told;
+        platform::dialogs::messageBox(this, told.second, QApplication::applicationName(),
+                                      platform::dialogs::Icon::Warning);
+    }
 }
 
 void TDesktopFrame::initHiddenPages()

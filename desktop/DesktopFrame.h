@@ -25,8 +25,10 @@ class QPushButton;
 class QScrollArea;
 class QStatusBar;
 class QToolButton;
+class QTreeView;
 class QTreeWidget;
 class DesktopStarts;
+class TContactRows;
 class TDrawGrid;
 class TEventMemo;
 class TImage;
@@ -239,7 +241,9 @@ public:
     // Day page's right column: the contact list
     QFrame* LeftPanel;
     QLabel* ContactTitlePanel;
-    QTreeWidget* ContactListView;
+    QTreeView* ContactListView;
+    // The contact list's rows.
+    TContactRows* FContactRows;
 
     // ===== Month mini-calendar =====
     QDate FCurrentDate;
@@ -478,6 +482,8 @@ private:
     void applyHiddenPageCaptions();
     bool FHiddenPagesBuilt = false;
     bool FFrameInitialised = false;
+    // What start-up last said could not be read, and in which open of the file.
+    std::pair<qint64, QString> FUnreadableTold;
     void connectCalendarEvents();
     void connectDayViewEvents();
     void connectWeekViewEvents();

@@ -14,7 +14,7 @@
 #include <QDir>
 #include <QEvent>
 #include <QLayout>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <functional>
 
 namespace {
@@ -45,7 +45,7 @@ QString reportKindOfPage(int page)
 void TDesktopFrame::connectFrameCommands()
 {
     prepareContactList();
-    connect(ContactListView, &QTreeWidget::itemDoubleClicked, this,
+    connect(ContactListView, &QAbstractItemView::doubleClicked, this,
             guarded(this, &TDesktopFrame::ContactListViewDblClick));
     connect(miPrint, &QAction::triggered, this, guarded(this, &TDesktopFrame::miPrintClick));
     connect(miTessaryHelp, &QAction::triggered, this, guarded(this, &TDesktopFrame::miTessaryHelpClick));

@@ -2,9 +2,9 @@
 // double-click jumps to the entry in the address book; a drag onto the day view makes the
 // name a new event's text.
 #include "common/ListQuery.h"
-#include "common/ListRow.h"
 #include "common/statements/AddressStatements.h"
 #include "desktop/CalendarViews.h"
+#include "desktop/ContactRows.h"
 #include "desktop/DesktopFrame.h"
 #include "desktop/QuorvaneFrame.h"
 #include "platform/Application.h"
@@ -14,16 +14,25 @@
 #include <QDrag>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QTreeView>
 #include <QTreeWidget>
+#include <optional>
 
 namespace {
 
-// Where the rows keep their record's id: the contact's one hidden place, and the address
-// list's sub-item 13 (column 0 is the caption).
-constexpr int ContactIdColumn = 1;
-// The place the rows would sort by; the list keeps the order of the query.
-constexpr int ContactCaption = 0;
+// Where the address list's rows keep their record's id: sub-item 13 (column 0 is the caption).
 constexpr int AddressIdColumn = 14;
+
+// The first chosen row of the list, if any.
+std::optional<int> chosenRow(const QAbstractItemView* list)
+{
+    const QModelIndexList chosen = list->selectionModel()->selectedRows();
+    if (chosen.isEmpty())
+        return std::nullopt;
+    return std::min_element(chosen.begin(), chosen.end(),
+                            [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); })
+        ->row();
+}
 
 // An id as the rows hold it, without the blanks and control characters around it.
 QString bareId(const QString& text)
@@ -43,7 +52,7 @@ QString bareId(const QString& text)
 class ContactDrag : public QObject
 {
 public:
-    explicit ContactDrag(QTreeWidget* list) : QObject(list), m_list(list)
+    ContactDrag(QTreeView* list, const TContactRows* rows) : QObject(list), m_list(list), m_rows(rows)
     {
         list->setDragEnabled(false);
         list->viewport()->installEventFilter(this);
@@ -54,7 +63,7 @@ public:
         if (event->type() == QEvent::MouseButtonPress) {
             const auto* mouse = static_cast<QMouseEvent*>(event);
             m_pressAt = mouse->position().toPoint();
-            m_armed = mouse->button() == Qt::LeftButton && m_list->itemAt(m_pressAt);
+            m_armed = mouse->button() == Qt::LeftButton && m_list->indexAt(m_pressAt).isValid();
         } else if (event->type() == QEvent::MouseButtonRelease) {
             m_armed = false;
         } else if (event->type() == QEvent::MouseMove && m_armed) {
@@ -75,11 +84,11 @@ private:
     void drag()
     {
         m_armed = false;
-        const QList<QTreeWidgetItem*> chosen = m_list->selectedItems();
-        if (chosen.isEmpty())
+        const std::optional<int> chosen = chosenRow(m_list);
+        if (!chosen)
             return;
         auto* data = new QMimeData;
-        data->setText(chosen.first()->text(0));
+        data->setText(m_rows->lastName(*chosen));
         auto* drag = new QDrag(m_list);
         drag->setMimeData(data);
         drag->exec(Qt::CopyAction);
@@ -89,7 +98,8 @@ private:
         QCoreApplication::sendEvent(m_list->viewport(), &release);
     }
 
-    QTreeWidget* m_list;
+    QTreeView* m_list;
+    const TContactRows* m_rows;
     QPoint m_pressAt;
     bool m_armed = false;
 };
@@ -108,12 +118,12 @@ void TDesktopFrame::prepareContactList()
     rows.setColor(QPalette::Base, Qt::white);
     rows.setColor(QPalette::AlternateBase, QColor(238, 238, 238));
     ContactListView->setPalette(rows);
-    new ContactDrag(ContactListView);
+    new ContactDrag(ContactListView, FContactRows);
 }
 
 void TDesktopFrame::ClearContactList()
 {
-    ContactListView->clear();
+    FContactRows->clear();
 }
 
 void TDesktopFrame::LoadContactList()
@@ -121,8 +131,7 @@ void TDesktopFrame::LoadContactList()
     TADOConnection& connection = this->connection();
     // Start-up loads the list twice; the same data gives the same rows, so a list loaded from
     // an unchanged database only starts afresh (nothing chosen, scrolled to the top).
-    if (connection.Connected() && ContactListView->topLevelItemCount() > 0 &&
-        FContactStamp == connection.changeStamp()) {
+    if (connection.Connected() && FContactRows->rowCount() > 0 && FContactStamp == connection.changeStamp()) {
         ContactListView->clearSelection();
         ContactListView->scrollToTop();
         return;
@@ -140,33 +149,25 @@ void TDesktopFrame::LoadContactList()
     TListQuery query(AddressQuery);
     const int lastName = query.column("LastName");
     const int id = query.column("ID");
-    TListRowBuilder rows(&ContactCaption);
-    const auto fill = [this, &rows] {
-        QList<QTreeWidgetItem*> items;
-        for (std::unique_ptr<TListRow>& row : rows.takeRows())
-            items.append(row.release());
-        ContactListView->addTopLevelItems(items);
-    };
+    TContactBlock rows;
     // The rows read before a failure still reach the list; the next load reads it all again.
     try {
-        while (query.next()) {
-            const QAnyStringView places[] = {query.text(lastName), query.text(id)};
-            rows.add(places);
-        }
+        while (query.next())
+            rows.add(query.text(lastName), query.text(id));
     } catch (...) {
-        fill();
+        FContactRows->setRows(std::move(rows));
         throw;
     }
-    fill();
+    FContactRows->setRows(std::move(rows));
     FContactStamp = connection.changeStamp();
 }
 
 void TDesktopFrame::ContactListViewDblClick()
 {
-    const QList<QTreeWidgetItem*> chosen = ContactListView->selectedItems();
-    if (chosen.isEmpty())
+    const std::optional<int> chosen = chosenRow(ContactListView);
+    if (!chosen)
         return;
-    const QString id = bareId(chosen.first()->text(ContactIdColumn));
+    const QString id = bareId(FContactRows->id(*chosen));
     QuorvaneFrame1->sbAddressClick();
     for (int i = 0; i < AddressListView->topLevelItemCount(); ++i) {
         QTreeWidgetItem* row = AddressListView->topLevelItem(i);

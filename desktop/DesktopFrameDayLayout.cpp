@@ -2,6 +2,7 @@
 #include "common/widgets/AlignLayout.h"
 #include "common/widgets/TDrawGrid.h"
 #include "desktop/CalendarViews.h"
+#include "desktop/ContactRows.h"
 #include "desktop/DesktopFrame.h"
 #include "desktop/DesktopFrameLayoutHelpers.h"
 #include "desktop/ShapeCanvas.h"
@@ -12,8 +13,9 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QToolButton>
-#include <QTreeWidget>
+#include <QTreeView>
 using namespace layout;
 
 namespace {
@@ -41,6 +43,15 @@ QScrollArea* scrollBox(QWidget* parent, const char* name, QWidget* content)
     box->setWidgetResizable(false);
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     box->setWidget(content);
+    // The content is as wide as the whole box, so the vertical bar covers its right edge. A
+    // hidden horizontal bar still moves on arrow keys, a sideways wheel and focus changes; with
+    // no range it has nowhere to go, and the hour column stays at the left edge.
+    QScrollBar* sideways = box->horizontalScrollBar();
+    QObject::connect(sideways, &QScrollBar::rangeChanged, sideways, [sideways](int, int max) {
+        if (max != 0)
+            sideways->setMaximum(0);
+    });
+    sideways->setMaximum(0);
     return box;
 }
 
@@ -53,8 +64,9 @@ void TDesktopFrame::createDayPage()
     ContactTitlePanel = make<QLabel>(LeftPanel, "ContactTitlePanel");
     ContactTitlePanel->setText("Contants");
     ContactTitlePanel->resize(260, 22);
-    ContactListView = make<QTreeWidget>(LeftPanel, "ContactListView");
-    ContactListView->setHeaderLabels({"Name"});
+    ContactListView = make<QTreeView>(LeftPanel, "ContactListView");
+    FContactRows = new TContactRows(ContactListView);
+    ContactListView->setModel(FContactRows);
     ContactListView->setRootIsDecorated(false);
     ContactListView->setGeometry(0, 154, 260, 600);
     // A contact dragged onto the day view becomes a new event's text.

@@ -213,8 +213,8 @@ void TDesktopFrame::BuildDayView(const QDate& date)
 
 void TDesktopFrame::ClearDayEvents()
 {
-    // A memo holding the focus would pass it on as it goes, and the scroll box would scroll
-    // sideways to show the widget taking it; the box itself takes it instead.
+    // A memo holding the focus would pass it on as it goes, and the scroll box would scroll to
+    // show the widget taking it; the box itself takes it instead.
     if (EventScrollContent->isAncestorOf(QApplication::focusWidget()))
         EventScrollBox->setFocus();
     // A memo may be clearing the view from inside its own handler, so none is freed at once.

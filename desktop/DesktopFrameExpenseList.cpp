@@ -91,7 +91,7 @@ void TDesktopFrame::LoadExpenseList(int sortIndex)
     expenserow::TRowWriter writer;
     FExpenseTotal = 0;
     // The list keeps its own order, by the text of the remembered column; the rows read
-    // before a failure still reach it, and the total is theirs.
+    // before a failure still reach it, but their sum is not the total of the stored amounts.
     try {
         while (query.next()) {
             const expenserow::Currency value = expenserow::currencyOf(query.real(amount));
@@ -100,6 +100,7 @@ void TDesktopFrame::LoadExpenseList(int sortIndex)
         }
     } catch (...) {
         listrows::fill(ExpenseListView, rows, FExpenseSortColumn);
+        FExpenseTotal = expenserow::UnreadTotal;
         showExpenseTotal();
         throw;
     }
@@ -153,10 +154,10 @@ void TDesktopFrame::miDeleteExpenseClick()
         miDeleteAddressQuery.SQL.Add(" id in ( :id )  ");
         miDeleteAddressQuery.ParamByName("id").Value = row->text(expenserow::Id);
         miDeleteAddressQuery.ExecSQL();
-        if (FExpenseTotal != expenserow::UnshowableTotal)
+        if (expenserow::isShownTotal(FExpenseTotal))
             FExpenseTotal -= expenserow::parseAmount(row->text(expenserow::Amount)).value_or(0);
     };
-    const bool unshowable = FExpenseTotal == expenserow::UnshowableTotal;
+    const bool unshowable = !expenserow::isShownTotal(FExpenseTotal);
     // One repaint for the whole change: repainting after every row cost more than the deletes.
     const auto finish = qScopeGuard([this] {
         showExpenseTotal();
@@ -164,7 +165,7 @@ void TDesktopFrame::miDeleteExpenseClick()
     });
     listrows::deleteSelected(ExpenseListView, connection(), deleteExpense,
                              [this] { LoadExpenseList(ExpenseComboBox->currentIndex()); });
-    // A total too large to show has no number to take the amounts from: it is read again.
+    // A total that is no number has none to take the amounts from: it is read again.
     if (unshowable)
         LoadExpenseList(ExpenseComboBox->currentIndex());
 }

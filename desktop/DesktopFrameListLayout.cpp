@@ -3,6 +3,7 @@
 #include "common/widgets/AlignLayout.h"
 #include "desktop/DesktopFrame.h"
 #include "desktop/PageLayoutHelpers.h"
+#include "desktop/ResizeWatcher.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -144,11 +145,18 @@ void TDesktopFrame::createListPages()
     AddressMemoPanel = panel(AddressSheet, "AddressMemoPanel", 260, 400);
     fill(AddressMemoPanel, Qt::white);
     AddressNameLabel = label(AddressMemoPanel, "AddressNameLabel", QString(), formFont(13, true));
-    AddressNameLabel->setGeometry(8, 6, 244, 20);
+    constexpr int DetailMargin = 8;
+    AddressNameLabel->setGeometry(DetailMargin, 6, 244, 20);
     AddressCategoryComboBox = dropDown(AddressMemoPanel, "AddressCategoryComboBox", {8, 30, 145, 21});
     AddressCategoryComboBox->setEnabled(false);
     AddressMemo = detailText(AddressMemoPanel, "AddressMemo");
-    AddressMemo->setGeometry(8, 58, 244, 600);
+    AddressMemo->setGeometry(DetailMargin, 58, 244, 600);
+    // The splitter moves the pane's edge; the name line and the details keep their margins in it.
+    new ResizeWatcher(AddressMemoPanel, [this] {
+        const int width = AddressMemoPanel->width() - 2 * DetailMargin;
+        for (QWidget* detail : {static_cast<QWidget*>(AddressNameLabel), static_cast<QWidget*>(AddressMemo)})
+            detail->resize(width, detail->height());
+    });
     AddressButtonPanel = panel(AddressSheet, "AddressButtonPanel", 1300, 36);
     NewAddressButton = button(AddressButtonPanel, "NewAddressButton", "New Address", {8, 6, 100, 25});
     EditAddressButton = button(AddressButtonPanel, "EditAddressButton", "Edit Address", {116, 6, 100, 25});

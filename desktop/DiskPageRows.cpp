@@ -166,8 +166,10 @@ CopyReport copyRows(const CopyPage& page)
         if (result.status == CopyStatus::NoSpace) {
             report.diskFull = true;
             report.notCopied += int(rows.size() - i);
-            page.log->appendPlainText("Failed:" + source + " (" + result.reason() + "); " +
-                                      QString::number(rows.size() - i) + " files not copied");
+            const qsizetype left = qsizetype(rows.size() - i);
+            page.log->appendPlainText(
+                "Failed:" + source + " (" + result.reason() + "); " +
+                (left == 1 ? QString("1 file not copied") : QString::number(left) + " files not copied"));
             break;
         }
         if (!result.ok()) {
@@ -189,8 +191,10 @@ QString notCopiedNote(const CopyReport& report, const QString& verb)
 {
     if (report.notCopied == 0)
         return QString();
-    return QString("%1 files were not %2.").arg(report.notCopied).arg(verb) +
-           (report.diskFull ? " The disk is full." : "");
+    const QString note = report.notCopied == 1
+                             ? QString("1 file was not %1.").arg(verb)
+                             : QString("%1 files were not %2.").arg(report.notCopied).arg(verb);
+    return note + (report.diskFull ? " The disk is full." : "");
 }
 
 } // namespace diskpage

@@ -16,6 +16,8 @@ class QTreeWidgetItem;
 
 namespace diskpage {
 
+// The file and target texts are paths as platform/FileNames.h reads them: a name that is not
+// UTF-8 keeps its bytes there, so those texts go to the file layer as they stand.
 enum Column { FileColumn, TargetColumn, SizeColumn, ModifiedColumn, StateColumn };
 
 // "yyyy/mm/dd hh:nn:ss" in local time with the user's date and time separators; the seconds

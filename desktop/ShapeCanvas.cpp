@@ -34,19 +34,30 @@ TShapeCanvas::TShapeCanvas(QWidget* parent) : QWidget(parent) {}
 void TShapeCanvas::add(const QRect& rect, const QColor& brush, const QColor& pen)
 {
     m_shapes.push_back({rect, brush, pen});
+    m_picture = QPixmap();
     update(rect);
 }
 
 void TShapeCanvas::clear()
 {
     m_shapes.clear();
+    m_picture = QPixmap();
     update();
 }
 
 void TShapeCanvas::paintEvent(QPaintEvent* event)
 {
+    const qreal ratio = devicePixelRatioF();
+    if (m_picture.isNull() || m_picture.deviceIndependentSize() != QSizeF(size())) {
+        m_picture = QPixmap(size() * ratio);
+        m_picture.setDevicePixelRatio(ratio);
+        m_picture.fill(Qt::transparent);
+        QPainter picture(&m_picture);
+        for (const Shape& shape : m_shapes)
+            drawShape(picture, shape.rect, shape.brush, shape.pen);
+    }
     QPainter painter(this);
-    for (const Shape& shape : m_shapes)
-        if (shape.rect.intersects(event->rect()))
-            drawShape(painter, shape.rect, shape.brush, shape.pen);
+    const QRect exposed = event->rect();
+    painter.drawPixmap(exposed, m_picture,
+                       QRectF(exposed.topLeft() * ratio, exposed.size() * ratio).toAlignedRect());
 }

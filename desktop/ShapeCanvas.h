@@ -2,9 +2,11 @@
 
 // Filled rectangles with an outline. TRectShape is one such rectangle filling its widget;
 // TShapeCanvas paints any number of them in the order they were added, later ones in front,
-// so a grid of hundreds of cells costs one widget instead of hundreds.
+// so a grid of hundreds of cells costs one widget instead of hundreds; it draws them once into
+// a picture, and every paint after copies from it, until the shapes or its size change.
 
 #include <QColor>
+#include <QPixmap>
 #include <QRect>
 #include <QWidget>
 #include <vector>
@@ -46,4 +48,5 @@ protected:
 
 private:
     std::vector<Shape> m_shapes;
+    QPixmap m_picture;
 };

@@ -37,7 +37,8 @@ void takeEnd(TEventRec& record, const QString& stored, QWidget* parent, const TA
 
 void reportEventsWithoutDay(QWidget* parent, TADOConnection& connection)
 {
-    if (!connection.Connected())
+    // A damaged file has been told of already, and its count would be no count of the events.
+    if (!connection.Connected() || connection.damaged())
         return;
     // The stored form the table's check asks for: anything else reads as no date at all.
     TADOQuery query;

@@ -189,8 +189,7 @@ void TPelloranFrame::actSyncExecute()
             if (available > size) {
                 const QString folder = target.left(target.lastIndexOf('/'));
                 if (!folders.contains(folder)) {
-                    if (!QDir(folder).exists())
-                        QDir().mkpath(folder);
+                    platform::files::makePath(folder);
                     folders.insert(folder);
                 }
                 if (isDatabase(target) || written.collides(source, target)) {

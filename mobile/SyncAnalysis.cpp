@@ -1,5 +1,6 @@
 #include "mobile/SyncAnalysis.h"
 
+#include "platform/FileNames.h"
 #include "platform/FolderEntries.h"
 
 #include <array>
@@ -121,9 +122,9 @@ TSyncAnalysis::Counterpart TSyncAnalysis::find(Side& side, const QString& name) 
     }
     if (side.byFoldedName.isEmpty() && !side.entries.empty()) {
         for (std::size_t i = 0; i < side.entries.size(); ++i)
-            side.byFoldedName.insert(side.entries[i].name.toCaseFolded(), int(i));
+            side.byFoldedName.insert(platform::files::foldCase(side.entries[i].name), int(i));
     }
-    const auto it = side.byFoldedName.constFind(name.toCaseFolded());
+    const auto it = side.byFoldedName.constFind(platform::files::foldCase(name));
     // A name that differs only in case is the same entry only where the file system says so.
     if (it == side.byFoldedName.cend() || !platform::files::entryAt(side.folder, name))
         return Counterpart{};

@@ -12,6 +12,7 @@ namespace platform::files {
 struct FolderEntry;
 }
 
+// Names as platform/FileNames.h reads them, so one that is not UTF-8 keeps its bytes.
 struct TSyncRow
 {
     QString Name;             // relative to the PC folder, "/" between folder names

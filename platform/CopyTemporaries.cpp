@@ -1,8 +1,8 @@
 #include "platform/CopyTemporaries.h"
 
+#include "platform/FileNames.h"
 #include "platform/Files.h"
 
-#include <QFile>
 #include <QRandomGenerator>
 #include <algorithm>
 #include <cstring>
@@ -73,7 +73,7 @@ namespace platform::files {
 void removeLeftovers(const QString& folder)
 {
     const std::int64_t started = temporaries::now();
-    DIR* dir = ::opendir(QFile::encodeName(folder).constData());
+    DIR* dir = ::opendir(encodeName(folder).constData());
     if (!dir)
         return;
     struct stat info;

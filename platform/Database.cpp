@@ -192,6 +192,9 @@ void TADOConnection::setConnected(bool connected)
     sqlite3_finalize(probe);
     if (step != SQLITE_ROW)
         refuse();
+    // Judged once the engine has read the file, after any journal beside it was dealt with.
+    if (platform::db::holdsNothing(db))
+        fail(QStringLiteral("\"%1\" is empty: it holds no database.").arg(path));
     // Another program's database would fail at the first statement that needs our tables.
     if (const QString missing = platform::db::missingOrganiserTables(db); !missing.isEmpty())
         fail(QStringLiteral("\"%1\" is not a database of this organiser: %2.").arg(path, missing));
@@ -207,6 +210,7 @@ void TADOConnection::setConnected(bool connected)
     m_opening = ++openings;
     m_db = guard.release();
     m_path = path;
+    m_damaged = false;
 }
 
 sqlite3* TADOConnection::handle()
@@ -333,7 +337,7 @@ TADOQuery::Statement TADOQuery::prepare()
     const char* tail = nullptr;
     if (sqlite3_prepare_v2(statement.db, engine.sql.constData(), static_cast<int>(engine.sql.size()),
                            &statement.stmt, &tail) != SQLITE_OK)
-        failEngine(statement.db);
+        Connection->failStatement(statement.db);
     if (!statement.stmt)
         fail(QStringLiteral("The query has no statement"));
     // One statement per query, so nothing rides along after a ";".
@@ -365,7 +369,7 @@ void TADOQuery::Open()
         if (rc == SQLITE_DONE)
             break;
         if (rc != SQLITE_ROW)
-            failEngine(statement.db);
+            Connection->failStatement(statement.db);
         for (int c = 0; c < columns; ++c) {
             TField::Stored& value = values.emplace_back();
             value.type = sqlite3_column_type(statement.stmt, c);
@@ -405,12 +409,14 @@ void TADOQuery::Open()
 int TADOQuery::ExecSQL()
 {
     Statement statement = prepare();
+    // Only now: preparing opens a file that has taken the damaged one's place.
+    Connection->refuseChangeIfDamaged();
     for (;;) {
         const int rc = sqlite3_step(statement.stmt);
         if (rc == SQLITE_DONE)
             return sqlite3_changes(statement.db);
         if (rc != SQLITE_ROW)
-            failEngine(statement.db);
+            Connection->failStatement(statement.db);
     }
 }
 

@@ -78,6 +78,16 @@ public:
     }
     QString databasePath() const { return m_path; }
 
+    // Set when the engine found the open file damaged, or no longer a database: from then on
+    // nothing more is written to it, and each change is refused saying so, while reading goes
+    // on. Opening a file, such as another one under its name, clears it.
+    bool damaged() const { return m_damaged; }
+    // Raises that refusal while damaged(); asked before every change.
+    void refuseChangeIfDamaged() const;
+    // Raises DatabaseError, in words for the user, for the statement that just failed on `db`
+    // (this connection's handle); one that reports damage marks the connection damaged().
+    [[noreturn]] void failStatement(sqlite3* db);
+
 private:
     bool fileReplaced() const;
     void reopenReplaced();
@@ -90,6 +100,7 @@ private:
     quint64 m_inode = 0;
     // Which open of any connection in this run the current one is, counted from 1.
     qint64 m_opening = 0;
+    bool m_damaged = false;
 };
 
 // A statement's text as lines, joined by line breaks for the engine.

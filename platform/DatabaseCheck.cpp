@@ -22,6 +22,11 @@ const char* const OrganiserTables[][2] = {
 // Less room than this and the engine cannot finish a change: a journal and a few pages.
 constexpr qint64 FullBelowBytes = 1 << 20;
 
+QString withRepairAdvice(const QString& what)
+{
+    return what + QStringLiteral(" Restore a backup or repair the file.");
+}
+
 // Runs a statement to its end; the engine's message on failure, else empty. The first row's
 // first column, as text, goes to `first` when asked for.
 QString run(sqlite3* db, const QByteArray& sql, QString* first = nullptr)
@@ -97,16 +102,40 @@ QString openFailureText(const QString& path, int code, const QString& engineMess
     }
 }
 
+bool holdsNothing(sqlite3* db)
+{
+    QString pages;
+    return run(db, "pragma page_count", &pages).isEmpty() && pages == QLatin1String("0");
+}
+
 QString statementFailureText(sqlite3* db)
 {
     const QString message = QString::fromUtf8(sqlite3_errmsg(db));
     const int code = sqlite3_extended_errcode(db) & 0xff;
-    if (code != SQLITE_FULL && code != SQLITE_IOERR)
-        return message;
     const QString path = QString::fromUtf8(sqlite3_db_filename(db, "main"));
-    if (code == SQLITE_FULL || diskIsFull(path))
-        return QStringLiteral("The disk holding \"%1\" is full, so the change was not stored.").arg(path);
-    return message;
+    switch (code) {
+    case SQLITE_CORRUPT:
+        return withRepairAdvice(QStringLiteral("\"%1\" is damaged (%2).").arg(path, message));
+    case SQLITE_NOTADB:
+        return withRepairAdvice(QStringLiteral("\"%1\" is no longer a database (%2).").arg(path, message));
+    case SQLITE_FULL:
+    case SQLITE_IOERR:
+        if (code == SQLITE_FULL || diskIsFull(path))
+            return QStringLiteral("The disk holding \"%1\" is full, so the change was not stored.").arg(path);
+        return message;
+    default:
+        return message;
+    }
+}
+
+bool reportsDamage(int code)
+{
+    return (code & 0xff) == SQLITE_CORRUPT || (code & 0xff) == SQLITE_NOTADB;
+}
+
+QString damagedFileRefusal(const QString& path)
+{
+    return withRepairAdvice(QStringLiteral("\"%1\" is damaged; changes are not stored.").arg(path));
 }
 
 } // namespace platform::db

@@ -24,7 +24,17 @@ bool diskIsFull(const QString& path);
 // database, damaged, not the organiser's, a full disk.
 QString openFailureText(const QString& path, int code, const QString& engineMessage);
 
-// The text of a failed statement: the engine's message, or that the disk is full.
+// True when the file holds no page at all, as a file of 0 bytes does once the engine has read it.
+bool holdsNothing(sqlite3* db);
+
+// The text of a failed statement: that the file is damaged or no database, naming it, that the
+// disk is full, or else the engine's message.
 QString statementFailureText(sqlite3* db);
+
+// Whether an engine result code, extended or not, says the file is damaged or no database.
+bool reportsDamage(int code);
+
+// The refusal of a change to a file found damaged.
+QString damagedFileRefusal(const QString& path);
 
 } // namespace platform::db

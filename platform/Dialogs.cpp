@@ -86,7 +86,8 @@ QString saveFileName(QWidget* parent, const QString& title, const QString& sugge
 {
     if (g_driver)
         return g_driver->answerSaveFile({title, suggested, filter});
-    return QFileDialog::getSaveFileName(parent, title, suggested, filter);
+    return QFileDialog::getSaveFileName(parent, title, suggested, filter, nullptr,
+                                        QFileDialog::DontConfirmOverwrite);
 }
 
 bool shellExecute(const QString& verb, const QString& file, const QString& params)

@@ -65,7 +65,8 @@ int messageBox(QWidget* parent, const QString& text, const QString& title, Icon 
 // when given, runs once the picker is on screen, with the picker, so the caller can move it.
 QString selectFolder(QWidget* parent, const QString& title, const QString& root = QString(),
                      const std::function<void(QWidget* picker)>& place = {});
-// Asks for the name of a file to write; empty when cancelled.
+// Asks for the name of a file to write; empty when cancelled. It asks nothing about an existing
+// file: the caller knows which files it will write.
 QString saveFileName(QWidget* parent, const QString& title, const QString& suggested, const QString& filter);
 // "open" on "IEXPLORE.EXE" with an address opens the web browser; "open" or "explore" on a
 // folder opens a file manager; "open" on a document opens it with its program.

@@ -1,6 +1,7 @@
 #include "platform/Files.h"
 
 #include "platform/CopyTemporaries.h"
+#include "platform/FileNames.h"
 #include "platform/SystemInfo.h"
 
 #include <QDir>
@@ -57,7 +58,7 @@ private:
 };
 
 // Walks the open folder `fd` named `path`; takes the descriptor over. Removes the copies' temporary
-// files last written before `started`.
+// files last written well before `started`.
 void walkFolder(int fd, const QString& path, const FileVisitor& onFile, const UnreadableVisitor& onUnreadable,
                 bool recursive, std::int64_t started)
 {
@@ -83,9 +84,9 @@ void walkFolder(int fd, const QString& path, const FileVisitor& onFile, const Un
                 temporaries::removeIfStale(::dirfd(folder), name, info, started);
                 continue;
             }
-            onFile(entryFor(prefix + QFile::decodeName(name), info));
+            onFile(entryFor(prefix + decodeName(name), info));
         } else if (S_ISDIR(info.st_mode) && recursive) {
-            const QString sub = prefix + QFile::decodeName(name);
+            const QString sub = prefix + decodeName(name);
             // O_NOFOLLOW: a folder replaced by a link since fstatat is not entered.
             const int subFd =
                 ::openat(::dirfd(folder), name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
@@ -269,7 +270,7 @@ struct SpaceReading
 // The free space of the nearest existing folder of path; available -1 when unreadable.
 SpaceReading readSpace(const QString& path)
 {
-    QByteArray existing = QFile::encodeName(path);
+    QByteArray existing = encodeName(path);
     struct statvfs stats;
     while (::statvfs(existing.constData(), &stats) != 0) {
         if ((errno != ENOENT && errno != ENOTDIR) || existing.isEmpty() || existing == "/")
@@ -336,9 +337,19 @@ int placeUnnamed(int fd, const QByteArray& folder, const QByteArray& target)
 // Does the folder `parent` list `name` with exactly this spelling?
 bool listsExactly(const QString& parent, const QString& name)
 {
-    return QDir(parent)
-        .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)
-        .contains(name, Qt::CaseSensitive);
+    DIR* folder = ::opendir(encodeName(parent).constData());
+    if (!folder)
+        return false;
+    const QByteArray wanted = encodeName(name);
+    bool listed = false;
+    while (const struct dirent* entry = ::readdir(folder)) {
+        if (wanted == entry->d_name) {
+            listed = true;
+            break;
+        }
+    }
+    ::closedir(folder);
+    return listed;
 }
 
 // Two existing paths that differ only in letter case: are they one file here?
@@ -369,7 +380,7 @@ void walk(const QString& root, const FileVisitor& onFile, const UnreadableVisito
 {
     const std::int64_t started = temporaries::now();
     // The root is opened following a link, so a root that is a link to a folder is walked.
-    const int fd = ::open(QFile::encodeName(root).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd = ::open(encodeName(root).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) {
         if (onUnreadable)
             onUnreadable(root, errno);
@@ -390,7 +401,7 @@ WalkResult listFiles(const QString& root, bool recursive)
 std::optional<FileId> fileId(const QString& path)
 {
     struct stat info;
-    if (path.isEmpty() || ::stat(QFile::encodeName(path).constData(), &info) != 0)
+    if (path.isEmpty() || ::stat(encodeName(path).constData(), &info) != 0)
         return std::nullopt;
     return FileId{std::uint64_t(info.st_dev), std::uint64_t(info.st_ino)};
 }
@@ -416,8 +427,8 @@ QString CopyResult::reason() const
 
 CopyResult copyFile(const QString& source, const QString& target)
 {
-    const QByteArray sourceName = QFile::encodeName(source);
-    const QByteArray targetName = QFile::encodeName(target);
+    const QByteArray sourceName = encodeName(source);
+    const QByteArray targetName = encodeName(target);
     Descriptor in(::open(sourceName.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
     if (in.get() < 0)
         return failure(errno == ELOOP ? CopyStatus::SourceNotRegular : CopyStatus::SourceUnreadable, errno);
@@ -446,7 +457,7 @@ CopyResult copyFile(const QString& source, const QString& target)
     // a read-only mark (FAT) still takes the data; the final mode is set below where it differs.
     const mode_t mode = sourceInfo.st_mode & 0777;
     const mode_t created = (mode | S_IWUSR) & ~creationMask();
-    const QByteArray folder = QFile::encodeName(folderOf(target));
+    const QByteArray folder = encodeName(folderOf(target));
     QByteArray temporary;
     Descriptor out(openDraft(folder, created, replacing, temporary));
     if (out.get() < 0)
@@ -499,8 +510,22 @@ CopyResult copyFile(const QString& source, const QString& target)
 
 bool flushFileSystem(const QString& path)
 {
-    Descriptor fd(::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC));
+    Descriptor fd(::open(encodeName(path).constData(), O_RDONLY | O_CLOEXEC));
     return fd.get() >= 0 && ::syncfs(fd.get()) == 0;
+}
+
+bool makePath(const QString& folder)
+{
+    const QByteArray name = encodeName(folder);
+    struct stat info;
+    if (::stat(name.constData(), &info) == 0)
+        return S_ISDIR(info.st_mode);
+    if (errno != ENOENT)
+        return false;
+    const qsizetype slash = folder.lastIndexOf('/');
+    if (slash > 0 && !makePath(folder.left(slash)))
+        return false;
+    return ::mkdir(name.constData(), 0777) == 0 || errno == EEXIST;
 }
 
 FreeSpace freeSpace(const QString& path)
@@ -546,11 +571,11 @@ void SpaceCounter::wrote(const QString& target, std::int64_t bytes)
 
 bool TargetRegister::collides(const QString& source, const QString& target) const
 {
-    for (auto it = m_written.constFind(target.toCaseFolded());
-         it != m_written.cend() && it.key() == target.toCaseFolded(); ++it) {
+    const QString folded = foldCase(target);
+    for (auto it = m_written.constFind(folded); it != m_written.cend() && it.key() == folded; ++it) {
         if (it->source == source)
             continue;
-        if (it->target == target || (QFileInfo::exists(target) && oneFileIgnoringCase(it->target, target)))
+        if (it->target == target || (fileId(target) && oneFileIgnoringCase(it->target, target)))
             return true;
     }
     return false;
@@ -558,7 +583,7 @@ bool TargetRegister::collides(const QString& source, const QString& target) cons
 
 void TargetRegister::add(const QString& source, const QString& target)
 {
-    m_written.insert(target.toCaseFolded(), Written{target, source});
+    m_written.insert(foldCase(target), Written{target, source});
 }
 
 } // namespace platform::files

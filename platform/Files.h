@@ -93,6 +93,9 @@ void removeLeftovers(const QString& folder);
 // Writes the cached data of the file system that holds path to its device. False on failure.
 bool flushFileSystem(const QString& path);
 
+// Makes the folder and every missing folder above it; false when it is no folder afterwards.
+bool makePath(const QString& folder);
+
 struct FreeSpace
 {
     std::int64_t availableBytes = -1; // for an unprivileged user; -1 when it cannot be read

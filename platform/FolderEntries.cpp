@@ -1,8 +1,8 @@
 #include "platform/FolderEntries.h"
 
 #include "platform/CopyTemporaries.h"
+#include "platform/FileNames.h"
 
-#include <QFile>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -28,7 +28,7 @@ std::vector<FolderEntry> listFolder(const QString& folder)
 {
     std::vector<FolderEntry> entries;
     const std::int64_t started = temporaries::now();
-    DIR* dir = ::opendir(QFile::encodeName(folder).constData());
+    DIR* dir = ::opendir(encodeName(folder).constData());
     if (!dir)
         return entries;
     const int fd = ::dirfd(dir);
@@ -43,7 +43,7 @@ std::vector<FolderEntry> listFolder(const QString& folder)
             temporaries::removeIfStale(fd, name, info, started);
             continue;
         }
-        entries.push_back(entryFrom(QFile::decodeName(name), info));
+        entries.push_back(entryFrom(decodeName(name), info));
     }
     ::closedir(dir);
     return entries;
@@ -53,7 +53,7 @@ std::optional<FolderEntry> entryAt(const QString& folder, const QString& name)
 {
     const QString path = folder.endsWith('/') ? folder + name : folder + '/' + name;
     struct stat info;
-    if (::lstat(QFile::encodeName(path).constData(), &info) != 0)
+    if (::lstat(encodeName(path).constData(), &info) != 0)
         return std::nullopt;
     return entryFrom(name, info);
 }

@@ -1,12 +1,15 @@
 #include "platform/Printers.h"
 
+#include "platform/CupsSubmit.h"
+
+#include <QDir>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrinter>
 #include <QPrinterInfo>
 #include <QSaveFile>
+#include <QTemporaryFile>
 #include <algorithm>
 
 namespace platform::printing {
@@ -20,105 +23,109 @@ QPageLayout sheetLayout()
                        QPageLayout::Millimeter);
 }
 
+// Where a job's PDF is written, and what becomes of it once complete.
+class PdfTarget
+{
+public:
+    virtual ~PdfTarget() = default;
+    // Open for writing.
+    virtual QFileDevice& file() = 0;
+    // The PDF is complete in file(); raises PrintError when it cannot be delivered.
+    virtual void deliver(const JobSetup& setup) = 0;
+
+protected:
+    static void openFile(QFileDevice& file, const QString& shownName)
+    {
+        if (!file.open(QIODevice::WriteOnly))
+            throw PrintError(cannotWrite(shownName, file.errorString()));
+    }
+    static std::string cannotWrite(const QString& name, const QString& reason)
+    {
+        return QStringLiteral("Cannot write the file \"%1\": %2").arg(name, reason).toStdString();
+    }
+};
+
+// The user's PDF file: it appears, whole, only when the job is delivered.
+class SavedPdf : public PdfTarget
+{
+public:
+    explicit SavedPdf(const QString& path) : m_file(path) { openFile(m_file, path); }
+    QFileDevice& file() override { return m_file; }
+    void deliver(const JobSetup&) override
+    {
+        if (!m_file.commit())
+            throw PrintError(cannotWrite(m_file.fileName(), m_file.errorString()));
+    }
+
+private:
+    QSaveFile m_file; // discards what was written unless committed
+};
+
+// A temporary PDF handed to a CUPS queue; the file goes with the job object, whatever happened.
+class CupsPdf : public PdfTarget
+{
+public:
+    explicit CupsPdf(const QString& queue)
+        : m_queue(queue), m_file(QDir(QDir::tempPath()).filePath(QStringLiteral("tessary-XXXXXX.pdf")))
+    {
+        openFile(m_file, m_file.fileTemplate());
+    }
+    QFileDevice& file() override { return m_file; }
+    void deliver(const JobSetup& setup) override
+    {
+        if (!m_file.flush())
+            throw PrintError(cannotWrite(m_file.fileName(), m_file.errorString()));
+        submitToCups(m_queue, m_file.fileName(), setup);
+    }
+
+private:
+    QString m_queue;
+    QTemporaryFile m_file;
+};
+
+// Draws a job's pages into a PDF; destroyed unfinished, it delivers nothing.
 class PdfJob : public Job
 {
 public:
-    PdfJob(const QString& path, const JobSetup& setup) : m_file(path)
+    PdfJob(std::unique_ptr<PdfTarget> target, const JobSetup& setup)
+        : m_target(std::move(target)), m_setup(setup), m_writer(&m_target->file())
     {
-        if (!m_file.open(QIODevice::WriteOnly))
-            throw PrintError(QStringLiteral("Cannot write the file \"%1\": %2")
-                                 .arg(path, m_file.errorString())
-                                 .toStdString());
-        m_writer = std::make_unique<QPdfWriter>(&m_file);
-        m_writer->setTitle(setup.title);
-        m_writer->setCreator(QStringLiteral("Tessary 2.0"));
-        m_writer->setPageLayout(sheetLayout());
-        if (!m_painter.begin(m_writer.get()))
-            throw PrintError(QStringLiteral("Cannot write the file \"%1\".").arg(path).toStdString());
+        m_writer.setTitle(setup.title);
+        m_writer.setCreator(QStringLiteral("Tessary 2.0"));
+        m_writer.setPageLayout(sheetLayout());
+        if (!m_painter.begin(&m_writer))
+            throw PrintError(failure("Cannot write the file \"%1\"."));
     }
     ~PdfJob() override
     {
         if (m_painter.isActive())
             m_painter.end();
-        if (!m_finished)
-            m_file.cancelWriting();
     }
 
     QPainter& painter() override { return m_painter; }
-    double dotsPerMm() const override { return m_writer->resolution() / MmPerInch; }
+    double dotsPerMm() const override { return m_writer.resolution() / MmPerInch; }
     void newPage() override
     {
-        if (!m_writer->newPage())
-            throw PrintError("Cannot start a new page in the file \"" + m_file.fileName().toStdString() +
-                             "\".");
+        if (!m_writer.newPage())
+            throw PrintError(failure("Cannot start a new page in the file \"%1\"."));
     }
     void finish() override
     {
         m_painter.end();
-        m_finished = true;
-        if (!m_file.commit())
-            throw PrintError(QStringLiteral("Cannot write the file \"%1\": %2")
-                                 .arg(m_file.fileName(), m_file.errorString())
-                                 .toStdString());
+        m_target->deliver(m_setup);
     }
 
 private:
-    QSaveFile m_file;
-    std::unique_ptr<QPdfWriter> m_writer;
+    std::string failure(const char* text) const
+    {
+        return QString::fromUtf8(text).arg(m_target->file().fileName()).toStdString();
+    }
+
+    // Declared first, so the file outlives the writer and the painter that draw into it.
+    std::unique_ptr<PdfTarget> m_target;
+    JobSetup m_setup;
+    QPdfWriter m_writer;
     QPainter m_painter;
-    bool m_finished = false;
-};
-
-class PrinterJob : public Job
-{
-public:
-    PrinterJob(const QString& printerName, const JobSetup& setup) : m_printer(QPrinter::HighResolution)
-    {
-        m_printer.setPrinterName(printerName);
-        m_printer.setDocName(setup.title);
-        m_printer.setFullPage(true);
-        m_printer.setPageLayout(sheetLayout());
-        // Each copy is a job of its own; the printer's copy count would multiply them.
-        m_printer.setCopyCount(1);
-        m_printer.setPaperSource(setup.paperSource == PaperSource::FirstBin ? QPrinter::Upper
-                                                                            : QPrinter::Auto);
-        if (!m_painter.begin(&m_printer))
-            throw PrintError(refusal());
-    }
-    ~PrinterJob() override
-    {
-        if (!m_finished)
-            m_printer.abort();
-        if (m_painter.isActive())
-            m_painter.end();
-    }
-
-    QPainter& painter() override { return m_painter; }
-    double dotsPerMm() const override { return m_printer.resolution() / MmPerInch; }
-    void newPage() override
-    {
-        if (!m_printer.newPage())
-            throw PrintError(refusal());
-    }
-    void finish() override
-    {
-        m_finished = true;
-        m_painter.end();
-        if (m_printer.printerState() == QPrinter::Error || m_printer.printerState() == QPrinter::Aborted)
-            throw PrintError(refusal());
-    }
-
-private:
-    std::string refusal() const
-    {
-        return QStringLiteral("The printer \"%1\" refused the job.")
-            .arg(m_printer.printerName())
-            .toStdString();
-    }
-
-    QPrinter m_printer;
-    QPainter m_painter;
-    bool m_finished = false;
 };
 
 // The system's print service as Qt sees it (CUPS on Linux).
@@ -135,7 +142,7 @@ public:
     }
     std::unique_ptr<Job> openJob(const QString& printerName, const JobSetup& setup) override
     {
-        return std::make_unique<PrinterJob>(printerName, setup);
+        return std::make_unique<PdfJob>(std::make_unique<CupsPdf>(printerName), setup);
     }
 };
 
@@ -170,7 +177,7 @@ private:
 
 std::unique_ptr<Job> openPdfJob(const QString& path, const JobSetup& setup)
 {
-    return std::make_unique<PdfJob>(path, setup);
+    return std::make_unique<PdfJob>(std::make_unique<SavedPdf>(path), setup);
 }
 
 void setPrinterSystem(PrinterSystem* system)
@@ -215,17 +222,19 @@ void Printer::setPrinterIndex(int index)
     m_index = index;
 }
 
-bool Printer::printsToFile() const
+std::unique_ptr<Job> Printer::beginJob(const QString& printerName, const JobSetup& setup,
+                                       const QString& pdfPath)
 {
-    return printerSystem().printers().isEmpty();
-}
-
-std::unique_ptr<Job> Printer::beginJob(const JobSetup& setup, const QString& pdfPath)
-{
-    const QList<SystemPrinter> list = printerSystem().printers();
-    if (list.isEmpty())
+    if (printerName == pdfFileEntryName())
         return std::make_unique<PrintingFlag>(openPdfJob(pdfPath, setup), *this);
-    return std::make_unique<PrintingFlag>(printerSystem().openJob(list[indexIn(list)].name, setup), *this);
+    // Checked before anything is drawn: neither a queue that is gone nor the one that took its place
+    // in the list may get the job.
+    const QList<SystemPrinter> list = printerSystem().printers();
+    if (std::none_of(list.begin(), list.end(),
+                     [&](const SystemPrinter& entry) { return entry.name == printerName; }))
+        throw PrintError(
+            QStringLiteral("The printer \"%1\" is no longer installed.").arg(printerName).toStdString());
+    return std::make_unique<PrintingFlag>(printerSystem().openJob(printerName, setup), *this);
 }
 
 Printer& printer()

@@ -2,8 +2,9 @@
 
 // The program's one printer object: the installed printers in the system's order, the current
 // printer (kept for later print dialogs), the flag that a job is in progress, and print jobs.
-// The printers come from the system's print service (CUPS) through Qt. Where the system has no
-// printer, the list holds one entry that writes each job to a PDF file instead.
+// The printers are listed by the system's print service (CUPS) through Qt; a job is drawn into a
+// temporary PDF that CUPS is handed through libcups, so that a queue refusing it is an error. Where
+// the system has no printer, the list holds one entry that writes each job to a PDF file instead.
 //
 // Tests install a PrinterSystem of their own, so that no test lists or prints to a real printer.
 
@@ -84,12 +85,11 @@ public:
     // An index outside the list (-1 among them) chooses the system's default printer again.
     void setPrinterIndex(int index);
     bool printing() const { return m_printing; }
-    // The current entry writes PDF files rather than printing.
-    bool printsToFile() const;
 
-    // Starts a job on the current printer. `pdfPath` is where the job goes when the current
-    // entry writes PDF files; it is ignored otherwise.
-    std::unique_ptr<Job> beginJob(const JobSetup& setup, const QString& pdfPath);
+    // Starts a job on the printer named `printerName`, an entry of printers(): the PDF file entry
+    // writes to `pdfPath`, a system printer is given the job by its name. A system printer that is
+    // no longer installed raises PrintError, whatever took its place in the list.
+    std::unique_ptr<Job> beginJob(const QString& printerName, const JobSetup& setup, const QString& pdfPath);
 
 private:
     friend class PrintingFlag;

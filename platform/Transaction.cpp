@@ -8,14 +8,13 @@ namespace platform::db {
 
 namespace {
 
-void run(sqlite3* db, const char* sql)
+void run(TADOConnection& connection, const char* sql)
 {
-    char* message = nullptr;
-    if (sqlite3_exec(db, sql, nullptr, nullptr, &message) != SQLITE_OK) {
-        const std::string text = message ? message : sqlite3_errmsg(db);
-        sqlite3_free(message);
-        throw DatabaseError(text);
-    }
+    sqlite3* db = connection.handle();
+    // Nothing more goes to a file found damaged, not even a change begun before.
+    connection.refuseChangeIfDamaged();
+    if (sqlite3_exec(db, sql, nullptr, nullptr, nullptr) != SQLITE_OK)
+        connection.failStatement(db);
 }
 
 } // namespace
@@ -23,7 +22,7 @@ void run(sqlite3* db, const char* sql)
 Transaction::Transaction(TADOConnection& connection) : m_connection(connection)
 {
     // IMMEDIATE takes the write lock now, so no statement inside can fail for want of it.
-    run(m_connection.handle(), "BEGIN IMMEDIATE");
+    run(m_connection, "BEGIN IMMEDIATE");
 }
 
 Transaction::~Transaction()
@@ -42,7 +41,7 @@ Transaction::~Transaction()
 
 void Transaction::commit()
 {
-    run(m_connection.handle(), "COMMIT");
+    run(m_connection, "COMMIT");
     m_open = false;
 }
 

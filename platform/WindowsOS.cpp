@@ -1,10 +1,10 @@
 #include "platform/WindowsOS.h"
 
+#include "platform/FileNames.h"
 #include "platform/Registry.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
+#include <sys/stat.h>
 
 using namespace platform::version;
 
@@ -17,14 +17,16 @@ void ForceDirectoryPath(QString Dir)
     QCoreApplication::processEvents();
     // The root is the only folder without a name, so any other missing folder is made,
     // however short its path.
-    if (Dir.isEmpty() || QFileInfo(Dir).isDir())
+    const QByteArray name = platform::files::encodeName(Dir);
+    struct stat info;
+    if (Dir.isEmpty() || (::stat(name.constData(), &info) == 0 && S_ISDIR(info.st_mode)))
         return;
     const QString Parent = Dir.left(Dir.lastIndexOf('/') + 1);
     // Parent is shorter than Dir, so this never loops.
     if (Parent.chopped(Parent.isEmpty() ? 0 : 1) != Dir)
         ForceDirectoryPath(Parent);
     QCoreApplication::processEvents();
-    QDir().mkdir(Dir);
+    ::mkdir(name.constData(), 0777);
 }
 
 bool GetOSVersionInfo(OsVersionInfo& Info)

@@ -1,8 +1,10 @@
 #include "reader/ComPort.h"
 
+#include "platform/Application.h"
 #include "platform/SerialPort.h"
 #include "reader/CommThread.h"
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -46,6 +48,8 @@ QString TComPort::GetTerminator() const
 void TComPort::SetTerminator(const QString& Value)
 {
     FTermChars.clear();
+    // Text waiting for delivery is cut again at the new terminator.
+    FTail = FScanned = FHead;
     // The first character is taken for the leading "#", whatever it is.
     QString rest = Value.mid(1);
     while (!rest.isEmpty()) {
@@ -95,6 +99,8 @@ void TComPort::Open()
     FCommThread->start(QThread::HighPriority);
     if (OnPortOpen)
         OnPortOpen(this);
+    if (FTail > FHead)
+        QueueDelivery();
 }
 
 void TComPort::Close()
@@ -140,21 +146,67 @@ void TComPort::DoReceive(int Count)
         return;
     }
     FBuffer += data;
-    // One message per receive event; a second one waits in the buffer for the next event.
-    QByteArray message;
-    const qsizetype at = FTermChars.isEmpty() ? -1 : FBuffer.indexOf(FTermChars);
-    if (at >= 0) {
-        message = FBuffer.left(at + FTermChars.size());
-        FBuffer.remove(0, message.size());
-    }
-    const qsizetype overflow = FBuffer.size() > ReceiveLimit ? FBuffer.size() : 0;
-    if (overflow)
-        FBuffer.clear();
-    if (!message.isEmpty())
-        ReceiveCallBack(message);
-    if (overflow)
+    const qsizetype dropped = CutMessages();
+    DeliverMessage();
+    if (dropped)
         throw EComError(
-            QString("TCOMPORT : %1 bytes came without a terminator and were dropped.").arg(overflow));
+            QString("TCOMPORT : %1 bytes came without a terminator and were dropped.").arg(dropped));
+}
+
+qsizetype TComPort::CutMessages()
+{
+    if (!FTermChars.isEmpty()) {
+        for (;;) {
+            // No terminator starts before the last few bytes already searched.
+            const qsizetype from = std::max(FTail, FScanned - FTermChars.size() + 1);
+            const qsizetype at = FBuffer.indexOf(FTermChars, from);
+            if (at < 0)
+                break;
+            FTail = FScanned = at + FTermChars.size();
+        }
+    }
+    FScanned = FBuffer.size();
+    const qsizetype tail = FBuffer.size() - FTail;
+    if (tail <= ReceiveLimit)
+        return 0;
+    FBuffer.truncate(FTail);
+    FScanned = FTail;
+    return tail;
+}
+
+void TComPort::DeliverMessage()
+{
+    if (FTail == FHead)
+        return;
+    const qsizetype end = FBuffer.indexOf(FTermChars, FHead) + FTermChars.size();
+    const QByteArray message = FBuffer.mid(FHead, end - FHead);
+    FHead = end;
+    // Delivered text goes once it is half the buffer, so a long backlog is not moved per message.
+    if (FHead * 2 >= FBuffer.size()) {
+        FBuffer.remove(0, FHead);
+        FTail -= FHead;
+        FScanned -= FHead;
+        FHead = 0;
+    }
+    if (FTail > FHead)
+        QueueDelivery();
+    ReceiveCallBack(message);
+}
+
+void TComPort::QueueDelivery()
+{
+    if (FDeliveryQueued)
+        return;
+    FDeliveryQueued = true;
+    // Queued on this component, so that its destruction drops the call with it.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            FDeliveryQueued = false;
+            if (FActive && ReceiveCallBack && ReceiveMode == rmTERM)
+                runGuarded([this] { DeliverMessage(); });
+        },
+        Qt::QueuedConnection);
 }
 
 void TComPort::DoStatusChange(unsigned EventMask, unsigned ModemStatus)

@@ -66,16 +66,29 @@ public:
     // Cuts the text before the first separator off Text into Token (all of it without one).
     static void SplitToken(QString& Text, QChar Separator, QString& Token);
 
-    // The most text a terminated message may gather; beyond it the text is dropped and
+    // The most text without a terminator that may gather; beyond it that text is dropped and
     // reported, so a line that never sends the terminator cannot fill the memory.
     static constexpr qsizetype ReceiveLimit = 64 * 1024;
 
 private:
     void DoReceive(int Count);
+    // Finds the complete messages in what came since the last call; drops an unterminated
+    // tail over ReceiveLimit and returns its size (0 when none was dropped).
+    qsizetype CutMessages();
+    // Delivers the first waiting message, and queues one more event while another waits, so
+    // a backlog drains without waiting for bytes that may never come.
+    void DeliverMessage();
+    void QueueDelivery();
     void DoStatusChange(unsigned EventMask, unsigned ModemStatus);
 
     bool FActive = false;
     TCommThread* FCommThread = nullptr;
     QByteArray FTermChars = "\r\n";
+    // Received text not yet delivered in rmTERM mode starts at FHead; FBuffer[FHead, FTail)
+    // holds complete messages, what follows FTail none. FScanned: searched for a terminator.
     QByteArray FBuffer;
+    qsizetype FHead = 0;
+    qsizetype FTail = 0;
+    qsizetype FScanned = 0;
+    bool FDeliveryQueued = false;
 };

@@ -39,10 +39,26 @@ int lineCount(const QPlainTextEdit* memo)
     return memo->document()->isEmpty() ? 0 : memo->document()->blockCount();
 }
 
-// The reply's own line breaks (CR LF, CR or LF) start further lines.
+// The reply's own line breaks (CR LF, CR or LF) start further lines. Other control bytes get
+// visible stand-ins, so that screen and screen reader show every byte (a NUL would end the
+// text a screen reader gets): the control pictures for C0 and DEL, hex for C1.
 QString logText(const QByteArray& data)
 {
-    QString text = QString::fromLatin1(data);
+    QString text;
+    text.reserve(data.size());
+    for (const char c : data) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte == '\r' || byte == '\n' || byte == '\t')
+            text += QChar(byte);
+        else if (byte < 0x20)
+            text += QChar(0x2400 + byte);
+        else if (byte == 0x7F)
+            text += QChar(0x2421);
+        else if (byte >= 0x80 && byte <= 0x9F)
+            text += QString("<%1>").arg(byte, 2, 16, QChar('0')).toUpper();
+        else
+            text += QChar(byte);
+    }
     text.replace("\r\n", "\n");
     text.replace('\r', '\n');
     return text;

@@ -8,14 +8,18 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
+#include <algorithm>
 
 namespace {
 
 const QString PdfSuffix = QStringLiteral(".pdf");
+const QString ReplaceQuestion =
+    QStringLiteral("These files exist already and will be replaced:\n%1\n\nReplace them?");
 
 // Where copy `copy` of `copies` goes: the chosen file for a single copy, else the chosen name with
 // "-k" before its suffix.
@@ -84,24 +88,53 @@ void TPrintForm::CancelButtonClick()
     reject();
 }
 
+int TPrintForm::copyCount() const
+{
+    // The field's text as shown: the spin box fixes its value up only when the field loses the
+    // focus, which a click on OK need not take from it.
+    bool isNumber = false;
+    const int typed = CopyEdit->cleanText().toInt(&isNumber);
+    return isNumber ? std::clamp(typed, CopyEdit->minimum(), CopyEdit->maximum()) : 1;
+}
+
+QString TPrintForm::askPdfFile(const report::Report& report, int copies)
+{
+    QString file = platform::dialogs::saveFileName(
+        this, SharedTexts::load(65109), QDir::home().filePath(report.jobTitle.trimmed() + PdfSuffix),
+        "PDF files (*.pdf)");
+    if (file.isEmpty())
+        return QString();
+    if (!file.endsWith(PdfSuffix, Qt::CaseInsensitive))
+        file += PdfSuffix;
+    // The file dialog knows neither the suffix added nor the copies' names, so the question is ours.
+    QStringList existing;
+    for (int copy = 1; copy <= copies; ++copy)
+        if (QFileInfo::exists(copyFileName(file, copy, copies)))
+            existing.append(QDir::toNativeSeparators(copyFileName(file, copy, copies)));
+    if (!existing.isEmpty() && platform::dialogs::messageBox(
+                                   this, ReplaceQuestion.arg(existing.join('\n')), SharedTexts::load(65109),
+                                   platform::dialogs::Icon::Question,
+                                   platform::dialogs::Yes | platform::dialogs::No) != platform::dialogs::Yes)
+        return QString();
+    return file;
+}
+
 bool TPrintForm::printCopies(platform::printing::Printer& printer, const report::Report& report,
                              TADOQuery* rows)
 {
     printer.setPrinterIndex(PrintComboBox->currentIndex());
+    // The job goes to the entry shown, whatever the system's list has become since.
+    const QString printerName = PrintComboBox->currentText();
+    const int copies = copyCount();
     QString file;
-    if (printer.printsToFile()) {
-        file = platform::dialogs::saveFileName(this, SharedTexts::load(65109),
-                                               QDir::home().filePath(report.jobTitle.trimmed() + PdfSuffix),
-                                               "PDF files (*.pdf)");
+    if (printerName == platform::printing::pdfFileEntryName()) {
+        file = askPdfFile(report, copies);
         if (file.isEmpty())
             return false;
-        if (!file.endsWith(PdfSuffix, Qt::CaseInsensitive))
-            file += PdfSuffix;
     }
-    const int copies = CopyEdit->value();
     for (int copy = 1; copy <= copies; ++copy) {
-        const auto job =
-            printer.beginJob({report.jobTitle, report.page.paperSource}, copyFileName(file, copy, copies));
+        const auto job = printer.beginJob(printerName, {report.jobTitle, report.page.paperSource},
+                                          copyFileName(file, copy, copies));
         report::print(report, rows, *job);
         job->finish();
     }

@@ -75,6 +75,11 @@ public:
 private:
     void createComponents();
     void connectEvents();
+    // The copies to print: the copy field's text, 1 where it holds no number.
+    int copyCount() const;
+    // Asks for the PDF file of the "PDF File" entry, then whether to replace the files of `copies`
+    // copies that exist already; empty when the user said no to either.
+    QString askPdfFile(const report::Report& report, int copies);
     // Makes the dialog's printer the current one and prints the copies.
     bool printCopies(platform::printing::Printer& printer, const report::Report& report, TADOQuery* rows);
 };

@@ -168,5 +168,5 @@ TReportExpenseQR::TReportExpenseQR()
     Report.add(dataText("QRItemName", 39.2, 2.1, value));
     Report.add(dataText("QRAmountName", 159.3, 3.2, value));
 
-    addPageFooter(Report, 2.0, 1.0);
+    addPageFooter(Report, 2.1, 1.1);
 }

@@ -23,6 +23,7 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QToolButton>
+#include <QTreeView>
 #include <QTreeWidget>
 #include <QWheelEvent>
 #include <QWindow>
@@ -83,12 +84,12 @@ TEST_F(StartupTest, ADatabaseReplacedOnDiskIsShownAndSaidOnTheNextCommand)
     add.SQL.Add("insert into address (LastName) values ('Only in the old file')");
     add.ExecSQL();
     form.DesktopFrame->LoadContactList();
-    ASSERT_EQ(form.DesktopFrame->ContactListView->topLevelItemCount(), 1);
+    ASSERT_EQ(form.DesktopFrame->ContactListView->model()->rowCount(), 1);
 
     ASSERT_EQ(
         std::rename(QFile::encodeName(older).constData(), QFile::encodeName(databasePath()).constData()), 0);
     form.DesktopFrame->LoadContactList();
-    EXPECT_EQ(form.DesktopFrame->ContactListView->topLevelItemCount(), 0);
+    EXPECT_EQ(form.DesktopFrame->ContactListView->model()->rowCount(), 0);
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_TRUE(dialogs.messages[0].text.contains("was replaced on disk while the program ran"));
 }
@@ -234,6 +235,7 @@ TEST_F(StartupTest, AFileThatCannotServeIsReportedWithWhy)
     } cases[] = {
         {"text", "Standard Jet DB, or anything that is not ours", "\"%1\" is not a database."},
         {"damaged", damaged, "\"%1\" is damaged: database disk image is malformed."},
+        {"empty", QByteArray(), "\"%1\" is empty: it holds no database."},
         {"another program's", foreign, "\"%1\" is not a database of this organiser: no such column: id."},
     };
     for (const auto& c : cases) {
@@ -481,8 +483,8 @@ TEST_F(StartupTest, ReopeningTheDatabaseShowsTheFileNowOnDisk)
     createDatabase();
     addContact(databasePath(), "Before");
     TMainDesktopForm form;
-    QTreeWidget* contacts = form.DesktopFrame->ContactListView;
-    ASSERT_EQ(contacts->topLevelItemCount(), 1);
+    const QAbstractItemModel* contacts = form.DesktopFrame->ContactListView->model();
+    ASSERT_EQ(contacts->rowCount(), 1);
 
     // Another file of the same shape takes the place of the open one, as a restore does.
     const QString replacement = programFolder() + "replacement.mdb";
@@ -495,6 +497,6 @@ TEST_F(StartupTest, ReopeningTheDatabaseShowsTheFileNowOnDisk)
 
     form.openDatabase();
     form.DesktopFrame->LoadContactList();
-    ASSERT_EQ(contacts->topLevelItemCount(), 1);
-    EXPECT_EQ(contacts->topLevelItem(0)->text(0), "After");
+    ASSERT_EQ(contacts->rowCount(), 1);
+    EXPECT_EQ(contacts->index(0, 0).data().toString(), "After");
 }

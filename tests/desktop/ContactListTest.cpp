@@ -1,15 +1,18 @@
 #include "common/widgets/TPageControl.h"
 #include "desktop/CalendarViewFixture.h"
+#include "desktop/ContactRows.h"
 #include "desktop/QuorvaneFrame.h"
 #include "editors/NewEventForm.h"
 #include "platform/Clock.h"
 #include "reports/PrintForm.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QFile>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QToolButton>
+#include <QTreeView>
 #include <QTreeWidget>
 
 namespace {
@@ -59,20 +62,30 @@ protected:
         return ids;
     }
 
+    // Each row as the list shows it, with the id it keeps.
     std::vector<std::pair<QString, QString>> contactRows() const
     {
         std::vector<std::pair<QString, QString>> rows;
-        for (int i = 0; i < frame->ContactListView->topLevelItemCount(); ++i) {
-            const QTreeWidgetItem* row = frame->ContactListView->topLevelItem(i);
-            rows.emplace_back(row->text(0), row->text(1));
-        }
+        const QAbstractItemModel* model = frame->ContactListView->model();
+        for (int i = 0; i < model->rowCount(); ++i)
+            rows.emplace_back(model->index(i, 0).data().toString(), frame->FContactRows->id(i));
         return rows;
     }
 
-    QTreeWidgetItem* contact(const QString& lastName) const
+    int contactCount() const { return frame->ContactListView->model()->rowCount(); }
+
+    QModelIndex contact(const QString& lastName) const
     {
-        const auto found = frame->ContactListView->findItems(lastName, Qt::MatchExactly);
-        return found.isEmpty() ? nullptr : found.first();
+        const QAbstractItemModel* model = frame->ContactListView->model();
+        const QModelIndexList found =
+            model->match(model->index(0, 0), Qt::DisplayRole, lastName, 1, Qt::MatchExactly);
+        return found.isEmpty() ? QModelIndex() : found.first();
+    }
+
+    void choose(const QModelIndex& row) const
+    {
+        frame->ContactListView->selectionModel()->select(row, QItemSelectionModel::ClearAndSelect |
+                                                                  QItemSelectionModel::Rows);
     }
 };
 
@@ -89,7 +102,15 @@ TEST_F(ContactListTest, HoldsEveryEntrysLastNameWhateverTheAddressFilter)
                                                                {"Jones", QString::number(ids[2])},
                                                                {" ", QString::number(ids[3])}};
     EXPECT_EQ(contactRows(), expected);
-    EXPECT_EQ(frame->ContactListView->columnCount(), 1);
+    const QAbstractItemModel* model = frame->ContactListView->model();
+    EXPECT_EQ(model->columnCount(), 1);
+    EXPECT_EQ(model->headerData(0, Qt::Horizontal).toString(), "Name");
+    // A screen reader hears each row's name.
+    QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(frame->ContactListView);
+    ASSERT_TRUE(reader && reader->tableInterface());
+    QAccessibleInterface* cell = reader->tableInterface()->cellAt(2, 0);
+    ASSERT_TRUE(cell);
+    EXPECT_EQ(cell->text(QAccessible::Name), "Jones");
 }
 
 TEST_F(ContactListTest, AReloadShowsWhatAnyoneChangedSinceTheLastLoad)
@@ -97,16 +118,16 @@ TEST_F(ContactListTest, AReloadShowsWhatAnyoneChangedSinceTheLastLoad)
     addEntries({{"Adams", -1}});
     TDesktopFrame* frame = form->DesktopFrame;
     frame->LoadContactList();
-    ASSERT_EQ(frame->ContactListView->topLevelItemCount(), 1);
-    frame->ContactListView->topLevelItem(0)->setSelected(true);
+    ASSERT_EQ(contactCount(), 1);
+    choose(contact("Adams"));
 
     frame->LoadContactList(); // unchanged: same rows, nothing chosen
-    EXPECT_EQ(frame->ContactListView->topLevelItemCount(), 1);
-    EXPECT_TRUE(frame->ContactListView->selectedItems().isEmpty());
+    EXPECT_EQ(contactCount(), 1);
+    EXPECT_FALSE(frame->ContactListView->selectionModel()->hasSelection());
 
     addEntries({{"Baker", -1}}); // through the organiser's own connection
     frame->LoadContactList();
-    EXPECT_EQ(frame->ContactListView->topLevelItemCount(), 2);
+    EXPECT_EQ(contactCount(), 2);
 
     // Another program changing the file counts as well.
     TADOConnection other;
@@ -117,7 +138,7 @@ TEST_F(ContactListTest, AReloadShowsWhatAnyoneChangedSinceTheLastLoad)
     query.SQL.Add("insert into address (LastName) values ('Clark')");
     query.ExecSQL();
     frame->LoadContactList();
-    EXPECT_EQ(frame->ContactListView->topLevelItemCount(), 3);
+    EXPECT_EQ(contactCount(), 3);
 }
 
 TEST_F(ContactListTest, ContactDroppedOnTheDayViewBecomesTheEventsText)
@@ -125,7 +146,7 @@ TEST_F(ContactListTest, ContactDroppedOnTheDayViewBecomesTheEventsText)
     addEntries({{"Smith", 1}, {"Jones", -1}});
     frame->LoadContactList();
     showDay(Today);
-    contact("Jones")->setSelected(true);
+    choose(contact("Jones"));
 
     bool accept = false;
     QWidget* slot = frame->FHourPanels[10];
@@ -147,8 +168,8 @@ TEST_F(ContactListTest, DoubleClickSelectsTheEntryInTheAddressBookShowingAllCate
     frame->LoadAddressList(2);
     ASSERT_EQ(frame->AddressListView->topLevelItemCount(), 2);
 
-    QTreeWidgetItem* smith = contact("Smith");
-    const QRect at = frame->ContactListView->visualItemRect(smith);
+    const QRect at = frame->ContactListView->visualRect(contact("Smith"));
+    ASSERT_TRUE(at.isValid());
     // A user's double-click: a click, then the second press and its release.
     QWidget* viewport = frame->ContactListView->viewport();
     QTest::mouseClick(viewport, Qt::LeftButton, {}, at.center());
@@ -213,14 +234,26 @@ TEST_F(ContactListTest, EachSplitterRefusesOnlyMovesThatSqueezeItsOwnPane)
 {
     frame->ToolPageControl->setActivePageIndex(2);
     ASSERT_EQ(frame->AddressMemoPanel->width(), 260);
+    // The name line and the details keep 8 px margins in the pane, whatever its width.
+    const auto detailsFit = [&](const char* when) {
+        for (QWidget* detail :
+             {static_cast<QWidget*>(frame->AddressNameLabel), static_cast<QWidget*>(frame->AddressMemo)}) {
+            EXPECT_EQ(detail->x(), 8) << detail->objectName().toStdString() << when;
+            EXPECT_EQ(detail->width(), frame->AddressMemoPanel->width() - 16)
+                << detail->objectName().toStdString() << when;
+        }
+    };
+    detailsFit(" at start");
     dragStrip(frame->AddressSplitter, 100); // would leave 160
     EXPECT_EQ(frame->AddressMemoPanel->width(), 260);
     dragStrip(frame->AddressSplitter, 69);
     ASSERT_EQ(frame->AddressMemoPanel->width(), 191);
+    detailsFit(" narrowed");
     dragStrip(frame->AddressSplitter, 1);
     EXPECT_EQ(frame->AddressMemoPanel->width(), 191);
     dragStrip(frame->AddressSplitter, -50);
     EXPECT_EQ(frame->AddressMemoPanel->width(), 241);
+    detailsFit(" widened");
 
     // The Password page's pane starts at 190; it may grow, whatever the address pane is.
     frame->ToolPageControl->setActivePageIndex(3);
@@ -255,10 +288,12 @@ TEST_F(ContactListTest, ADamagedAddressTableKeepsItsReadableRowsAndEveryPageInRe
     EXPECT_GT(listed, 0);
     EXPECT_LT(listed, 1500);
     ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].text, "database disk image is malformed");
+    EXPECT_EQ(dialogs.messages[0].text, "\"" + databasePath() +
+                                            "\" is damaged (database disk image is malformed). Restore a "
+                                            "backup or repair the file.");
 
     frame->QuorvaneFrame1->sbSchedule->click();
     EXPECT_EQ(pages->ActivePageIndex(), 0);
-    EXPECT_EQ(frame->ContactListView->topLevelItemCount(), listed);
+    EXPECT_EQ(contactCount(), listed);
     EXPECT_EQ(dialogs.messages.size(), 2u);
 }

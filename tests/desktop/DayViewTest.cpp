@@ -1,6 +1,8 @@
 #include "common/SharedTexts.h"
 #include "common/widgets/TDrawGrid.h"
+#include "common/widgets/TPageControl.h"
 #include "desktop/CalendarViewFixture.h"
+#include "desktop/ContactRows.h"
 #include "desktop/EventMemo.h"
 #include "desktop/ShapeCanvas.h"
 #include "desktop/SlotPanel.h"
@@ -17,7 +19,9 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QToolButton>
-#include <QTreeWidget>
+#include <QTreeView>
+#include <QWheelEvent>
+#include <functional>
 
 namespace {
 
@@ -291,10 +295,11 @@ TEST_F(DayViewTest, NewEventButtonKeepsTheEditorsTimesOnTheCurrentDay)
 TEST_F(DayViewTest, ContactDroppedOnASlotBecomesTheNewEventsText)
 {
     showDay(Today);
-    auto* contacts = frame->ContactListView;
-    contacts->clear();
-    auto* smith = new QTreeWidgetItem(contacts, QStringList{"Smith", "7"});
-    new QTreeWidgetItem(contacts, QStringList{"Jones", "8"});
+    QTreeView* contacts = frame->ContactListView;
+    TContactBlock rows;
+    rows.add("Smith", "7");
+    rows.add("Jones", "8");
+    frame->FContactRows->setRows(std::move(rows));
     QWidget* slot = frame->FHourPanels[24 + 14];
     QPushButton notAList;
 
@@ -309,7 +314,8 @@ TEST_F(DayViewTest, ContactDroppedOnASlotBecomesTheNewEventsText)
     frame->EventDragDrop(slot, contacts);
     EXPECT_TRUE(NewEventForm.isNull());
 
-    smith->setSelected(true);
+    contacts->selectionModel()->select(contacts->model()->index(0, 0),
+                                       QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     ModalCloser closer;
     frame->EventDragDrop(slot, contacts);
     ASSERT_TRUE(closer.closedAny());
@@ -339,6 +345,51 @@ TEST_F(DayViewTest, DeleteKeyRemovesTheChosenEventAndItsMemo)
     EXPECT_EQ(frame->EventScrollBox->horizontalScrollBar()->value(), 0);
     deletePendingWidgets();
     EXPECT_TRUE(memo.isNull());
+}
+
+// Both views' content is as wide as the whole scroll box, its right edge under the vertical
+// bar; moved sideways, the hour labels and the week's header would no longer meet their cells.
+TEST_F(DayViewTest, NeitherCalendarViewScrollsSideways)
+{
+    addEvent(Today, at(9), at(10), "Standup");
+    struct View
+    {
+        const char* name;
+        int page;
+        QScrollArea* box;
+        std::function<TEventMemo*()> memo;
+    };
+    const View views[] = {
+        {"day", 0, frame->EventScrollBox, [this] { return frame->FDayMemos.at(0); }},
+        {"week", 1, frame->WeekScrollBox, [this] { return frame->FWeekMemos[Today.dayOfWeek()].at(0); }},
+    };
+    for (const View& view : views) {
+        SCOPED_TRACE(view.name);
+        frame->ToolPageControl->setActivePageIndex(view.page);
+        showDay(Today);
+        frame->ClearWeekEvents();
+        frame->BuildWeekView(Today);
+        TEventMemo* memo = view.memo();
+        QScrollBar* sideways = view.box->horizontalScrollBar();
+        const auto stayedPut = [&](const char* after) {
+            EXPECT_EQ(sideways->value(), 0) << after;
+            EXPECT_EQ(view.box->widget()->x(), 0) << after;
+        };
+
+        QTest::mouseClick(memo, Qt::LeftButton);
+        if (QWidget* focused = QApplication::focusWidget())
+            QTest::keyClick(focused, Qt::Key_Right);
+        QTest::keyClick(view.box, Qt::Key_Right);
+        stayedPut("Right");
+
+        QWheelEvent wheel(QPointF(100, 100), view.box->viewport()->mapToGlobal(QPointF(100, 100)), QPoint(),
+                          QPoint(-240, 0), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(view.box->viewport(), &wheel);
+        stayedPut("sideways wheel");
+
+        view.box->ensureWidgetVisible(memo, 0, 0);
+        stayedPut("a memo shown whole");
+    }
 }
 
 TEST_F(DayViewTest, PopupActsOnTheMemoItWasOpenedOn)

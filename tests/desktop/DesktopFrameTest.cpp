@@ -11,6 +11,7 @@
 #include "platform/Clock.h"
 #include "platform/Locale.h"
 #include "reader/ReaderForm.h"
+#include "support/DamagedPage.h"
 #include "support/TessaryTest.h"
 #include "support/WhenModal.h"
 
@@ -25,9 +26,11 @@
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
+#include <QTreeView>
 #include <QTreeWidget>
 #include <functional>
 #include <memory>
+#include <sqlite3.h>
 
 namespace {
 
@@ -212,6 +215,34 @@ TEST_F(DesktopFrameTest, SecondInitFrameReturnsToTheStartingState)
     EXPECT_EQ(frame()->FHourPanels.size(), hourPanels);
 }
 
+TEST_F(DesktopFrameTest, ADamagedEventsPageLeavesTheRestOfStartUpShownAndIsToldOnce)
+{
+    sqlite3* db = nullptr;
+    sqlite3_open(QFile::encodeName(databasePath()).constData(), &db);
+    const QByteArray fill =
+        "with recursive n(i) as (select 1 union all select i + 1 from n where i < 400) "
+        "insert into journal (jstarttime, jendtime, memo) select '" +
+        Now.toString("yyyy-MM-dd hh:mm:ss").toUtf8() +
+        "', null, printf('%0100d', i) "
+        "from n; "
+        "insert into address (LastName, FirstName) values ('Ames', 'Ann'), ('Bell', 'Bo');";
+    ASSERT_EQ(sqlite3_exec(db, fill.constData(), nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
+    sqlite3_close(db);
+    damageLeafPage(databasePath(), "journal", 1);
+
+    start();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text.toStdString(),
+              ("The calendar's events could not be read. \"" + databasePath() +
+               "\" is damaged (database disk image is malformed). Restore a backup or repair the file.")
+                  .toStdString());
+    EXPECT_EQ(frame()->GoToButton->text(), "&Go To Day");
+    EXPECT_EQ(frame()->ToDayButton->text(), "&ToDay");
+    EXPECT_EQ(frame()->NewEventButton->text(), "&New Event");
+    EXPECT_EQ(frame()->EditEventButton->text(), "&Edit Event");
+    EXPECT_EQ(frame()->ContactListView->model()->rowCount(), 2);
+}
+
 TEST_F(DesktopFrameTest, BackupViewShowsTheDocumentsFolderWhenItsPageOpens)
 {
     const QString documents = homeFolder() + "/Papers";
@@ -248,19 +279,17 @@ TEST_F(DesktopFrameTest, TabClicksResetTheCalendarSelectionUnlessLeavingTheDayPa
         bool resets;
     };
     const Case cases[] = {{0, 1, false}, {1, 0, true}, {2, 0, true}, {3, 1, true}, {6, 0, true}};
+    // A day whose cell is neither the stale selection nor the cleared one.
+    const QDate current(2024, 5, 22);
+    ASSERT_EQ(monthCell(current), std::make_pair(4, 3));
     for (const Case& c : cases) {
         pages()->setActivePageIndex(c.from);
+        frame()->FCurrentDate = current;
         frame()->FSelRow = 5;
         frame()->FSelCol = 5;
         clickTab(c.to);
         EXPECT_EQ(pages()->ActivePageIndex(), c.to) << c.from << " -> " << c.to;
-        std::pair<int, int> expected{5, 5};
-        if (c.resets) {
-            const QDate current = frame()->FCurrentDate;
-            // Until the month grid locates dates, the reset alone shows.
-            expected = frame()->FFirstCellDate.isValid() && current.isValid() ? monthCell(current)
-                                                                              : std::pair<int, int>{0, 0};
-        }
+        const std::pair<int, int> expected = c.resets ? monthCell(current) : std::pair{5, 5};
         EXPECT_EQ(std::make_pair(frame()->FSelRow, frame()->FSelCol), expected) << c.from << " -> " << c.to;
     }
 }
@@ -270,8 +299,7 @@ TEST_F(DesktopFrameTest, TabClicksRebuildTheViewsOfThePagesNotLeft)
     start();
     addEvent(QTime(9, 0), "Standup");
     frame()->InitFrame();
-    if (frame()->FDayMemos.empty())
-        GTEST_SKIP() << "the day view does not build its memos yet";
+    ASSERT_EQ(frame()->FDayMemos.size(), 1u);
 
     // Leaving the Day page rebuilds only the week.
     addEvent(QTime(14, 0), "Review");

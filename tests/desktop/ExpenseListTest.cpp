@@ -1,8 +1,11 @@
 #include "desktop/ExpenseFixture.h"
 #include "desktop/QuorvaneFrame.h"
+#include "platform/Application.h"
+#include "support/DamagedPage.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QToolButton>
 
 namespace {
 
@@ -132,6 +135,19 @@ TEST_F(ExpenseListTest, ADeleteThatFailsPartWayLeavesExactlyTheStoredRowsBeforeT
     EXPECT_EQ(driver.messages.last(),
               "This expense is locked.\n\n2 of the 4 selected entries were deleted; the other 2 were not.");
     EXPECT_EQ(total(), sumOfRows());
+
+    // One gone and one left: each said in the singular.
+    addExpense("Aardvark", 1, "2024-04-01");
+    frame->LoadExpenseList(0);
+    frame->ExpenseListViewColumnClick(expenserow::Item);
+    list()->clearSelection();
+    rowOf("Aardvark")->setSelected(true);
+    rowOf("Locked")->setSelected(true);
+    platform::dialogs::setDriver(&driver);
+    frame->miDeleteExpense->trigger();
+    platform::dialogs::setDriver(&dialogs);
+    EXPECT_EQ(driver.messages.last(),
+              "This expense is locked.\n\n1 of the 2 selected entries was deleted; the other 1 was not.");
 }
 
 TEST_F(ExpenseListTest, StoredAmountsWhoseTotalCannotBeShownStillListAndCanBeDeleted)
@@ -147,4 +163,31 @@ TEST_F(ExpenseListTest, StoredAmountsWhoseTotalCannotBeShownStillListAndCanBeDel
     frame->miDeleteExpense->trigger();
     EXPECT_EQ(stored().size(), 4);
     EXPECT_EQ(total(), "Total:" + expenserow::amountText(expenserow::currencyOf(500000000000012.75)));
+}
+
+TEST_F(ExpenseListTest, AListCutShortByADamagedPageShowsNoTotalAndSaysToRestoreABackup)
+{
+    execute(
+        "with recursive n(i) as (select 1 union all select i + 1 from n where i < 600) "
+        "insert into expense (item, amount, paydate) select printf('Item %060d', i), 1, '2024-05-01' from n");
+    form->ADOConnection.Close();
+    damageLeafPage(databasePath(), "expense", 2);
+    form->ADOConnection.Open();
+    const QString unread = "Total:cannot be shown, as not every expense could be read";
+    const QString malformed =
+        "\"" + databasePath() +
+        "\" is damaged (database disk image is malformed). Restore a backup or repair the file.";
+
+    // Sorted by the engine, which reads every row before the first comes back.
+    frame->QuorvaneFrame1->sbExpense->click();
+    EXPECT_EQ(total(), unread);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text.toStdString(), malformed.toStdString());
+
+    // In stored order the rows before the damaged page are listed, and still no total.
+    runGuarded([this] { frame->LoadExpenseList(-1); });
+    EXPECT_GT(list()->topLevelItemCount(), 3);
+    EXPECT_LT(list()->topLevelItemCount(), 603);
+    EXPECT_EQ(total(), unread);
+    EXPECT_EQ(dialogs.messages.size(), 2u);
 }

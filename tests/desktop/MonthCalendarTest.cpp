@@ -4,6 +4,8 @@
 #include "app/MainDesktopForm.h"
 #include "common/MonthCalendarGrid.h"
 #include "common/MonthGrid.h"
+#include "common/NameTables.h"
+#include "common/widgets/DropDownCaptionButton.h"
 #include "desktop/DesktopFrame.h"
 #include "desktop/EventMemo.h"
 #include "editors/GoToForm.h"
@@ -13,6 +15,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDeadlineTimer>
+#include <QFontMetrics>
 #include <QImage>
 #include <QMenu>
 #include <QPushButton>
@@ -380,7 +383,9 @@ TEST_F(MonthCalendarTest, NoControlMovesPastTheLastOrBeforeTheFirstDayTheCalenda
     EXPECT_EQ(frame->FCurrentDate, first);
 }
 
-TEST(MonthCalendarCaptions, KeepTheirDesignedFontSizeWhateverTheCaption)
+// The editors' buttons were designed for a narrower face than the one standing in for it: each
+// month still shows whole beside the drop-down mark, at the designed height.
+TEST(MonthCalendarCaptions, ShowEveryMonthWholeAtTheirDesignedFontSize)
 {
     const std::pair<const char*, MonthCalendarStyle> styles[] = {
         {"desktop frame", MonthCalendarStyle::desktopFrame()},
@@ -393,9 +398,25 @@ TEST(MonthCalendarCaptions, KeepTheirDesignedFontSizeWhateverTheCaption)
         QFrame panel;
         panel.resize(240, 135);
         TMonthCalendar calendar(&panel, style);
-        calendar.setCaptions(QDate(2024, 9, 30));
-        EXPECT_EQ(calendar.CalMonthSpeedButton->text(), "September");
-        EXPECT_EQ(calendar.CalMonthSpeedButton->font().pixelSize(), style.buttonFont.pixelSize());
-        EXPECT_EQ(calendar.CalYearSpeedButton->font().pixelSize(), style.buttonFont.pixelSize());
+        EXPECT_EQ(calendar.CalMonthSpeedButton->size(), style.monthButton.size());
+        for (int month = 1; month <= 12; ++month) {
+            calendar.setCaptions(QDate(2024, month, 1));
+            QToolButton* button = calendar.CalMonthSpeedButton;
+            SCOPED_TRACE(button->text().toStdString());
+            EXPECT_EQ(button->text(), MonthNames[month]);
+            EXPECT_EQ(button->font().pixelSize(), style.buttonFont.pixelSize());
+            EXPECT_EQ(calendar.CalYearSpeedButton->font().pixelSize(), style.buttonFont.pixelSize());
+            auto* marked = qobject_cast<TDropDownCaptionButton*>(button);
+            ASSERT_EQ(marked != nullptr, style.dropDownMarks);
+            if (!marked)
+                continue;
+            const TDropDownCaptionButton::Layout place = marked->layout();
+            const QRect inside(QPoint(), button->size());
+            EXPECT_EQ(place.font.pixelSize(), style.buttonFont.pixelSize());
+            EXPECT_LE(QFontMetrics(place.font).horizontalAdvance(button->text()), place.caption.width());
+            EXPECT_TRUE(inside.contains(place.caption)) << place.caption.width();
+            EXPECT_TRUE(inside.contains(place.mark));
+            EXPECT_LT(place.caption.right(), place.mark.left());
+        }
     }
 }

@@ -1,6 +1,7 @@
 #include "mobile/MountedDisk.h"
 #include "mobile/PelloranFrameFixture.h"
 #include "mobile/SyncFiles.h"
+#include "support/RawNames.h"
 #include "support/TimeZone.h"
 
 #include <QLabel>
@@ -25,22 +26,29 @@ QStringList leftovers(const QString& folder)
 class SyncStepTest : public PelloranFrameFixture, public ::testing::WithParamInterface<MountedDisk::Kind>
 {
 protected:
-    SyncStepTest() : pc(homeFolder() + "/pc/"), mobileMount(homeFolder() + "/disk") {}
+    SyncStepTest()
+        : pc(homeFolder() + "/pc/"), mobileMount(homeFolder() + "/disk"), mobile(mobileMount + "/Sync/")
+    {
+    }
+
+    void SetUp() override
+    {
+        if (GetParam() != MountedDisk::Kind::Fat)
+            return;
+        fat = std::make_unique<MountedDisk>(MountedDisk::Kind::Fat, mobileMount, 8);
+        if (!fat->mounted())
+            GTEST_SKIP() << "no FAT disk: " << fat->reason().toStdString();
+    }
 
     const QString pc;
     const QString mobileMount;
+    const QString mobile;
+    std::unique_ptr<MountedDisk> fat; // on the FAT run
 };
 
 // Everything the two sides differ in, both ways, with sub-folders; one row deselected by hand.
 TEST_P(SyncStepTest, SelectedRowsAreCopiedAndANewAnalysisFindsBothSidesEqual)
 {
-    std::unique_ptr<MountedDisk> fat;
-    if (GetParam() == MountedDisk::Kind::Fat) {
-        fat = std::make_unique<MountedDisk>(MountedDisk::Kind::Fat, mobileMount, 8);
-        if (!fat->mounted())
-            GTEST_SKIP() << "no FAT disk: " << fat->reason().toStdString();
-    }
-    const QString mobile = mobileMount + "/Sync/";
     const std::int64_t noon = localSeconds(2023, 4, 5, 12, 0, 0);
     makeFile(pc + "a.txt", "new on the PC", noon + 120);
     makeFile(mobile + "a.txt", "old", noon);
@@ -87,6 +95,48 @@ TEST_P(SyncStepTest, SelectedRowsAreCopiedAndANewAnalysisFindsBothSidesEqual)
     }
     EXPECT_EQ(frame->statusPanel(1)->text(), "PC Changed: 1");
     EXPECT_EQ(frame->statusPanel(2)->text(), "Mobile Changed: 0");
+}
+
+// Names that are not UTF-8 both ways, in a folder only one side has: copied where the disk takes
+// such names, failed and counted where it refuses them (FAT), and never renamed on the way.
+TEST_P(SyncStepTest, NamesThatAreNotUtf8AreComparedAndCopiedUnderTheirOwnBytes)
+{
+    QDir().mkpath(mobile);
+    const std::int64_t noon = localSeconds(2023, 4, 5, 12, 0, 0);
+    const QByteArray rawPc = pc.toUtf8();
+    const QByteArray rawMobile = mobile.toUtf8();
+    writeRawFile(rawPc + "caf\xe9.txt", "newer on the PC", noon + 120);
+    writeRawFile(rawPc + "d\xfcr/n\xe4.txt", "in a new folder", noon);
+    if (!fat) {
+        writeRawFile(rawMobile + "caf\xe9.txt", "old", noon);
+        writeRawFile(rawMobile + "na\xefve.txt", "only on the disk", noon);
+    }
+    const QString cafe = "caf" + QString(QChar(0xDCE9)) + ".txt";
+    const QString inFolder = "d" + QString(QChar(0xDCFC)) + "r/n" + QString(QChar(0xDCE4)) + ".txt";
+
+    setPair(pc, mobile, 1, true);
+    frame->actAnalyse->trigger();
+    EXPECT_EQ(row(cafe).Mark, '>');
+    EXPECT_EQ(row(cafe).MobileName, fat ? QString() : cafe);
+    EXPECT_EQ(row(inFolder).Mark, '>');
+    frame->actSync->trigger();
+
+    if (fat) {
+        EXPECT_EQ(shownMessages(),
+                  QStringList{"Synchronize completed, but 2 of the selected files could not be copied."});
+        EXPECT_EQ(replacedNames(mobileMount), QStringList());
+        EXPECT_TRUE(leftovers(mobile).isEmpty());
+        return;
+    }
+    EXPECT_EQ(shownMessages(), QStringList{"Synchronize completed."});
+    EXPECT_EQ(readRawFile(rawMobile + "caf\xe9.txt"), "newer on the PC");
+    EXPECT_EQ(readRawFile(rawMobile + "d\xfcr/n\xe4.txt"), "in a new folder");
+    EXPECT_EQ(readRawFile(rawPc + "na\xefve.txt"), "only on the disk");
+    EXPECT_EQ(replacedNames(pc) + replacedNames(mobile), QStringList());
+    frame->actAnalyse->trigger();
+    for (const TSyncRow& r : frame->fileList()->rows())
+        EXPECT_EQ(r.Mark, r.Folder ? 'D' : '=') << r.Name.toStdString();
+    EXPECT_EQ(frame->fileList()->rows().size(), 4u);
 }
 
 INSTANTIATE_TEST_SUITE_P(MobileDisk, SyncStepTest,

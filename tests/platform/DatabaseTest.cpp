@@ -1,12 +1,16 @@
 #include "platform/Database.h"
 
+#include "common/ListQuery.h"
 #include "platform/Clock.h"
 #include "platform/Locale.h"
+#include "platform/Transaction.h"
+#include "support/DamagedPage.h"
 #include "support/TessaryTest.h"
 
 #include <QDir>
 #include <QFile>
 #include <cstdio>
+#include <functional>
 #include <utility>
 
 using platform::db::DatabaseError;
@@ -180,6 +184,76 @@ TEST_F(DatabaseTest, AFileReplacedOnDiskIsOpenedAgainBeforeTheNextStatement)
     ASSERT_TRUE(QFile::rename(databasePath(), programFolder() + "moved.mdb"));
     EXPECT_THROW(addMemos({"lost"}, -1), DatabaseError);
     EXPECT_FALSE(connection.Connected());
+}
+
+TEST_F(DatabaseTest, AFileFoundDamagedTakesNoMoreChangesUntilAnotherFileIsOpened)
+{
+    exec({"with recursive n(i) as (select 1 union all select i + 1 from n where i < 600) "
+          "insert into expense (item, amount, paydate) select 'Item ' || i || hex(zeroblob(20)), i, "
+          "'2024-01-01' from n"});
+    const QString sound = programFolder() + "sound.mdb";
+    ASSERT_TRUE(QFile::copy(databasePath(), sound));
+    connection.Close();
+    damageLeafPage(databasePath(), "expense", 1);
+    const QByteArray damaged = readAll(databasePath());
+    const QString named = "\"" + databasePath() + "\" is damaged";
+    const QString malformed =
+        named + " (database disk image is malformed). Restore a backup or repair the file.";
+    const QString refusal = named + "; changes are not stored. Restore a backup or repair the file.";
+    const auto raises = [](const std::function<void()>& statement) {
+        try {
+            statement();
+        } catch (const DatabaseError& error) {
+            return QString::fromUtf8(error.what());
+        }
+        return QString("nothing raised");
+    };
+    const auto addMemo = [this] { addMemos({"after the damage"}, -1); };
+
+    const struct
+    {
+        const char* name;
+        std::function<void()> meetsDamage;
+    } ways[] = {{"opened select", [this] { column({"select item from expense"}, "item"); }},
+                {"list select",
+                 [this] {
+                     setUp({"select item from expense"}, {});
+                     TListQuery rows(query);
+                     while (rows.next()) {
+                     }
+                 }},
+                {"change", [this] { exec({"update expense set amount = amount + 1"}); }},
+                // A change made before the damage showed, in one transaction with the one that met it.
+                {"batch", [&] {
+                     const auto outcome = platform::db::runBatch(connection, 2, [&](int i) {
+                         i == 0 ? addMemo() : exec({"update expense set amount = amount + 1"});
+                     });
+                     EXPECT_EQ(outcome.kept, 0);
+                     std::rethrow_exception(outcome.failure);
+                 }}};
+    for (const auto& way : ways) {
+        SCOPED_TRACE(way.name);
+        connection.Open();
+        EXPECT_FALSE(connection.damaged());
+        EXPECT_EQ(raises(way.meetsDamage), malformed);
+        EXPECT_TRUE(connection.damaged());
+        EXPECT_EQ(raises(addMemo), refusal);
+        EXPECT_EQ(raises([&] { platform::db::runBatch(connection, 1, [&](int) { addMemo(); }); }), refusal);
+        // Reading goes on.
+        EXPECT_EQ(count("mmemo"), 0);
+        connection.Close();
+        EXPECT_EQ(readAll(databasePath()), damaged);
+    }
+
+    // A sound copy put back over the file is taken, and takes changes again.
+    connection.Open();
+    EXPECT_NE(raises([this] { count("expense"); }), "nothing raised");
+    ASSERT_EQ(
+        std::rename(QFile::encodeName(sound).constData(), QFile::encodeName(databasePath()).constData()), 0);
+    EXPECT_EQ(count("expense"), 600);
+    EXPECT_FALSE(connection.damaged());
+    addMemo();
+    EXPECT_EQ(count("mmemo"), 1);
 }
 
 TEST_F(DatabaseTest, QueryWithoutOpenConnectionRaises)

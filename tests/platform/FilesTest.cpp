@@ -1,6 +1,8 @@
 #include "platform/Files.h"
 
+#include "platform/FileNames.h"
 #include "platform/FolderEntries.h"
+#include "platform/WindowsOS.h"
 #include "support/ChildProcess.h"
 #include "support/TessaryTest.h"
 
@@ -338,6 +340,67 @@ TEST_F(FilesTest, TheTargetRegisterRefusesASecondSourceForOneTarget)
     EXPECT_TRUE(targets.collides("/elsewhere/a.txt", root() + "/Docs/a.txt"));
     targets.clear();
     EXPECT_FALSE(targets.collides("/elsewhere/a.txt", root() + "/Docs/a.txt"));
+}
+
+TEST_F(FilesTest, NamesThatAreNotUtf8KeepTheirBytesFromTheWalkToTheCopy)
+{
+    // Latin-1, an overlong form, an encoded surrogate, a cut sequence, beyond U+10FFFF, valid
+    // four bytes before an invalid one, and valid names (a BOM included) that must read as UTF-8.
+    const QByteArray names[] = {"caf\xe9.txt",
+                                "\xff\xfe",
+                                "ov\xc0\xafr",
+                                "sur\xed\xa0\x80",
+                                "cut\xe2\x82",
+                                "\xf4\x90\x80",
+                                "mix\xf0\x9f\x98\x80\xe9",
+                                "caf\xc3\xa9.txt",
+                                "\xef\xbb\xbf"
+                                "bom"};
+    const QByteArray rawRoot = root().toUtf8();
+    const QByteArray folder = "d\xfcr";
+    ASSERT_EQ(::mkdir(rawRoot.constData(), 0755), 0);
+    ASSERT_EQ(::mkdir((rawRoot + '/' + folder).constData(), 0755), 0);
+    QSet<QByteArray> written;
+    for (const QByteArray& name : names) {
+        const QByteArray path = rawRoot + '/' + folder + '/' + name;
+        const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+        ASSERT_GE(fd, 0) << path.toStdString();
+        ASSERT_EQ(::write(fd, name.constData(), size_t(name.size())), name.size());
+        ::close(fd);
+        written.insert(path);
+    }
+    EXPECT_EQ(decodeName(QByteArray("caf\xc3\xa9.txt")), QString::fromUtf8("caf\xc3\xa9.txt"));
+    EXPECT_EQ(decodeName(QByteArray("\xef\xbb\xbf"
+                                    "bom")),
+              QString(QChar(0xFEFF)) + "bom");
+
+    QSet<QByteArray> walked;
+    const QString copies = programFolder() + "copies";
+    TargetRegister targets;
+    for (const FileEntry& entry : listFiles(root()).files) {
+        walked.insert(encodeName(entry.path));
+        const QString target = copies + entry.path.mid(root().size());
+        ForceDirectoryPath(target.left(target.lastIndexOf('/') + 1));
+        EXPECT_FALSE(targets.collides(entry.path, target)) << entry.path.toStdString();
+        EXPECT_TRUE(copyFile(entry.path, target).ok()) << entry.path.toStdString();
+        targets.add(entry.path, target);
+    }
+    EXPECT_EQ(walked, written);
+    const std::vector<FolderEntry> listed = listFolder(root() + '/' + decodeName(folder));
+    ASSERT_EQ(listed.size(), std::size(names));
+    const QByteArray rawCopies = copies.toUtf8() + '/' + folder + '/';
+    for (const FolderEntry& entry : listed) {
+        const QByteArray name = encodeName(entry.name);
+        EXPECT_TRUE(written.contains(rawRoot + '/' + folder + '/' + name)) << name.toHex().toStdString();
+        EXPECT_TRUE(entryAt(root() + '/' + decodeName(folder), entry.name)) << name.toHex().toStdString();
+        // The copy has the source's name, byte for byte, and its content.
+        char content[64] = {};
+        const int fd = ::open((rawCopies + name).constData(), O_RDONLY);
+        EXPECT_GE(fd, 0) << name.toHex().toStdString();
+        EXPECT_EQ(QByteArray(content, int(::read(fd, content, sizeof content))), name);
+        ::close(fd);
+    }
+    EXPECT_EQ(listFolder(copies + '/' + decodeName(folder)).size(), std::size(names));
 }
 
 TEST_F(FilesTest, ACopysTemporaryFilesAreNeverListedAndThoseLeftBeforeTheListingAreRemoved)

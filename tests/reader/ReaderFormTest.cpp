@@ -5,6 +5,7 @@
 #include "support/PseudoTerminal.h"
 #include "support/TessaryTest.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -91,6 +92,20 @@ TEST_F(ReaderFormTest, EveryChunkOfAReplyIsOneLogLineAndAfterInventoryATagLineTo
     ASSERT_TRUE(waitFor([&] { return !form->RFID_Memo->toPlainText().isEmpty(); }));
     EXPECT_EQ(form->RFID_Memo->toPlainText(), "E0040100");
     EXPECT_TRUE(form->Memo1->toPlainText().endsWith("\nE0040100"));
+
+    // Control bytes show as stand-ins in both texts, so a NUL no longer ends what a screen
+    // reader gets and the reply after it is read too.
+    far.write(QByteArray("\0E0\x1b\x1f\x7f\x80\x9b\x9f\xff\xe9\t1\r\n2", 16));
+    ASSERT_TRUE(waitFor([&] { return form->RFID_Memo->toPlainText().endsWith("2"); }));
+    far.write("later");
+    ASSERT_TRUE(waitFor([&] { return form->RFID_Memo->toPlainText().endsWith("later"); }));
+    const QString shown =
+        QString::fromUtf8("\u2400E0\u241B\u241F\u2421<80><9B><9F>\u00FF\u00E9\t1\n2\nlater");
+    EXPECT_EQ(form->RFID_Memo->toPlainText(), "E0040100\n" + shown);
+    QAccessibleTextInterface* accessible =
+        QAccessible::queryAccessibleInterface(form->Memo1)->textInterface();
+    ASSERT_TRUE(accessible);
+    EXPECT_TRUE(accessible->text(0, accessible->characterCount()).endsWith("\nE0040100\n" + shown));
 }
 
 TEST_F(ReaderFormTest, TheLampsFollowThePortAndItsLines)

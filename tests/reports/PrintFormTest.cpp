@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <vector>
 
 using PrintFormTest = PrintTest;
 
@@ -95,4 +97,134 @@ TEST_F(PrintFormTest, TheFileEntryAsksOnceAndPrintsNothingWhenCancelledOrUnwrita
     EXPECT_EQ(dialogs.saveRequests.size(), 3u);
     EXPECT_EQ(QDir(homeFolder()).entryList({"*.pdf"}),
               QStringList({"expenses-1.pdf", "expenses-2.pdf", "expenses-3.pdf"}));
+}
+
+TEST_F(PrintFormTest, TheJobGoesByNameToTheEntryTheDialogShowedOrNowhere)
+{
+    using platform::printing::SystemPrinter;
+    const QString fileEntry = platform::printing::pdfFileEntryName();
+    struct Case
+    {
+        const char* what;
+        QList<SystemPrinter> shown;
+        int chosen;
+        QList<SystemPrinter> atOk;
+        QString printedOn; // empty: the printer is gone
+    };
+    const std::vector<Case> cases = {
+        {"a printer added ahead",
+         {{"Alpha", false}, {"Beta", true}},
+         1,
+         {{"New", true}, {"Alpha", false}, {"Beta", false}},
+         "Beta"},
+        {"the chosen printer removed", {{"Alpha", false}, {"Beta", true}}, 1, {{"Alpha", true}}, ""},
+        {"every printer removed", {{"Alpha", true}}, 0, {}, ""},
+        {"a printer installed after the file entry was shown", {}, 0, {{"Alpha", true}}, fileEntry},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        printers.list = c.shown;
+        printers.jobs.clear();
+        dialogs.messages.clear();
+        dialogs.saveRequests.clear();
+        auto form = dialog("Expense");
+        form->PrintComboBox->setCurrentIndex(c.chosen);
+        printers.list = c.atOk;
+        const QString file = printToFile(*form);
+
+        if (c.printedOn.isEmpty()) {
+            EXPECT_TRUE(form->isVisible());
+            ASSERT_EQ(dialogs.messages.size(), 1u);
+            EXPECT_EQ(dialogs.messages[0].icon, platform::dialogs::Icon::Error);
+            EXPECT_TRUE(dialogs.messages[0].text.contains('"' + c.shown[c.chosen].name + '"'))
+                << qPrintable(dialogs.messages[0].text);
+            EXPECT_TRUE(printers.jobs.empty());
+            EXPECT_TRUE(dialogs.saveRequests.empty());
+            EXPECT_FALSE(platform::printing::printer().printing());
+            continue;
+        }
+        EXPECT_FALSE(form->isVisible());
+        EXPECT_TRUE(dialogs.messages.empty());
+        if (c.printedOn == fileEntry) {
+            EXPECT_TRUE(printers.jobs.empty());
+            EXPECT_EQ(dialogs.saveRequests.size(), 1u);
+            EXPECT_TRUE(QFile::exists(file));
+        } else {
+            ASSERT_EQ(printers.jobs.size(), 1u);
+            EXPECT_EQ(printers.jobs[0].printer, c.printedOn);
+            // The index stays the current choice, whatever it selects now.
+            EXPECT_EQ(dialog("Expense")->PrintComboBox->currentText(), c.atOk[c.chosen].name);
+        }
+    }
+}
+
+TEST_F(PrintFormTest, TheFileEntryAsksOnceBeforeReplacingAnyFileItWillWrite)
+{
+    struct Case
+    {
+        int copies;
+        QString typed;
+        QStringList existing;
+        QStringList asked;
+        int answer;
+        QStringList written; // besides the files that existed
+    };
+    const std::vector<Case> cases = {
+        {1, "report", {"report.pdf"}, {"report.pdf"}, platform::dialogs::No, {}},
+        {3, "keep.pdf", {"keep.pdf", "keep-2.pdf"}, {"keep-2.pdf"}, platform::dialogs::No, {}},
+        {3,
+         "keep.pdf",
+         {"keep.pdf", "keep-2.pdf"},
+         {"keep-2.pdf"},
+         platform::dialogs::Yes,
+         {"keep-1.pdf", "keep-3.pdf"}},
+    };
+    QDir home(homeFolder());
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed.toStdString() + " answered " + std::to_string(c.answer));
+        for (const QString& name : home.entryList({"*.pdf"}))
+            home.remove(name);
+        for (const QString& name : c.existing) {
+            QFile old(home.filePath(name));
+            ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+            old.write("old");
+        }
+        dialogs.messages.clear();
+        dialogs.queueMessageAnswer(c.answer);
+        auto form = dialog("Expense", c.copies);
+        printToFile(*form, c.typed);
+
+        ASSERT_EQ(dialogs.messages.size(), 1u);
+        const platform::dialogs::MessageRequest& question = dialogs.messages[0];
+        EXPECT_EQ(question.icon, platform::dialogs::Icon::Question);
+        EXPECT_EQ(question.buttons, platform::dialogs::Yes | platform::dialogs::No);
+        // One line per file it names.
+        const QStringList lines = question.text.split('\n');
+        for (const QString& name : c.existing)
+            EXPECT_EQ(lines.contains(home.filePath(name)), c.asked.contains(name))
+                << qPrintable(question.text);
+        EXPECT_EQ(form->isVisible(), c.answer == platform::dialogs::No);
+        for (const QString& name : home.entryList({"*.pdf"})) {
+            QFile file(home.filePath(name));
+            ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+            const bool replaced = c.answer == platform::dialogs::Yes && c.asked.contains(name);
+            EXPECT_EQ(file.readAll().startsWith("%PDF"), replaced || c.written.contains(name))
+                << qPrintable(name);
+        }
+        EXPECT_EQ(home.entryList({"*.pdf"}).size(), c.existing.size() + c.written.size());
+    }
+}
+
+TEST_F(PrintFormTest, TheCopyFieldsTextAsShownIsTheCopyCount)
+{
+    printers.list = {{"Alpha", true}};
+    for (const auto& [text, copies] : std::vector<std::pair<QString, size_t>>{{"", 1}, {"x", 1}, {"3", 3}}) {
+        SCOPED_TRACE(text.toStdString());
+        printers.jobs.clear();
+        auto form = dialog("Expense", 5);
+        // Typed while the field keeps the focus, so the spin box has not fixed its value up.
+        form->CopyEdit->findChild<QLineEdit*>()->setText(text);
+        form->OKButton->click();
+        EXPECT_EQ(printers.jobs.size(), copies);
+    }
 }

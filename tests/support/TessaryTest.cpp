@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <filesystem>
 
 TessaryTest::TessaryTest()
 {
@@ -31,6 +32,9 @@ TessaryTest::~TessaryTest()
     platform::sys::setProgramFolder(QString());
     platform::clock::setFixedNow(QDateTime());
     platform::printing::setPrinterSystem(nullptr);
+    // Qt's own removal would leave behind the files whose names are not UTF-8.
+    std::error_code ignored;
+    std::filesystem::remove_all(QFile::encodeName(m_root.path()).constData(), ignored);
 }
 
 void TessaryTest::createDatabase() const

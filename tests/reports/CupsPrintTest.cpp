@@ -1,0 +1,161 @@
+#include "reports/PrintFixture.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QThread>
+#include <cups/cups.h>
+
+namespace {
+
+void writeFile(const QString& path, const QString& text)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0)
+        throw std::runtime_error("cannot write " + path.toStdString());
+}
+
+} // namespace
+
+// A cupsd of the test's own, never the system's: its files and its socket in a temporary folder, and
+// one queue "Held", the default, that accepts jobs but is stopped, so they wait in its spool folder.
+// The program lists and prints through it; the jobs' temporary files go to a folder of the test's.
+class CupsPrintTest : public PrintTest
+{
+protected:
+    CupsPrintTest() { m_failure = startCupsd(); }
+    ~CupsPrintTest() override
+    {
+        platform::printing::setPrinterSystem(nullptr);
+        cupsSetServer(nullptr);
+        qputenv("TMPDIR", m_oldTmpDir);
+        if (m_cupsd.state() != QProcess::NotRunning) {
+            m_cupsd.terminate();
+            if (!m_cupsd.waitForFinished(5000)) {
+                m_cupsd.kill();
+                m_cupsd.waitForFinished();
+            }
+        }
+    }
+    void SetUp() override
+    {
+        if (!m_failure.isEmpty())
+            GTEST_SKIP() << "cupsd cannot start: " << m_failure.toStdString();
+        platform::printing::setPrinterSystem(nullptr);
+    }
+
+    QString socket() const { return m_dir.filePath("cups.sock"); }
+    QString jobTempFolder() const { return m_dir.filePath("jobtmp"); }
+    QString spoolFile(int job) const
+    {
+        return m_dir.filePath(QStringLiteral("spool/d%1-001").arg(job, 5, 10, QChar('0')));
+    }
+
+    // The job's value of a template attribute as text, empty when the job has none.
+    static QString jobAttribute(int job, const char* name)
+    {
+        ipp_t* request = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
+        ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "job-uri", nullptr,
+                     QStringLiteral("ipp://localhost/jobs/%1").arg(job).toUtf8().constData());
+        ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
+        ipp_t* response = cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/");
+        QString value;
+        if (ipp_attribute_t* attribute = ippFindAttribute(response, name, IPP_TAG_ZERO)) {
+            char text[256];
+            ippAttributeString(attribute, text, sizeof text);
+            value = QString::fromUtf8(text);
+        }
+        ippDelete(response);
+        return value;
+    }
+
+private:
+    // Empty when cupsd listens; else why not.
+    QString startCupsd()
+    {
+        const QString program = QStandardPaths::findExecutable("cupsd", {"/usr/sbin", "/sbin"});
+        if (program.isEmpty())
+            return "no cupsd program";
+        const QString root = m_dir.path();
+        for (const char* folder : {"root", "spool", "cache", "state", "tmp", "jobtmp"})
+            QDir(root).mkdir(folder);
+        writeFile(root + "/cups-files.conf",
+                  QStringLiteral("ServerRoot %1/root\nRequestRoot %1/spool\n"
+                                 "CacheDir %1/cache\nStateDir %1/state\nTempDir %1/tmp\n"
+                                 "ErrorLog %1/error_log\nAccessLog %1/access_log\n"
+                                 "PageLog %1/page_log\nPrintcap %1/printcap\n"
+                                 "FileDevice Yes\nCreateSelfSignedCerts no\n")
+                      .arg(root));
+        writeFile(root + "/cupsd.conf",
+                  QStringLiteral("Listen %1\nBrowsing No\nWebInterface No\n"
+                                 "<Location />\nOrder allow,deny\nAllow all\n</Location>\n")
+                      .arg(socket()));
+        writeFile(root + "/root/printers.conf",
+                  QStringLiteral("<DefaultPrinter Held>\nDeviceURI file://%1/held.prn\nState Stopped\n"
+                                 "Accepting Yes\n</DefaultPrinter>\n")
+                      .arg(root));
+        m_cupsd.setProcessChannelMode(QProcess::MergedChannels);
+        m_cupsd.start(program, {"-f", "-c", root + "/cupsd.conf", "-s", root + "/cups-files.conf"});
+        // libcups keeps the server per thread; Qt lists the printers through the same libcups.
+        cupsSetServer(socket().toUtf8().constData());
+        QElapsedTimer waited;
+        waited.start();
+        while (waited.elapsed() < 10000) {
+            if (m_cupsd.state() == QProcess::NotRunning || m_cupsd.waitForFinished(100))
+                return "it stopped: " + QString::fromUtf8(m_cupsd.readAll());
+            if (QFileInfo::exists(socket())) {
+                if (cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, "Held", nullptr)) {
+                    cupsFreeDests(1, dest);
+                    m_oldTmpDir = qgetenv("TMPDIR");
+                    qputenv("TMPDIR", jobTempFolder().toUtf8());
+                    return QString();
+                }
+            }
+        }
+        return "it did not answer within 10 s";
+    }
+
+    QTemporaryDir m_dir;
+    QProcess m_cupsd;
+    QString m_failure;
+    QByteArray m_oldTmpDir;
+};
+
+TEST_F(CupsPrintTest, CupsTakesTheJobAsSetUpOrItsRefusalIsShown)
+{
+    auto form = dialog("Expense");
+    ASSERT_EQ(form->PrintComboBox->currentText(), "Held");
+    form->OKButton->click();
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_TRUE(dialogs.messages.empty())
+        << qPrintable(dialogs.messages.empty() ? "" : dialogs.messages[0].text);
+
+    cups_job_t* jobs = nullptr;
+    const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, "Held", 0, CUPS_WHICHJOBS_ALL);
+    ASSERT_EQ(count, 1);
+    const int job = jobs[0].id;
+    EXPECT_STREQ(jobs[0].title, "Tessary Printing Expense ");
+    cupsFreeJobs(count, jobs);
+    EXPECT_EQ(jobAttribute(job, "copies"), "1");
+    EXPECT_EQ(jobAttribute(job, "media"), "iso_a4_210x297mm");
+    // A queue without paper sources of its own is asked for none.
+    EXPECT_EQ(jobAttribute(job, "media-source"), "");
+    const QStringList pages = pdftext::pages(spoolFile(job));
+    ASSERT_EQ(pages.size(), 1);
+    EXPECT_TRUE(pages[0].contains("Expense List")) << qPrintable(pages[0]);
+    EXPECT_TRUE(QDir(jobTempFolder()).isEmpty());
+
+    ASSERT_EQ(QProcess::execute("cupsreject", {"-h", socket(), "Held"}), 0);
+    auto refused = dialog("Expense");
+    refused->OKButton->click();
+    EXPECT_TRUE(refused->isVisible());
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].icon, platform::dialogs::Icon::Error);
+    EXPECT_TRUE(dialogs.messages[0].text.contains("not accepting jobs"))
+        << qPrintable(dialogs.messages[0].text);
+    EXPECT_EQ(cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, "Held", 0, CUPS_WHICHJOBS_ALL), 1);
+    cupsFreeJobs(1, jobs);
+    EXPECT_TRUE(QDir(jobTempFolder()).isEmpty());
+}
