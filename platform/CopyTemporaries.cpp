@@ -2,12 +2,12 @@
 
 #include "platform/FileNames.h"
 #include "platform/Files.h"
+#include "platform/Leftovers.h"
 
 #include <QRandomGenerator>
 #include <algorithm>
 #include <cstring>
 #include <ctime>
-#include <dirent.h>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -72,17 +72,9 @@ namespace platform::files {
 
 void removeLeftovers(const QString& folder)
 {
-    const std::int64_t started = temporaries::now();
-    DIR* dir = ::opendir(encodeName(folder).constData());
-    if (!dir)
-        return;
-    struct stat info;
-    while (const struct dirent* entry = ::readdir(dir)) {
-        if (temporaries::isTemporary(entry->d_name) &&
-            ::fstatat(::dirfd(dir), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(info.st_mode))
-            temporaries::removeIfStale(::dirfd(dir), entry->d_name, info, started);
-    }
-    ::closedir(dir);
+    leftovers::removeOlder(
+        folder, [](const QByteArray& name) { return temporaries::isTemporary(name.constData()); },
+        std::time(nullptr));
 }
 
 } // namespace platform::files

@@ -1,6 +1,7 @@
 #include "platform/Leftovers.h"
 
-#include <QFile>
+#include "platform/FileNames.h"
+
 #include <dirent.h>
 #include <fcntl.h>
 #include <memory>
@@ -19,7 +20,7 @@ constexpr std::time_t TimeStep = 2;
 void removeOlder(const QString& folder, const std::function<bool(const QByteArray& name)>& isLeftover,
                  std::time_t started)
 {
-    const std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(QFile::encodeName(folder).constData()),
+    const std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(files::encodeName(folder).constData()),
                                                   ::closedir);
     if (!dir)
         return;
