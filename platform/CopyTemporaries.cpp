@@ -1,6 +1,5 @@
 #include "platform/CopyTemporaries.h"
 
-#include "platform/FileNames.h"
 #include "platform/Files.h"
 #include "platform/Leftovers.h"
 
@@ -25,11 +24,6 @@ bool isLetter(char c)
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
 }
 
-std::int64_t nanoseconds(const struct timespec& time)
-{
-    return std::int64_t(time.tv_sec) * 1000000000 + time.tv_nsec;
-}
-
 } // namespace
 
 // Short, so that it fits in a folder where the target's own name is as long as names may be.
@@ -49,20 +43,9 @@ bool isTemporary(const char* name)
     return std::strlen(random) == RandomLength && std::all_of(random, random + RandomLength, isLetter);
 }
 
-std::int64_t now()
+void removeIfStale(int folderFd, const char* name, const struct stat& info, std::time_t started)
 {
-    // The clock file systems stamp files with: a finer one may run ahead of the stamp of a file
-    // written just after it was read.
-    struct timespec time;
-    ::clock_gettime(CLOCK_REALTIME_COARSE, &time);
-    return nanoseconds(time);
-}
-
-void removeIfStale(int folderFd, const char* name, const struct stat& info, std::int64_t before)
-{
-    // FAT keeps a time in 2-second steps, rounded down: a file written just now may look older.
-    constexpr std::int64_t FatStep = 2000000000;
-    if (nanoseconds(info.st_mtim) < before - FatStep)
+    if (leftovers::isStale(info.st_mtime, started))
         ::unlinkat(folderFd, name, 0);
 }
 

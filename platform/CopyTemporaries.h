@@ -5,7 +5,7 @@
 // listings never show one, and remove one that was last written well before they began.
 
 #include <QByteArray>
-#include <cstdint>
+#include <ctime>
 #include <sys/stat.h>
 
 namespace platform::files::temporaries {
@@ -14,10 +14,8 @@ namespace platform::files::temporaries {
 QByteArray freshName(const QByteArray& folder);
 // Is name (without folder) of that exact pattern?
 bool isTemporary(const char* name);
-// The present time, nanoseconds since 1970 UTC, to compare with file times.
-std::int64_t now();
-// Removes the temporary `name` of the folder open as folderFd, described by info, when it was
-// last written more than FAT's time step before `before`: a copy still running keeps writing it.
-void removeIfStale(int folderFd, const char* name, const struct stat& info, std::int64_t before);
+// Removes the temporary `name` of the folder open as folderFd, described by info, when it is
+// stale by `started` (platform/Leftovers.h): a copy still running keeps writing it.
+void removeIfStale(int folderFd, const char* name, const struct stat& info, std::time_t started);
 
 } // namespace platform::files::temporaries

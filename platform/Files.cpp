@@ -60,7 +60,7 @@ private:
 // Walks the open folder `fd` named `path`; takes the descriptor over. Removes the copies' temporary
 // files last written well before `started`.
 void walkFolder(int fd, const QString& path, const FileVisitor& onFile, const UnreadableVisitor& onUnreadable,
-                bool recursive, std::int64_t started)
+                bool recursive, std::time_t started)
 {
     DIR* folder = ::fdopendir(fd);
     if (!folder) {
@@ -378,7 +378,7 @@ QDateTime FileEntry::modified() const
 void walk(const QString& root, const FileVisitor& onFile, const UnreadableVisitor& onUnreadable,
           bool recursive)
 {
-    const std::int64_t started = temporaries::now();
+    const std::time_t started = std::time(nullptr);
     // The root is opened following a link, so a root that is a link to a folder is walked.
     const int fd = ::open(encodeName(root).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) {

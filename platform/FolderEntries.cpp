@@ -3,6 +3,7 @@
 #include "platform/CopyTemporaries.h"
 #include "platform/FileNames.h"
 
+#include <ctime>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -27,7 +28,7 @@ FolderEntry entryFrom(QString name, const struct stat& info)
 std::vector<FolderEntry> listFolder(const QString& folder)
 {
     std::vector<FolderEntry> entries;
-    const std::int64_t started = temporaries::now();
+    const std::time_t started = std::time(nullptr);
     DIR* dir = ::opendir(encodeName(folder).constData());
     if (!dir)
         return entries;

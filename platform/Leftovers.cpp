@@ -17,6 +17,11 @@ constexpr std::time_t TimeStep = 2;
 
 } // namespace
 
+bool isStale(std::time_t modified, std::time_t started)
+{
+    return modified + TimeStep < started;
+}
+
 void removeOlder(const QString& folder, const std::function<bool(const QByteArray& name)>& isLeftover,
                  std::time_t started)
 {
@@ -33,7 +38,7 @@ void removeOlder(const QString& folder, const std::function<bool(const QByteArra
         {
         };
         if (::fstatat(fd, entry->d_name, &status, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(status.st_mode) &&
-            status.st_mtime + TimeStep < started)
+            isStale(status.st_mtime, started))
             ::unlinkat(fd, entry->d_name, 0);
     }
 }

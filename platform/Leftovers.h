@@ -11,9 +11,12 @@
 
 namespace platform::leftovers {
 
+// Was a file last written at `modified` left before `started`? One written within FAT's
+// two-second time step of it may be another program's write in progress, and is not.
+bool isStale(std::time_t modified, std::time_t started);
+
 // Removes the regular files directly in `folder` whose names `isLeftover` accepts and that
-// were last written before `started`. A file written within FAT's two-second time step of it
-// is kept: it may be another program's write in progress. Failures are passed over: a
+// are stale by `started`. Failures are passed over: a
 // leftover that stays harms nothing but room.
 void removeOlder(const QString& folder, const std::function<bool(const QByteArray& name)>& isLeftover,
                  std::time_t started);
