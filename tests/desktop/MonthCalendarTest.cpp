@@ -387,18 +387,23 @@ TEST_F(MonthCalendarTest, NoControlMovesPastTheLastOrBeforeTheFirstDayTheCalenda
 // month still shows whole beside the drop-down mark, at the designed height.
 TEST(MonthCalendarCaptions, ShowEveryMonthWholeAtTheirDesignedFontSize)
 {
-    const std::pair<const char*, MonthCalendarStyle> styles[] = {
-        {"desktop frame", MonthCalendarStyle::desktopFrame()},
-        {"event editor", MonthCalendarStyle::eventEditor()},
-        {"go-to dialog", MonthCalendarStyle::goToDialog()},
-        {"expense editor", MonthCalendarStyle::expenseEditor()},
+    const struct
+    {
+        const char* name;
+        MonthCalendarStyle style;
+        QRect monthButton;
+    } styles[] = {
+        {"desktop frame", MonthCalendarStyle::desktopFrame(), QRect(32, 0, 85, 15)},
+        {"event editor", MonthCalendarStyle::eventEditor(), QRect(22, 0, 63, 15)},
+        {"go-to dialog", MonthCalendarStyle::goToDialog(), QRect(20, 0, 67, 15)},
+        {"expense editor", MonthCalendarStyle::expenseEditor(), QRect(22, 0, 63, 15)},
     };
-    for (const auto& [name, style] : styles) {
+    for (const auto& [name, style, monthButton] : styles) {
         SCOPED_TRACE(name);
         QFrame panel;
         panel.resize(240, 135);
         TMonthCalendar calendar(&panel, style);
-        EXPECT_EQ(calendar.CalMonthSpeedButton->size(), style.monthButton.size());
+        EXPECT_EQ(calendar.CalMonthSpeedButton->geometry(), monthButton);
         for (int month = 1; month <= 12; ++month) {
             calendar.setCaptions(QDate(2024, month, 1));
             QToolButton* button = calendar.CalMonthSpeedButton;

@@ -373,6 +373,9 @@ TEST_F(FilesTest, NamesThatAreNotUtf8KeepTheirBytesFromTheWalkToTheCopy)
     EXPECT_EQ(decodeName(QByteArray("\xef\xbb\xbf"
                                     "bom")),
               QString(QChar(0xFEFF)) + "bom");
+    // Case folding keeps the bytes: Qt's own folding turns a final one into U+FFFD.
+    EXPECT_EQ(foldCase(decodeName("CAF\xe9")), foldCase(decodeName("caf\xe9")));
+    EXPECT_NE(foldCase(decodeName("caf\xe9")), foldCase(decodeName("caf\xe8")));
 
     QSet<QByteArray> walked;
     const QString copies = programFolder() + "copies";

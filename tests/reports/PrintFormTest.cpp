@@ -218,7 +218,8 @@ TEST_F(PrintFormTest, TheFileEntryAsksOnceBeforeReplacingAnyFileItWillWrite)
 TEST_F(PrintFormTest, TheCopyFieldsTextAsShownIsTheCopyCount)
 {
     printers.list = {{"Alpha", true}};
-    for (const auto& [text, copies] : std::vector<std::pair<QString, size_t>>{{"", 1}, {"x", 1}, {"3", 3}}) {
+    for (const auto& [text, copies] : std::vector<std::pair<QString, size_t>>{
+             {"", 1}, {"x", 1}, {"3", 3}, {"0", 1}, {"-2", 1}, {"150", 99}}) {
         SCOPED_TRACE(text.toStdString());
         printers.jobs.clear();
         auto form = dialog("Expense", 5);
