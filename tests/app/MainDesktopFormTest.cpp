@@ -16,6 +16,7 @@
 #include "platform/ShellFolders.h"
 #include "support/TessaryTest.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
@@ -316,16 +317,18 @@ TEST_F(StartupTest, GhostFolderInOtherLetterCaseCountsAsTheUsersOwn)
     EXPECT_EQ(TIniFile(iniPath()).ReadString("Favorites", GetComputerNameStr(), ""), otherCase);
 }
 
-TEST_F(StartupTest, CloseWithNoSavedPathLeavesFavoritesAlone)
+// The last run was killed while ghosted on a PC the file has no entry for.
+TEST_F(StartupTest, ExitWithNoSavedPathGivesThePcItsDefaultFolderBack)
 {
     createDatabase();
-    const QString ghost = programFolder() + "Pelloran/My Favorites";
-    setFavoritesInRegistry(ghost);
+    setFavoritesInRegistry(programFolder() + "Pelloran/My Favorites");
 
     TMainDesktopForm form;
     EXPECT_TRUE(form.favoritesPath().isEmpty());
-    form.FormClose();
-    EXPECT_EQ(favoritesInRegistry(), ghost);
+    form.PelloranFrame1->miExit->trigger();
+    EXPECT_EQ(favoritesInRegistry(), "") << "the empty value is the default folder";
+    EXPECT_EQ(platform::shell::specialFolderPath(platform::shell::CSIDL_FAVORITES, false),
+              homeFolder() + "/Favorites");
     EXPECT_FALSE(form.ADOConnection.Connected());
 }
 
