@@ -249,7 +249,13 @@ void TPelloranFrame::LoadProfiles()
         FOldFavorites = ini.ReadString("Favorites", computerName, QString());
     } else {
         FOldFavorites = current;
-        ini.WriteString("Favorites", computerName, current);
+        // A stick that refuses writes still shows its profiles, which can be synced towards the
+        // PC: the refusal is said and the view opens.
+        try {
+            ini.WriteString("Favorites", computerName, current);
+        } catch (const platform::ini::IniWriteError& error) {
+            TApplication::showException(error);
+        }
     }
 
     lvSyncs->clear();

@@ -19,6 +19,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QListWidget>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -342,6 +343,29 @@ TEST_F(StartupTest, UnwritableSettingsFileIsReportedAndTheFormStillOpens)
     EXPECT_EQ(form.windowTitle(), "Ambrel Tessary 2.0 ");
     EXPECT_TRUE(form.PelloranFrame1->isHidden()) << "exactly one frame shows";
     EXPECT_FALSE(form.DesktopFrame->isHidden());
+}
+
+// A write-protected stick on a PC it has not seen: its profiles can still be synced towards the PC.
+TEST_F(StartupTest, ASettingsFileThatRefusesWritesIsSaidOnceEachTimeAndTheSyncViewStillOpens)
+{
+    createDatabase();
+    TIniFile(iniPath()).WriteString("Syncs", "Docs", "Docs");
+    const QByteArray before = readFile(iniPath());
+    ASSERT_TRUE(QFile::setPermissions(iniPath(), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    const QString refusal = "Unable to write to " + iniPath();
+
+    TMainDesktopForm form;
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, refusal);
+
+    form.DesktopFrame->HotSynSpeedButton->click();
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_EQ(dialogs.messages[1].text, refusal);
+    EXPECT_FALSE(form.PelloranFrame1->isHidden());
+    EXPECT_TRUE(form.DesktopFrame->isHidden());
+    ASSERT_EQ(form.PelloranFrame1->lvSyncs->count(), 1);
+    EXPECT_EQ(form.PelloranFrame1->lvSyncs->item(0)->text(), "Docs");
+    EXPECT_EQ(readFile(iniPath()), before);
 }
 
 TEST_F(StartupTest, WithoutADatabaseEachCommandSaysSoOnceAndStillMovesOn)
