@@ -5,6 +5,7 @@
 #include "common/widgets/DeferredIcon.h"
 #include "common/widgets/TPageControl.h"
 #include "desktop/DesktopFrame.h"
+#include "desktop/PaneSplitter.h"
 #include "mobile/Favorites.h"
 #include "mobile/SyncDlg.h"
 #include "mobile/SyncFileList.h"
@@ -39,6 +40,9 @@ namespace {
 constexpr int ProfileValuesRole = Qt::UserRole;
 
 const char* const NoSpecialFolder = "This computer has no %1 folder.";
+
+// Neither the pane a splitter moves nor the part that gives way gets smaller than this.
+constexpr int SplitterMinSize = 30;
 
 TSyncProfile profileFrom(const TSyncDlg& dialog)
 {
@@ -191,6 +195,8 @@ void TPelloranFrame::connectEvents()
             [this](int column) { runGuarded([&] { lvFilesColumnClick(column); }); });
     lvFiles->viewport()->installEventFilter(this);
     ToolPanel->installEventFilter(this);
+    for (QFrame* strip : {Splitter1, Splitter2})
+        new TPaneSplitter(strip, SplitterMinSize);
 }
 
 bool TPelloranFrame::eventFilter(QObject* watched, QEvent* event)

@@ -163,6 +163,7 @@ void TPelloranFrame::createComponents()
     alignChildren(ToolPanel, {{QuorvaneFrame1, Align::Client}});
     QuorvaneFrame1->raise();
     Splitter2 = panel(this, "Splitter2", 5, height());
+    Splitter2->setCursor(Qt::SplitHCursor);
 
     // Right: the profiles, the selected profile's pair, the file list.
     Panel2 = make<QFrame>(this, "Panel2");
@@ -184,6 +185,7 @@ void TPelloranFrame::createComponents()
     lvSyncs->setResizeMode(QListView::Adjust);
     lvSyncs->setSelectionMode(QAbstractItemView::SingleSelection);
     Splitter1 = panel(Panel2, "Splitter1", width(), 6);
+    Splitter1->setCursor(Qt::SplitVCursor);
 
     pnlTitle = make<QLabel>(Panel2, "pnlTitle");
     pnlTitle->resize(width(), 22);
