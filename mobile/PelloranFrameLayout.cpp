@@ -3,6 +3,7 @@
 #include "common/widgets/DeferredIcon.h"
 #include "desktop/DesktopFrameLayoutHelpers.h"
 #include "desktop/QuorvaneFrame.h"
+#include "mobile/GridLineDelegate.h"
 #include "mobile/PelloranFrame.h"
 #include "mobile/SyncFileList.h"
 
@@ -221,6 +222,7 @@ void TPelloranFrame::createComponents()
     m_files = new TSyncFileList(lvFiles);
     lvFiles->setModel(m_files);
     lvFiles->setRootIsDecorated(false);
+    lvFiles->setItemDelegate(new GridLineDelegate(lvFiles));
     lvFiles->setUniformRowHeights(true);
     lvFiles->setSelectionBehavior(QAbstractItemView::SelectRows);
     lvFiles->setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -3,6 +3,8 @@
 
 #include <QFrame>
 #include <QListWidget>
+#include <QStyle>
+#include <QStyleOption>
 
 using SyncViewTest = PelloranFrameFixture;
 
@@ -29,4 +31,30 @@ TEST_F(SyncViewTest, EachSplitterMovesThePaneItIsAlignedAgainstAndTheFileListGiv
     EXPECT_EQ(frame->ToolPanel->width(), 30);
     dragStrip(frame->Splitter2, {5000, 0});
     EXPECT_EQ(frame->Panel2->width(), 30);
+}
+
+TEST_F(SyncViewTest, TheFileListDrawsGridLinesAtEachCellsRightAndBottomEdge)
+{
+    std::vector<TSyncRow> rows(2);
+    rows[0].Name = "a.txt";
+    rows[0].PcSize = 12;
+    rows[1].Name = "b.txt";
+    rows[1].Mark = '<';
+    rows[1].MobileName = "b.txt";
+    rows[1].MobileSize = 3456;
+    frame->fileList()->setRows(rows);
+    QStyleOption option;
+    option.initFrom(frame->lvFiles);
+    const QColor grid = QColor::fromRgba(
+        QRgb(frame->lvFiles->style()->styleHint(QStyle::SH_Table_GridLineColor, &option, frame->lvFiles)));
+    const QImage picture = frame->lvFiles->viewport()->grab().toImage();
+
+    for (int row = 0; row < 2; ++row) {
+        for (int column = 0; column < TSyncFileList::ColumnCount; ++column) {
+            SCOPED_TRACE(testing::Message() << "row " << row << ", column " << column);
+            const QRect cell = frame->lvFiles->visualRect(frame->fileList()->index(row, column));
+            EXPECT_EQ(picture.pixelColor(cell.right(), cell.center().y()), grid);
+            EXPECT_EQ(picture.pixelColor(cell.center().x(), cell.bottom()), grid);
+        }
+    }
 }
