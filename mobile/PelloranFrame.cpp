@@ -203,7 +203,9 @@ bool TPelloranFrame::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == ToolPanel && event->type() == QEvent::Resize)
         runGuarded([this] { ToolPanelResize(); });
-    if (watched == lvFiles->viewport() && event->type() == QEvent::MouseButtonPress) {
+    // The second press of a double-click arrives as the double-click: it toggles the row again.
+    if (watched == lvFiles->viewport() &&
+        (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick)) {
         const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
         runGuarded([&] { lvFilesMouseDown(at.x(), at.y()); });
     }
