@@ -161,9 +161,10 @@ void TMainDesktopForm::FormShow()
 
 void TMainDesktopForm::FormClose()
 {
-    // With no path of the user's own on record, pointing Favorites at an empty path would
-    // lose the folder altogether; leave the shell as it is instead.
-    if (!FFavoritesPath.isEmpty())
+    // A PC found on the disk with no path of its own on record gets the empty value, which
+    // is the default folder, so that no redirection outlives the program. A start cut short
+    // before the path was settled leaves the shell as it is.
+    if (FFavoritesGhosted || !FFavoritesPath.isEmpty())
         SetFavoritesFolder(FFavoritesPath, 0);
     ADOConnection.Close();
 }

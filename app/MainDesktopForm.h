@@ -64,7 +64,8 @@ private:
     void settleFavoritesPath(const QString& computerName);
 
     QString FFavoritesPath;
-    // The Favorites folder was found on the disk at start: the sync view's panel says so.
+    // The Favorites folder was found on the disk at start: the sync view's panel says so, and
+    // the close gives FFavoritesPath back even when it is empty.
     bool FFavoritesGhosted = false;
     bool FHiddenPartsBuilt = false;
     std::unique_ptr<DesktopWiring> m_wiring;

@@ -119,7 +119,8 @@ void TNewExpenseForm::keyPressEvent(QKeyEvent* event)
 
 void TNewExpenseForm::AmountMaskEditKeyPress(QChar* Key)
 {
-    // The locale's decimal separator too, so that an amount the list shows can be typed.
+    // The locale's decimal separator too, so that an amount the list shows can be typed: were
+    // it dropped, "1,5" typed where the comma is that separator would be stored as 15.
     static const QString accepted = QStringLiteral("0123456789.");
     if (accepted.contains(*Key) || *Key == QChar(8) ||
         *Key == platform::locale::formatSettings().DecimalSeparator)

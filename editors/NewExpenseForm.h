@@ -66,8 +66,8 @@ public:
     void ApplyCaptions();
     void OKButtonClick();
     void CancelButtonClick();
-    // Each character typed into the amount: digits, points and backspace go through, any
-    // other is cleared (discarded).
+    // Each character typed into the amount: digits, points, the locale's decimal separator and
+    // backspace go through, any other is cleared (discarded).
     void AmountMaskEditKeyPress(QChar* Key);
     void ToDayButtonClick();
     void AddListRow();

@@ -5,6 +5,7 @@
 #include "common/widgets/DeferredIcon.h"
 #include "common/widgets/TPageControl.h"
 #include "desktop/DesktopFrame.h"
+#include "desktop/PaneSplitter.h"
 #include "mobile/Favorites.h"
 #include "mobile/SyncDlg.h"
 #include "mobile/SyncFileList.h"
@@ -39,6 +40,9 @@ namespace {
 constexpr int ProfileValuesRole = Qt::UserRole;
 
 const char* const NoSpecialFolder = "This computer has no %1 folder.";
+
+// Neither the pane a splitter moves nor the part that gives way gets smaller than this.
+constexpr int SplitterMinSize = 30;
 
 TSyncProfile profileFrom(const TSyncDlg& dialog)
 {
@@ -191,13 +195,17 @@ void TPelloranFrame::connectEvents()
             [this](int column) { runGuarded([&] { lvFilesColumnClick(column); }); });
     lvFiles->viewport()->installEventFilter(this);
     ToolPanel->installEventFilter(this);
+    for (QFrame* strip : {Splitter1, Splitter2})
+        new TPaneSplitter(strip, SplitterMinSize);
 }
 
 bool TPelloranFrame::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == ToolPanel && event->type() == QEvent::Resize)
         runGuarded([this] { ToolPanelResize(); });
-    if (watched == lvFiles->viewport() && event->type() == QEvent::MouseButtonPress) {
+    // The second press of a double-click arrives as the double-click: it toggles the row again.
+    if (watched == lvFiles->viewport() &&
+        (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick)) {
         const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
         runGuarded([&] { lvFilesMouseDown(at.x(), at.y()); });
     }
@@ -249,7 +257,13 @@ void TPelloranFrame::LoadProfiles()
         FOldFavorites = ini.ReadString("Favorites", computerName, QString());
     } else {
         FOldFavorites = current;
-        ini.WriteString("Favorites", computerName, current);
+        // A stick that refuses writes still shows its profiles, which can be synced towards the
+        // PC: the refusal is said and the view opens.
+        try {
+            ini.WriteString("Favorites", computerName, current);
+        } catch (const platform::ini::IniWriteError& error) {
+            TApplication::showException(error);
+        }
     }
 
     lvSyncs->clear();

@@ -3,6 +3,7 @@
 #include "common/widgets/DeferredIcon.h"
 #include "desktop/DesktopFrameLayoutHelpers.h"
 #include "desktop/QuorvaneFrame.h"
+#include "mobile/GridLineDelegate.h"
 #include "mobile/PelloranFrame.h"
 #include "mobile/SyncFileList.h"
 
@@ -163,6 +164,7 @@ void TPelloranFrame::createComponents()
     alignChildren(ToolPanel, {{QuorvaneFrame1, Align::Client}});
     QuorvaneFrame1->raise();
     Splitter2 = panel(this, "Splitter2", 5, height());
+    Splitter2->setCursor(Qt::SplitHCursor);
 
     // Right: the profiles, the selected profile's pair, the file list.
     Panel2 = make<QFrame>(this, "Panel2");
@@ -184,6 +186,7 @@ void TPelloranFrame::createComponents()
     lvSyncs->setResizeMode(QListView::Adjust);
     lvSyncs->setSelectionMode(QAbstractItemView::SingleSelection);
     Splitter1 = panel(Panel2, "Splitter1", width(), 6);
+    Splitter1->setCursor(Qt::SplitVCursor);
 
     pnlTitle = make<QLabel>(Panel2, "pnlTitle");
     pnlTitle->resize(width(), 22);
@@ -219,6 +222,7 @@ void TPelloranFrame::createComponents()
     m_files = new TSyncFileList(lvFiles);
     lvFiles->setModel(m_files);
     lvFiles->setRootIsDecorated(false);
+    lvFiles->setItemDelegate(new GridLineDelegate(lvFiles));
     lvFiles->setUniformRowHeights(true);
     lvFiles->setSelectionBehavior(QAbstractItemView::SelectRows);
     lvFiles->setEditTriggers(QAbstractItemView::NoEditTriggers);

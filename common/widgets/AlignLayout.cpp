@@ -22,6 +22,22 @@ void AlignLayout::add(QWidget* widget, Align align)
     invalidate();
 }
 
+std::optional<Align> AlignLayout::alignmentOf(const QWidget* widget) const
+{
+    for (const Entry& entry : m_items)
+        if (entry.item->widget() == widget)
+            return entry.align;
+    return std::nullopt;
+}
+
+QWidget* AlignLayout::clientWidget() const
+{
+    for (const Entry& entry : m_items)
+        if (entry.align == Align::Client && entry.item->widget())
+            return entry.item->widget();
+    return nullptr;
+}
+
 void AlignLayout::addItem(QLayoutItem* item)
 {
     m_items.push_back({item, Align::Client});

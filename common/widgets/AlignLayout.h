@@ -7,6 +7,7 @@
 // the order the children were added.
 
 #include <QLayout>
+#include <optional>
 #include <vector>
 
 enum class Align { Top, Bottom, Left, Right, Client };
@@ -18,6 +19,10 @@ public:
     ~AlignLayout() override;
 
     void add(QWidget* widget, Align align);
+    // How `widget` was added here; nullopt when it was not.
+    std::optional<Align> alignmentOf(const QWidget* widget) const;
+    // The first child that fills the rest, or nullptr.
+    QWidget* clientWidget() const;
 
     void addItem(QLayoutItem* item) override;
     QSize sizeHint() const override;

@@ -16,8 +16,10 @@
 #include "platform/ShellFolders.h"
 #include "support/TessaryTest.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QListWidget>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -316,16 +318,18 @@ TEST_F(StartupTest, GhostFolderInOtherLetterCaseCountsAsTheUsersOwn)
     EXPECT_EQ(TIniFile(iniPath()).ReadString("Favorites", GetComputerNameStr(), ""), otherCase);
 }
 
-TEST_F(StartupTest, CloseWithNoSavedPathLeavesFavoritesAlone)
+// The last run was killed while ghosted on a PC the file has no entry for.
+TEST_F(StartupTest, ExitWithNoSavedPathGivesThePcItsDefaultFolderBack)
 {
     createDatabase();
-    const QString ghost = programFolder() + "Pelloran/My Favorites";
-    setFavoritesInRegistry(ghost);
+    setFavoritesInRegistry(programFolder() + "Pelloran/My Favorites");
 
     TMainDesktopForm form;
     EXPECT_TRUE(form.favoritesPath().isEmpty());
-    form.FormClose();
-    EXPECT_EQ(favoritesInRegistry(), ghost);
+    form.PelloranFrame1->miExit->trigger();
+    EXPECT_EQ(favoritesInRegistry(), "") << "the empty value is the default folder";
+    EXPECT_EQ(platform::shell::specialFolderPath(platform::shell::CSIDL_FAVORITES, false),
+              homeFolder() + "/Favorites");
     EXPECT_FALSE(form.ADOConnection.Connected());
 }
 
@@ -339,6 +343,29 @@ TEST_F(StartupTest, UnwritableSettingsFileIsReportedAndTheFormStillOpens)
     EXPECT_EQ(form.windowTitle(), "Ambrel Tessary 2.0 ");
     EXPECT_TRUE(form.PelloranFrame1->isHidden()) << "exactly one frame shows";
     EXPECT_FALSE(form.DesktopFrame->isHidden());
+}
+
+// A write-protected stick on a PC it has not seen: its profiles can still be synced towards the PC.
+TEST_F(StartupTest, ASettingsFileThatRefusesWritesIsSaidOnceEachTimeAndTheSyncViewStillOpens)
+{
+    createDatabase();
+    TIniFile(iniPath()).WriteString("Syncs", "Docs", "Docs");
+    const QByteArray before = readFile(iniPath());
+    ASSERT_TRUE(QFile::setPermissions(iniPath(), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    const QString refusal = "Unable to write to " + iniPath();
+
+    TMainDesktopForm form;
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, refusal);
+
+    form.DesktopFrame->HotSynSpeedButton->click();
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_EQ(dialogs.messages[1].text, refusal);
+    EXPECT_FALSE(form.PelloranFrame1->isHidden());
+    EXPECT_TRUE(form.DesktopFrame->isHidden());
+    ASSERT_EQ(form.PelloranFrame1->lvSyncs->count(), 1);
+    EXPECT_EQ(form.PelloranFrame1->lvSyncs->item(0)->text(), "Docs");
+    EXPECT_EQ(readFile(iniPath()), before);
 }
 
 TEST_F(StartupTest, WithoutADatabaseEachCommandSaysSoOnceAndStillMovesOn)

@@ -5,12 +5,12 @@
 #include "editors/NewEventForm.h"
 #include "platform/Clock.h"
 #include "reports/PrintForm.h"
+#include "support/DragStrip.h"
 
 #include <QAccessible>
 #include <QAction>
 #include <QFile>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QToolButton>
 #include <QTreeView>
 #include <QTreeWidget>
@@ -22,20 +22,6 @@ struct Entry
     QString lastName;
     int categoryId;
 };
-
-// Presses the left button on a splitter strip, moves it `dx` pixels sideways, lets it go.
-void dragStrip(QWidget* strip, int dx)
-{
-    const QPointF from(1, 10);
-    const QPointF to = from + QPointF(dx, 0);
-    auto send = [strip](QEvent::Type type, const QPointF& at, Qt::MouseButton button, Qt::MouseButtons held) {
-        QMouseEvent event(type, at, strip->mapToGlobal(at), button, held, Qt::NoModifier);
-        QCoreApplication::sendEvent(strip, &event);
-    };
-    send(QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
-    send(QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
-    send(QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
-}
 
 } // namespace
 
@@ -244,23 +230,23 @@ TEST_F(ContactListTest, EachSplitterRefusesOnlyMovesThatSqueezeItsOwnPane)
         }
     };
     detailsFit(" at start");
-    dragStrip(frame->AddressSplitter, 100); // would leave 160
+    dragStrip(frame->AddressSplitter, {100, 0}); // would leave 160
     EXPECT_EQ(frame->AddressMemoPanel->width(), 260);
-    dragStrip(frame->AddressSplitter, 69);
+    dragStrip(frame->AddressSplitter, {69, 0});
     ASSERT_EQ(frame->AddressMemoPanel->width(), 191);
     detailsFit(" narrowed");
-    dragStrip(frame->AddressSplitter, 1);
+    dragStrip(frame->AddressSplitter, {1, 0});
     EXPECT_EQ(frame->AddressMemoPanel->width(), 191);
-    dragStrip(frame->AddressSplitter, -50);
+    dragStrip(frame->AddressSplitter, {-50, 0});
     EXPECT_EQ(frame->AddressMemoPanel->width(), 241);
     detailsFit(" widened");
 
     // The Password page's pane starts at 190; it may grow, whatever the address pane is.
     frame->ToolPageControl->setActivePageIndex(3);
     const int memoPane = frame->Panel12->width();
-    dragStrip(frame->Splitter2, 10);
+    dragStrip(frame->Splitter2, {10, 0});
     EXPECT_EQ(frame->Panel12->width(), memoPane);
-    dragStrip(frame->Splitter2, -40);
+    dragStrip(frame->Splitter2, {-40, 0});
     EXPECT_EQ(frame->Panel12->width(), memoPane + 40);
 }
 

@@ -1,6 +1,7 @@
 #include "editors/NewExpenseForm.h"
 
 #include "desktop/ExpenseFixture.h"
+#include "platform/Locale.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -109,7 +110,7 @@ TEST_F(NewExpenseFormTest, NewFromTheButtonIsModalOnTheCalendarsDayAndReloadsInT
     EXPECT_EQ(total(), "Total:19.5");
 }
 
-TEST_F(NewExpenseFormTest, TheAmountTakesOnlyDigitsPointsAndBackspaceFromTheKeyboard)
+TEST_F(NewExpenseFormTest, TheAmountTakesDigitsPointsTheLocalesSeparatorAndBackspaceFromTheKeyboard)
 {
     const struct
     {
@@ -125,6 +126,21 @@ TEST_F(NewExpenseFormTest, TheAmountTakesOnlyDigitsPointsAndBackspaceFromTheKeyb
     }
     QTest::keyClick(editor->AmountMaskEdit, Qt::Key_Backspace);
     EXPECT_EQ(editor->AmountMaskEdit->text(), "");
+    editor->close();
+
+    // Where the comma is the decimal separator, one and a half is typed either way.
+    platform::locale::pinLocale(QLocale(QLocale::German, QLocale::Germany));
+    for (const char* typed : {"1,5", "1.5"}) {
+        SCOPED_TRACE(typed);
+        editor = openFromMenu();
+        editor->ItemMaskEdit->setText(typed);
+        QTest::keyClicks(editor->AmountMaskEdit, typed);
+        editor->OKButton->click();
+        EXPECT_FALSE(editor->isVisible());
+        ASSERT_TRUE(rowOf(typed));
+        EXPECT_EQ(rowOf(typed)->text(expenserow::Amount), "1,5");
+    }
+    EXPECT_EQ(stored(), QStringList({"1,5|1.5|2024-03-06", "1.5|1.5|2024-03-06"}));
 }
 
 TEST_F(NewExpenseFormTest, AnAmountThatIsNoNumberIsRefusedAndNothingIsWritten)

@@ -63,6 +63,17 @@ protected:
                           frame->lvFiles->visualRect(index).center());
     }
 
+    // Double-clicks a row of the file list as the window system delivers it: a press, a release,
+    // then the second press as the double-click.
+    void doubleClickRow(const QString& name)
+    {
+        const QModelIndex index = frame->fileList()->index(rowOf(name), 3);
+        frame->lvFiles->scrollTo(index);
+        const QPoint at =
+            frame->lvFiles->viewport()->mapTo(frame.get(), frame->lvFiles->visualRect(index).center());
+        QTest::mouseDClick(frame->windowHandle(), Qt::LeftButton, {}, at);
+    }
+
     QStringList shownMessages() const
     {
         QStringList texts;

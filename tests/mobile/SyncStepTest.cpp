@@ -75,6 +75,8 @@ TEST_P(SyncStepTest, SelectedRowsAreCopiedAndANewAnalysisFindsBothSidesEqual)
     pressRow("skip.txt");
     EXPECT_TRUE(row("skip.txt").Selected);
     pressRow("skip.txt");
+    doubleClickRow("skip.txt");
+    EXPECT_FALSE(row("skip.txt").Selected) << "each press of a double-click toggles";
 
     frame->actSync->trigger();
     EXPECT_EQ(shownMessages(), QStringList{"Synchronize completed."});
