@@ -1,12 +1,18 @@
+#include "platform/CupsConnection.h"
 #include "reports/PrintFixture.h"
 
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
+#include <arpa/inet.h>
 #include <cups/cups.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 namespace {
 
@@ -16,6 +22,32 @@ void writeFile(const QString& path, const QString& text)
     if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0)
         throw std::runtime_error("cannot write " + path.toStdString());
 }
+
+// A print server that has hung: a socket on 127.0.0.1 that takes connections (the kernel completes
+// them for a listening socket) and never reads or answers.
+class SilentServer
+{
+public:
+    SilentServer()
+    {
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t size = sizeof address;
+        if (m_fd < 0 || bind(m_fd, reinterpret_cast<sockaddr*>(&address), size) != 0 ||
+            listen(m_fd, 16) != 0 || getsockname(m_fd, reinterpret_cast<sockaddr*>(&address), &size) != 0)
+            throw std::runtime_error("cannot listen on 127.0.0.1");
+        m_address = "127.0.0.1:" + QByteArray::number(ntohs(address.sin_port));
+    }
+    ~SilentServer() { close(m_fd); }
+    SilentServer(const SilentServer&) = delete;
+    SilentServer& operator=(const SilentServer&) = delete;
+    QByteArray address() const { return m_address; }
+
+private:
+    int m_fd = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    QByteArray m_address;
+};
 
 } // namespace
 
@@ -54,18 +86,18 @@ protected:
     }
 
     // The job's value of a template attribute as text, empty when the job has none.
-    static QString jobAttribute(int job, const char* name)
+    static std::string jobAttribute(int job, const char* name)
     {
         ipp_t* request = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
         ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "job-uri", nullptr,
                      QStringLiteral("ipp://localhost/jobs/%1").arg(job).toUtf8().constData());
         ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
         ipp_t* response = cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/");
-        QString value;
+        std::string value;
         if (ipp_attribute_t* attribute = ippFindAttribute(response, name, IPP_TAG_ZERO)) {
             char text[256];
             ippAttributeString(attribute, text, sizeof text);
-            value = QString::fromUtf8(text);
+            value = text;
         }
         ippDelete(response);
         return value;
@@ -158,4 +190,42 @@ TEST_F(CupsPrintTest, CupsTakesTheJobAsSetUpOrItsRefusalIsShown)
     EXPECT_EQ(cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, "Held", 0, CUPS_WHICHJOBS_ALL), 1);
     cupsFreeJobs(1, jobs);
     EXPECT_TRUE(QDir(jobTempFolder()).isEmpty());
+}
+
+TEST_F(CupsPrintTest, AServiceThatDoesNotAnswerHoldsTheDialogSecondsAndLeavesThePdfFileEntry)
+{
+    const qint64 bound = std::chrono::milliseconds(platform::printing::AnswerWait).count();
+    SilentServer silent;
+    QElapsedTimer clock;
+
+    // Listed while the service answered; by OK it has stopped answering.
+    auto form = dialog("Expense");
+    ASSERT_EQ(form->PrintComboBox->currentText(), "Held");
+    cupsSetServer(silent.address().constData());
+    clock.start();
+    form->OKButton->click();
+    EXPECT_LT(clock.elapsed(), 2 * bound);
+    EXPECT_TRUE(form->isVisible());
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    const QString said = dialogs.messages[0].text;
+    EXPECT_TRUE(said.contains("\"Held\"") && said.contains("did not answer")) << qPrintable(said);
+    EXPECT_FALSE(said.contains("no longer installed")) << qPrintable(said);
+
+    // Opened while it does not answer, and with no server at all.
+    const QByteArray noServer = QFile::encodeName(homeFolder() + "/no-cupsd.sock");
+    for (const QByteArray& server : {silent.address(), noServer}) {
+        SCOPED_TRACE(server.constData());
+        cupsSetServer(server.constData());
+        clock.restart();
+        auto offline = dialog("Expense");
+        EXPECT_LT(clock.elapsed(), 2 * bound);
+        EXPECT_EQ(offline->PrintComboBox->count(), 1);
+        EXPECT_EQ(offline->PrintComboBox->currentText(), platform::printing::pdfFileEntryName());
+        EXPECT_EQ(offline->StatusLabel->text(), "print service unreachable");
+        const QString file = printToFile(*offline, QString::fromLatin1(server.toHex()) + ".pdf");
+        EXPECT_FALSE(offline->isVisible());
+        const QStringList pages = pdftext::pages(file);
+        ASSERT_EQ(pages.size(), 1);
+        EXPECT_TRUE(pages[0].contains("Expense List")) << qPrintable(pages[0]);
+    }
 }
