@@ -65,7 +65,11 @@ CupsDestinations::~CupsDestinations()
 
 const cups_dest_t* CupsDestinations::find(const QString& name) const
 {
-    return cupsGetDest(name.toUtf8().constData(), nullptr, m_count, m_dests);
+    // A queue name never holds a "/", so the first one starts the instance.
+    const qsizetype slash = name.indexOf('/');
+    const QByteArray queue = (slash < 0 ? name : name.left(slash)).toUtf8();
+    const QByteArray instance = slash < 0 ? QByteArray() : name.mid(slash + 1).toUtf8();
+    return cupsGetDest(queue.constData(), slash < 0 ? nullptr : instance.constData(), m_count, m_dests);
 }
 
 QString shownName(const cups_dest_t& dest)

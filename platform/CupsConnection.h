@@ -54,7 +54,7 @@ public:
     QString noAnswer() const { return m_noAnswer; }
     int count() const { return m_count; }
     const cups_dest_t& at(int index) const { return m_dests[index]; }
-    // The queue named `name`; nullptr when none is.
+    // The destination shown as `name`: "queue", or "queue/instance"; nullptr when none is.
     const cups_dest_t* find(const QString& name) const;
 
 private:

@@ -49,6 +49,7 @@ public:
     {
         m_count = cupsAddOption(name, value, m_count, &m_options);
     }
+    void remove(const char* name) { m_count = cupsRemoveOption(name, m_count, &m_options); }
     int count() const { return m_count; }
     cups_option_t* options() const { return m_options; }
 
@@ -69,8 +70,14 @@ void submitToCups(const QString& printerName, const QString& pdfPath, const JobS
     if (!dest)
         throw printerGone(printerName);
 
+    // As lp does: the destination's options, which for an instance are its own, then ours over them.
+    // The dialog makes one job per copy, so an instance's copies are overridden too.
     JobOptions options;
+    for (int i = 0; i < dest->num_options; ++i)
+        options.set(dest->options[i].name, dest->options[i].value);
     options.set(CUPS_COPIES, "1");
+    // A driver's own page size would win over media.
+    options.remove("PageSize");
     options.set(CUPS_MEDIA, CUPS_MEDIA_A4);
     if (const char* source = offeredSource(connection.http(), *dest, sourceNames(setup.paperSource)))
         options.set(CUPS_MEDIA_SOURCE, source);

@@ -79,6 +79,15 @@ protected:
     }
 
     QString socket() const { return m_dir.filePath("cups.sock"); }
+    // The one job in the queue "Held".
+    static int heldJob()
+    {
+        cups_job_t* jobs = nullptr;
+        const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, "Held", 0, CUPS_WHICHJOBS_ALL);
+        const int job = count == 1 ? jobs[0].id : 0;
+        cupsFreeJobs(count, jobs);
+        return job;
+    }
     QString jobTempFolder() const { return m_dir.filePath("jobtmp"); }
     QString spoolFile(int job) const
     {
@@ -228,4 +237,32 @@ TEST_F(CupsPrintTest, AServiceThatDoesNotAnswerHoldsTheDialogSecondsAndLeavesThe
         ASSERT_EQ(pages.size(), 1);
         EXPECT_TRUE(pages[0].contains("Expense List")) << qPrintable(pages[0]);
     }
+}
+
+TEST_F(CupsPrintTest, AnInstancePrintsOnItsQueueWithItsOwnOptionsButOneCopyOnA4)
+{
+    ASSERT_TRUE(QDir(homeFolder()).mkpath(".cups"));
+    writeFile(homeFolder() + "/.cups/lpoptions",
+              "Dest Held/draft copies=3 sides=two-sided-long-edge job-priority=20 "
+              "media=na_letter_8.5x11in PageSize=Letter\n");
+    auto form = dialog("Expense");
+    ASSERT_EQ(form->PrintComboBox->count(), 2);
+    EXPECT_EQ(form->PrintComboBox->itemText(0), "Held");
+    ASSERT_EQ(form->PrintComboBox->itemText(1), "Held/draft");
+    form->PrintComboBox->setCurrentIndex(1);
+    form->OKButton->click();
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_TRUE(dialogs.messages.empty())
+        << qPrintable(dialogs.messages.empty() ? "" : dialogs.messages[0].text);
+
+    const int job = heldJob();
+    ASSERT_NE(job, 0);
+    EXPECT_EQ(jobAttribute(job, "sides"), "two-sided-long-edge");
+    EXPECT_EQ(jobAttribute(job, "job-priority"), "20");
+    EXPECT_EQ(jobAttribute(job, "copies"), "1");
+    EXPECT_EQ(jobAttribute(job, "media"), "iso_a4_210x297mm");
+    EXPECT_EQ(jobAttribute(job, "PageSize"), "");
+    const QStringList pages = pdftext::pages(spoolFile(job));
+    ASSERT_EQ(pages.size(), 1);
+    EXPECT_TRUE(pages[0].contains("Expense List")) << qPrintable(pages[0]);
 }
