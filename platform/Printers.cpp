@@ -4,6 +4,7 @@
 #include "platform/CupsSubmit.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -11,6 +12,7 @@
 #include <QSaveFile>
 #include <QTemporaryFile>
 #include <algorithm>
+#include <cstdio>
 
 namespace platform::printing {
 namespace {
@@ -61,6 +63,15 @@ private:
     QSaveFile m_file; // discards what was written unless committed
 };
 
+// The folder for a job's temporary PDF: the one TMPDIR names, else the system's own. Where TMPDIR
+// names no folder Qt gives an empty path, and a bare file name would land in the current folder,
+// which may be the program's own on the stick.
+QString jobTempFolder()
+{
+    const QString named = QDir::tempPath();
+    return QFileInfo(named).isDir() ? named : QString::fromLatin1(P_tmpdir);
+}
+
 // A temporary PDF handed to a CUPS queue or instance; the file goes with the job object, whatever
 // happened.
 class CupsPdf : public PdfTarget
@@ -68,7 +79,7 @@ class CupsPdf : public PdfTarget
 public:
     explicit CupsPdf(const QString& printerName)
         : m_printerName(printerName),
-          m_file(QDir(QDir::tempPath()).filePath(QStringLiteral("tessary-XXXXXX.pdf")))
+          m_file(QDir(jobTempFolder()).filePath(QStringLiteral("tessary-XXXXXX.pdf")))
     {
         openFile(m_file, m_file.fileTemplate());
     }

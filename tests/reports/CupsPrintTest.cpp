@@ -11,6 +11,7 @@
 #include <arpa/inet.h>
 #include <cups/cups.h>
 #include <netinet/in.h>
+#include <sys/inotify.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -265,4 +266,28 @@ TEST_F(CupsPrintTest, AnInstancePrintsOnItsQueueWithItsOwnOptionsButOneCopyOnA4)
     const QStringList pages = pdftext::pages(spoolFile(job));
     ASSERT_EQ(pages.size(), 1);
     EXPECT_TRUE(pages[0].contains("Expense List")) << qPrintable(pages[0]);
+}
+
+TEST_F(CupsPrintTest, AJobsTemporaryFileNeverGoesBesideTheProgram)
+{
+    // TMPDIR names a folder that is gone, and the current folder is the program's.
+    qputenv("TMPDIR", QFile::encodeName(homeFolder() + "/gone"));
+    const QString current = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(programFolder()));
+    const int watch = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    ASSERT_GE(inotify_add_watch(watch, QFile::encodeName(programFolder()).constData(), IN_CREATE), 0);
+
+    auto form = dialog("Expense");
+    form->OKButton->click();
+    alignas(inotify_event) char events[4096];
+    const ssize_t created = read(watch, events, sizeof events);
+    close(watch);
+    QDir::setCurrent(current);
+
+    EXPECT_EQ(created, -1) << "created in the program folder: "
+                           << (created > 0 ? reinterpret_cast<inotify_event*>(events)->name : "");
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_TRUE(dialogs.messages.empty())
+        << qPrintable(dialogs.messages.empty() ? "" : dialogs.messages[0].text);
+    EXPECT_NE(heldJob(), 0);
 }
