@@ -30,7 +30,7 @@ class PdfOnly : public platform::printing::PrinterSystem, public platform::dialo
 {
 public:
     explicit PdfOnly(QString file) : m_file(std::move(file)) {}
-    QList<platform::printing::SystemPrinter> printers() override { return {}; }
+    platform::printing::PrinterList printers() override { return {}; }
     std::unique_ptr<platform::printing::Job> openJob(const QString&,
                                                      const platform::printing::JobSetup&) override
     {

@@ -1,6 +1,7 @@
 #pragma once
 
-// Hands a finished PDF to a CUPS queue through libcups, on the server libcups is set to.
+// Hands a finished PDF to a CUPS queue, or to an instance of one, through libcups on a connection of
+// our own (platform/CupsConnection.h).
 
 #include "platform/Printers.h"
 
@@ -8,9 +9,11 @@
 
 namespace platform::printing {
 
-// Submits `pdfPath` as one job titled as `setup` says: one copy on A4, and the paper source only
-// where the queue offers it. Raises PrintError with CUPS's reason when the queue refuses the job; a
-// stopped queue that accepts the job and holds it is no error.
-void submitToCups(const QString& queue, const QString& pdfPath, const JobSetup& setup);
+// Submits `pdfPath` as one job titled as `setup` says to the destination shown as `printerName`
+// ("queue" or "queue/instance"), with the options lpoptions gives it, but always one copy on A4, and
+// the paper source where the queue offers it. Raises PrintError when the server does not answer, no
+// longer lists the destination, or refuses the job (with CUPS's reason); a stopped queue that accepts
+// the job and holds it is no error.
+void submitToCups(const QString& printerName, const QString& pdfPath, const JobSetup& setup);
 
 } // namespace platform::printing

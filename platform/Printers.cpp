@@ -1,16 +1,18 @@
 #include "platform/Printers.h"
 
+#include "platform/CupsConnection.h"
 #include "platform/CupsSubmit.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrinterInfo>
 #include <QSaveFile>
 #include <QTemporaryFile>
 #include <algorithm>
+#include <cstdio>
 
 namespace platform::printing {
 namespace {
@@ -61,12 +63,23 @@ private:
     QSaveFile m_file; // discards what was written unless committed
 };
 
-// A temporary PDF handed to a CUPS queue; the file goes with the job object, whatever happened.
+// The folder for a job's temporary PDF: the one TMPDIR names, else the system's own. Where TMPDIR
+// names no folder Qt gives an empty path, and a bare file name would land in the current folder,
+// which may be the program's own on the stick.
+QString jobTempFolder()
+{
+    const QString named = QDir::tempPath();
+    return QFileInfo(named).isDir() ? named : QString::fromLatin1(P_tmpdir);
+}
+
+// A temporary PDF handed to a CUPS queue or instance; the file goes with the job object, whatever
+// happened.
 class CupsPdf : public PdfTarget
 {
 public:
-    explicit CupsPdf(const QString& queue)
-        : m_queue(queue), m_file(QDir(QDir::tempPath()).filePath(QStringLiteral("tessary-XXXXXX.pdf")))
+    explicit CupsPdf(const QString& printerName)
+        : m_printerName(printerName),
+          m_file(QDir(jobTempFolder()).filePath(QStringLiteral("tessary-XXXXXX.pdf")))
     {
         openFile(m_file, m_file.fileTemplate());
     }
@@ -75,11 +88,11 @@ public:
     {
         if (!m_file.flush())
             throw PrintError(cannotWrite(m_file.fileName(), m_file.errorString()));
-        submitToCups(m_queue, m_file.fileName(), setup);
+        submitToCups(m_printerName, m_file.fileName(), setup);
     }
 
 private:
-    QString m_queue;
+    QString m_printerName;
     QTemporaryFile m_file;
 };
 
@@ -128,16 +141,17 @@ private:
     QPainter m_painter;
 };
 
-// The system's print service as Qt sees it (CUPS on Linux).
-class QtPrinterSystem : public PrinterSystem
+// The system's print service, CUPS.
+class CupsPrinterSystem : public PrinterSystem
 {
 public:
-    QList<SystemPrinter> printers() override
+    PrinterList printers() override
     {
-        const QString defaultName = QPrinterInfo::defaultPrinterName();
-        QList<SystemPrinter> list;
-        for (const QString& name : QPrinterInfo::availablePrinterNames())
-            list.append({name, name == defaultName});
+        CupsConnection connection;
+        const CupsDestinations destinations(connection);
+        PrinterList list{{}, destinations.noAnswer()};
+        for (int i = 0; i < destinations.count(); ++i)
+            list.printers.append({shownName(destinations.at(i)), destinations.at(i).is_default != 0});
         return list;
     }
     std::unique_ptr<Job> openJob(const QString& printerName, const JobSetup& setup) override
@@ -150,8 +164,8 @@ PrinterSystem* g_system = nullptr;
 
 PrinterSystem& printerSystem()
 {
-    static QtPrinterSystem qtSystem;
-    return g_system ? *g_system : qtSystem;
+    static CupsPrinterSystem cupsSystem;
+    return g_system ? *g_system : cupsSystem;
 }
 
 } // namespace
@@ -191,14 +205,29 @@ QString pdfFileEntryName()
     return QStringLiteral("PDF File");
 }
 
-QStringList Printer::printers() const
+PrintError printerGone(const QString& printerName)
 {
-    QStringList names;
-    for (const SystemPrinter& entry : printerSystem().printers())
-        names.append(entry.name);
-    if (names.isEmpty())
-        names.append(pdfFileEntryName());
-    return names;
+    return PrintError(
+        QStringLiteral("The printer \"%1\" is no longer installed.").arg(printerName).toStdString());
+}
+
+PrintError serviceNotAnswering(const QString& printerName, const QString& reason)
+{
+    return PrintError(
+        QStringLiteral("The printer \"%1\" cannot be reached: the print service did not answer (%2).")
+            .arg(printerName, reason)
+            .toStdString());
+}
+
+PrinterEntries Printer::entries() const
+{
+    const PrinterList list = printerSystem().printers();
+    PrinterEntries entries{{}, indexIn(list.printers), list.noAnswer};
+    for (const SystemPrinter& entry : list.printers)
+        entries.names.append(entry.name);
+    if (entries.names.isEmpty())
+        entries.names.append(pdfFileEntryName());
+    return entries;
 }
 
 int Printer::indexIn(const QList<SystemPrinter>& list) const
@@ -210,11 +239,6 @@ int Printer::indexIn(const QList<SystemPrinter>& list) const
         if (list[i].isDefault)
             return i;
     return 0;
-}
-
-int Printer::printerIndex() const
-{
-    return indexIn(printerSystem().printers());
 }
 
 void Printer::setPrinterIndex(int index)
@@ -229,11 +253,12 @@ std::unique_ptr<Job> Printer::beginJob(const QString& printerName, const JobSetu
         return std::make_unique<PrintingFlag>(openPdfJob(pdfPath, setup), *this);
     // Checked before anything is drawn: neither a queue that is gone nor the one that took its place
     // in the list may get the job.
-    const QList<SystemPrinter> list = printerSystem().printers();
-    if (std::none_of(list.begin(), list.end(),
+    const PrinterList list = printerSystem().printers();
+    if (!list.noAnswer.isEmpty())
+        throw serviceNotAnswering(printerName, list.noAnswer);
+    if (std::none_of(list.printers.begin(), list.printers.end(),
                      [&](const SystemPrinter& entry) { return entry.name == printerName; }))
-        throw PrintError(
-            QStringLiteral("The printer \"%1\" is no longer installed.").arg(printerName).toStdString());
+        throw printerGone(printerName);
     return std::make_unique<PrintingFlag>(printerSystem().openJob(printerName, setup), *this);
 }
 

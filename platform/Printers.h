@@ -2,9 +2,11 @@
 
 // The program's one printer object: the installed printers in the system's order, the current
 // printer (kept for later print dialogs), the flag that a job is in progress, and print jobs.
-// The printers are listed by the system's print service (CUPS) through Qt; a job is drawn into a
-// temporary PDF that CUPS is handed through libcups, so that a queue refusing it is an error. Where
-// the system has no printer, the list holds one entry that writes each job to a PDF file instead.
+// The printers are listed by the system's print service (CUPS) through libcups, on a connection
+// whose waits for an answer are bounded (platform/CupsConnection.h); a job is drawn into a temporary
+// PDF that CUPS is handed the same way, so that a queue refusing it is an error. Where the system
+// has no printer, or its print service does not answer, the list holds one entry that writes each
+// job to a PDF file instead.
 //
 // Tests install a PrinterSystem of their own, so that no test lists or prints to a real printer.
 
@@ -55,8 +57,15 @@ std::unique_ptr<Job> openPdfJob(const QString& path, const JobSetup& setup);
 
 struct SystemPrinter
 {
-    QString name;
+    QString name; // a CUPS queue, or "queue/instance"
     bool isDefault = false;
+};
+
+// The installed printers in the system's order; none when the print service did not answer.
+struct PrinterList
+{
+    QList<SystemPrinter> printers;
+    QString noAnswer; // empty when the print service answered; else why it did not
 };
 
 // Where printers and their jobs come from.
@@ -64,8 +73,7 @@ class PrinterSystem
 {
 public:
     virtual ~PrinterSystem() = default;
-    // The installed printers in the system's order.
-    virtual QList<SystemPrinter> printers() = 0;
+    virtual PrinterList printers() = 0;
     virtual std::unique_ptr<Job> openJob(const QString& printerName, const JobSetup& setup) = 0;
 };
 
@@ -75,20 +83,34 @@ void setPrinterSystem(PrinterSystem* system);
 // The name of the entry that prints to a PDF file where the system has no printer.
 QString pdfFileEntryName();
 
+// The errors of a job for a printer that the print service answered without, or did not answer for
+// (`reason` says how).
+PrintError printerGone(const QString& printerName);
+PrintError serviceNotAnswering(const QString& printerName, const QString& reason);
+
+// The printers as a print dialog shows them, read from the system once.
+struct PrinterEntries
+{
+    // The printers' names; the PDF file entry alone where the system lists none.
+    QStringList names;
+    // The current printer: at first the system's default printer, else the first one.
+    int index = 0;
+    // Empty when the print service answered; else why it did not.
+    QString noAnswer;
+};
+
 class Printer
 {
 public:
-    // The printers' names, read from the system on each call.
-    QStringList printers() const;
-    // At first the system's default printer, else the first one.
-    int printerIndex() const;
+    PrinterEntries entries() const;
     // An index outside the list (-1 among them) chooses the system's default printer again.
     void setPrinterIndex(int index);
     bool printing() const { return m_printing; }
 
-    // Starts a job on the printer named `printerName`, an entry of printers(): the PDF file entry
+    // Starts a job on the printer named `printerName`, one of entries().names: the PDF file entry
     // writes to `pdfPath`, a system printer is given the job by its name. A system printer that is
-    // no longer installed raises PrintError, whatever took its place in the list.
+    // no longer installed raises PrintError, whatever took its place in the list, as does a print
+    // service that does not answer.
     std::unique_ptr<Job> beginJob(const QString& printerName, const JobSetup& setup, const QString& pdfPath);
 
 private:

@@ -18,6 +18,7 @@
 namespace {
 
 const QString PdfSuffix = QStringLiteral(".pdf");
+const QString ServiceUnreachable = QStringLiteral("print service unreachable");
 const QString ReplaceQuestion =
     QStringLiteral("These files exist already and will be replaced:\n%1\n\nReplace them?");
 
@@ -58,10 +59,13 @@ void TPrintForm::FormCreate()
     for (QLabel* caption : {lePrinterName, lePrinterState, leNumberofCopy})
         caption->adjustSize();
 
+    // Read once: each reading may wait on a print service that does not answer.
     platform::printing::Printer& printer = platform::printing::printer();
-    PrintComboBox->addItems(printer.printers());
-    PrintComboBox->setCurrentIndex(printer.printerIndex());
-    StatusLabel->setText(SharedTexts::load(printer.printing() ? 65115 : 65116));
+    const platform::printing::PrinterEntries entries = printer.entries();
+    PrintComboBox->addItems(entries.names);
+    PrintComboBox->setCurrentIndex(entries.index);
+    StatusLabel->setText(entries.noAnswer.isEmpty() ? SharedTexts::load(printer.printing() ? 65115 : 65116)
+                                                    : ServiceUnreachable);
     StatusLabel->adjustSize();
 }
 

@@ -1,12 +1,19 @@
+#include "platform/CupsConnection.h"
 #include "reports/PrintFixture.h"
 
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
+#include <arpa/inet.h>
 #include <cups/cups.h>
+#include <netinet/in.h>
+#include <sys/inotify.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 namespace {
 
@@ -16,6 +23,32 @@ void writeFile(const QString& path, const QString& text)
     if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0)
         throw std::runtime_error("cannot write " + path.toStdString());
 }
+
+// A print server that has hung: a socket on 127.0.0.1 that takes connections (the kernel completes
+// them for a listening socket) and never reads or answers.
+class SilentServer
+{
+public:
+    SilentServer()
+    {
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t size = sizeof address;
+        if (m_fd < 0 || bind(m_fd, reinterpret_cast<sockaddr*>(&address), size) != 0 ||
+            listen(m_fd, 16) != 0 || getsockname(m_fd, reinterpret_cast<sockaddr*>(&address), &size) != 0)
+            throw std::runtime_error("cannot listen on 127.0.0.1");
+        m_address = "127.0.0.1:" + QByteArray::number(ntohs(address.sin_port));
+    }
+    ~SilentServer() { close(m_fd); }
+    SilentServer(const SilentServer&) = delete;
+    SilentServer& operator=(const SilentServer&) = delete;
+    QByteArray address() const { return m_address; }
+
+private:
+    int m_fd = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    QByteArray m_address;
+};
 
 } // namespace
 
@@ -47,6 +80,15 @@ protected:
     }
 
     QString socket() const { return m_dir.filePath("cups.sock"); }
+    // The one job in the queue "Held".
+    static int heldJob()
+    {
+        cups_job_t* jobs = nullptr;
+        const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, "Held", 0, CUPS_WHICHJOBS_ALL);
+        const int job = count == 1 ? jobs[0].id : 0;
+        cupsFreeJobs(count, jobs);
+        return job;
+    }
     QString jobTempFolder() const { return m_dir.filePath("jobtmp"); }
     QString spoolFile(int job) const
     {
@@ -54,18 +96,18 @@ protected:
     }
 
     // The job's value of a template attribute as text, empty when the job has none.
-    static QString jobAttribute(int job, const char* name)
+    static std::string jobAttribute(int job, const char* name)
     {
         ipp_t* request = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
         ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "job-uri", nullptr,
                      QStringLiteral("ipp://localhost/jobs/%1").arg(job).toUtf8().constData());
         ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
         ipp_t* response = cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/");
-        QString value;
+        std::string value;
         if (ipp_attribute_t* attribute = ippFindAttribute(response, name, IPP_TAG_ZERO)) {
             char text[256];
             ippAttributeString(attribute, text, sizeof text);
-            value = QString::fromUtf8(text);
+            value = text;
         }
         ippDelete(response);
         return value;
@@ -158,4 +200,94 @@ TEST_F(CupsPrintTest, CupsTakesTheJobAsSetUpOrItsRefusalIsShown)
     EXPECT_EQ(cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, "Held", 0, CUPS_WHICHJOBS_ALL), 1);
     cupsFreeJobs(1, jobs);
     EXPECT_TRUE(QDir(jobTempFolder()).isEmpty());
+}
+
+TEST_F(CupsPrintTest, AServiceThatDoesNotAnswerHoldsTheDialogSecondsAndLeavesThePdfFileEntry)
+{
+    const qint64 bound = std::chrono::milliseconds(platform::printing::AnswerWait).count();
+    SilentServer silent;
+    QElapsedTimer clock;
+
+    // Listed while the service answered; by OK it has stopped answering.
+    auto form = dialog("Expense");
+    ASSERT_EQ(form->PrintComboBox->currentText(), "Held");
+    cupsSetServer(silent.address().constData());
+    clock.start();
+    form->OKButton->click();
+    EXPECT_LT(clock.elapsed(), 2 * bound);
+    EXPECT_TRUE(form->isVisible());
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    const QString said = dialogs.messages[0].text;
+    EXPECT_TRUE(said.contains("\"Held\"") && said.contains("did not answer")) << qPrintable(said);
+    EXPECT_FALSE(said.contains("no longer installed")) << qPrintable(said);
+
+    // Opened while it does not answer, and with no server at all.
+    const QByteArray noServer = QFile::encodeName(homeFolder() + "/no-cupsd.sock");
+    for (const QByteArray& server : {silent.address(), noServer}) {
+        SCOPED_TRACE(server.constData());
+        cupsSetServer(server.constData());
+        clock.restart();
+        auto offline = dialog("Expense");
+        EXPECT_LT(clock.elapsed(), 2 * bound);
+        EXPECT_EQ(offline->PrintComboBox->count(), 1);
+        EXPECT_EQ(offline->PrintComboBox->currentText(), platform::printing::pdfFileEntryName());
+        EXPECT_EQ(offline->StatusLabel->text(), "print service unreachable");
+        const QString file = printToFile(*offline, QString::fromLatin1(server.toHex()) + ".pdf");
+        EXPECT_FALSE(offline->isVisible());
+        const QStringList pages = pdftext::pages(file);
+        ASSERT_EQ(pages.size(), 1);
+        EXPECT_TRUE(pages[0].contains("Expense List")) << qPrintable(pages[0]);
+    }
+}
+
+TEST_F(CupsPrintTest, AnInstancePrintsOnItsQueueWithItsOwnOptionsButOneCopyOnA4)
+{
+    ASSERT_TRUE(QDir(homeFolder()).mkpath(".cups"));
+    writeFile(homeFolder() + "/.cups/lpoptions",
+              "Dest Held/draft copies=3 sides=two-sided-long-edge job-priority=20 "
+              "media=na_letter_8.5x11in PageSize=Letter\n");
+    auto form = dialog("Expense");
+    ASSERT_EQ(form->PrintComboBox->count(), 2);
+    EXPECT_EQ(form->PrintComboBox->itemText(0), "Held");
+    ASSERT_EQ(form->PrintComboBox->itemText(1), "Held/draft");
+    form->PrintComboBox->setCurrentIndex(1);
+    form->OKButton->click();
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_TRUE(dialogs.messages.empty())
+        << qPrintable(dialogs.messages.empty() ? "" : dialogs.messages[0].text);
+
+    const int job = heldJob();
+    ASSERT_NE(job, 0);
+    EXPECT_EQ(jobAttribute(job, "sides"), "two-sided-long-edge");
+    EXPECT_EQ(jobAttribute(job, "job-priority"), "20");
+    EXPECT_EQ(jobAttribute(job, "copies"), "1");
+    EXPECT_EQ(jobAttribute(job, "media"), "iso_a4_210x297mm");
+    EXPECT_EQ(jobAttribute(job, "PageSize"), "");
+    const QStringList pages = pdftext::pages(spoolFile(job));
+    ASSERT_EQ(pages.size(), 1);
+    EXPECT_TRUE(pages[0].contains("Expense List")) << qPrintable(pages[0]);
+}
+
+TEST_F(CupsPrintTest, AJobsTemporaryFileNeverGoesBesideTheProgram)
+{
+    // TMPDIR names a folder that is gone, and the current folder is the program's.
+    qputenv("TMPDIR", QFile::encodeName(homeFolder() + "/gone"));
+    const QString current = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(programFolder()));
+    const int watch = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    ASSERT_GE(inotify_add_watch(watch, QFile::encodeName(programFolder()).constData(), IN_CREATE), 0);
+
+    auto form = dialog("Expense");
+    form->OKButton->click();
+    alignas(inotify_event) char events[4096];
+    const ssize_t created = read(watch, events, sizeof events);
+    close(watch);
+    QDir::setCurrent(current);
+
+    EXPECT_EQ(created, -1) << "created in the program folder: "
+                           << (created > 0 ? reinterpret_cast<inotify_event*>(events)->name : "");
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_TRUE(dialogs.messages.empty())
+        << qPrintable(dialogs.messages.empty() ? "" : dialogs.messages[0].text);
+    EXPECT_NE(heldJob(), 0);
 }

@@ -57,7 +57,7 @@ public:
     QString folder;
     std::vector<Job> jobs;
 
-    QList<platform::printing::SystemPrinter> printers() override { return list; }
+    platform::printing::PrinterList printers() override { return {list, {}}; }
     std::unique_ptr<platform::printing::Job> openJob(const QString& printerName,
                                                      const platform::printing::JobSetup& setup) override
     {

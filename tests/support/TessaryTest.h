@@ -37,7 +37,7 @@ private:
     class NoPrinters : public platform::printing::PrinterSystem
     {
     public:
-        QList<platform::printing::SystemPrinter> printers() override { return {}; }
+        platform::printing::PrinterList printers() override { return {}; }
         std::unique_ptr<platform::printing::Job> openJob(const QString&,
                                                          const platform::printing::JobSetup&) override
         {
