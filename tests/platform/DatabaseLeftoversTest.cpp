@@ -189,7 +189,7 @@ TEST_F(DatabaseLeftoversTest, CopiesLeftByAJournalCheckCutShortAreRemovedAtTheNe
         {"desktop.mdb.journal-check-20261207-101500", 3600, false},
         {"desktop.mdb.journal-check-20261207-101500-journal", 3600, false},
         {"desktop.mdb.journal-check-20261207-101500-2-journal", 60, false},
-        {"desktop.mdb.journal-check-20261207-101501", 0, true}, // another start's check in progress
+        {"desktop.mdb.journal-check-20261207-101501", -3600, true}, // written since this open began
         {"desktop.mdb.journal-check-notes", 3600, true},
         {"desktop.mdb.before-journal-20261207-101500", 3600, true},
         {"other.mdb.journal-check-20261207-101500", 3600, true},

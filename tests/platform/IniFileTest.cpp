@@ -411,7 +411,7 @@ TEST_F(IniFileTest, ARewriteOnAFatDiskSucceedsAndRemovesOnlyOldLeftoversOfItsOwn
     } beside[] = {
         {"Pelloran.ini.tessary-0a1b2c", 3600, false},
         {"Pelloran.ini.tessary-ffffff", 600, false},
-        {"Pelloran.ini.tessary-ffff0f", 0, true}, // another program's write in progress
+        {"Pelloran.ini.tessary-ffff0f", -3600, true}, // written since this rewrite began
         {"Pelloran.ini.bad", 3600, true},
         {"Pelloran.ini.cafe", 3600, true},
         {"Pelloran.ini.tessary-0a1b2", 3600, true},
