@@ -57,10 +57,9 @@ private:
     int m_fd;
 };
 
-// Walks the open folder `fd` named `path`; takes the descriptor over. Removes the copies' temporary
-// files last written well before `started`.
+// Walks the open folder `fd` named `path`; takes the descriptor over.
 void walkFolder(int fd, const QString& path, const FileVisitor& onFile, const UnreadableVisitor& onUnreadable,
-                bool recursive, std::time_t started)
+                bool recursive)
 {
     DIR* folder = ::fdopendir(fd);
     if (!folder) {
@@ -80,11 +79,8 @@ void walkFolder(int fd, const QString& path, const FileVisitor& onFile, const Un
         if (::fstatat(::dirfd(folder), name, &info, AT_SYMLINK_NOFOLLOW) != 0)
             continue; // removed while we walk
         if (S_ISREG(info.st_mode)) {
-            if (temporaries::isTemporary(name)) {
-                temporaries::removeIfStale(::dirfd(folder), name, info, started);
-                continue;
-            }
-            onFile(entryFor(prefix + decodeName(name), info));
+            if (!temporaries::isTemporary(name))
+                onFile(entryFor(prefix + decodeName(name), info));
         } else if (S_ISDIR(info.st_mode) && recursive) {
             const QString sub = prefix + decodeName(name);
             // O_NOFOLLOW: a folder replaced by a link since fstatat is not entered.
@@ -94,7 +90,7 @@ void walkFolder(int fd, const QString& path, const FileVisitor& onFile, const Un
                 if (onUnreadable)
                     onUnreadable(sub, errno);
             } else {
-                walkFolder(subFd, sub, onFile, onUnreadable, recursive, started);
+                walkFolder(subFd, sub, onFile, onUnreadable, recursive);
             }
         }
         errno = 0;
@@ -378,7 +374,6 @@ QDateTime FileEntry::modified() const
 void walk(const QString& root, const FileVisitor& onFile, const UnreadableVisitor& onUnreadable,
           bool recursive)
 {
-    const std::time_t started = std::time(nullptr);
     // The root is opened following a link, so a root that is a link to a folder is walked.
     const int fd = ::open(encodeName(root).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) {
@@ -386,7 +381,7 @@ void walk(const QString& root, const FileVisitor& onFile, const UnreadableVisito
             onUnreadable(root, errno);
         return;
     }
-    walkFolder(fd, root, onFile, onUnreadable, recursive, started);
+    walkFolder(fd, root, onFile, onUnreadable, recursive);
 }
 
 WalkResult listFiles(const QString& root, bool recursive)

@@ -4,9 +4,9 @@
 // walking a folder, copying a file safely, flushing a file system and reading free space.
 // Only regular files are listed and copied: symbolic links, FIFOs, sockets and devices below
 // a root are never followed, opened or copied. Nor is a copy's temporary file
-// (".tessary-copy-" and six letters or digits) ever listed: one that was last written more
-// than two seconds (FAT's time step) before the listing began was left by a copy cut short, and the
-// listing removes it.
+// (".tessary-copy-" and six letters or digits) ever listed; a listing removes none, as it may
+// read a folder the run only copies from. A run clears those that copies cut short left in the
+// folders it writes into (removeLeftovers, and listFolder of platform/FolderEntries.h).
 
 #include <QDateTime>
 #include <QHash>
