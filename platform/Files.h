@@ -80,14 +80,16 @@ struct CopyResult
 // Copies source over target, replacing a file there unless it is read-only or this user may
 // not write it. The data goes to a temporary file beside the target that is renamed into place
 // once complete, so a failure at any point leaves the old target whole and no partial file
-// behind. The copy holds the source's bytes up to its size when it was opened, and keeps its
-// modification time (the nearest one FAT holds, where the target is such a disk) and permission
-// bits (where the target file system has them). Uses the kernel's copy where it can. The target
-// file system is not flushed: see flushFileSystem.
+// behind. The temporary is held until it has the target's name (platform/Leftovers.h), so no
+// other program's sweep takes it meanwhile. The copy holds the source's bytes up to its size
+// when it was opened, and keeps its modification time (the nearest one FAT holds, where the
+// target is such a disk) and permission bits (where the target file system has them). Uses the
+// kernel's copy where it can. The target file system is not flushed: see flushFileSystem.
 CopyResult copyFile(const QString& source, const QString& target);
 
-// Removes the temporary files that copies cut short left in folder (see walk), reading it once:
-// for a run about to write into a folder it has not listed.
+// Removes the temporary files that copies cut short left in folder (those no copy holds and
+// last written more than two seconds, FAT's time step, before), reading it once: for a run about
+// to write into a folder it has not listed.
 void removeLeftovers(const QString& folder);
 
 // Writes the cached data of the file system that holds path to its device. False on failure.

@@ -2,6 +2,7 @@
 
 #include "platform/CopyTemporaries.h"
 #include "platform/FileNames.h"
+#include "platform/Leftovers.h"
 
 #include <ctime>
 #include <dirent.h>
@@ -42,7 +43,7 @@ std::vector<FolderEntry> listFolder(const QString& folder, bool sweep)
             continue; // removed while being read
         if (S_ISREG(info.st_mode) && temporaries::isTemporary(name)) {
             if (sweep)
-                temporaries::removeIfStale(fd, name, info, started);
+                leftovers::removeIfUnheld(fd, name, started);
             continue;
         }
         entries.push_back(entryFrom(decodeName(name), info));
