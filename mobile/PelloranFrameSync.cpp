@@ -90,7 +90,7 @@ bool TPelloranFrame::analyse()
         syncMessage(this, SharedTexts::load(64975), platform::dialogs::Icon::Warning);
         return true;
     }
-    TSyncAnalysis analysis(ckbSubDir->isChecked());
+    TSyncAnalysis analysis(ckbSubDir->isChecked(), syncTargets(cbDirect->currentIndex()));
     analysis.AnalyseFolders(pcFolder, mobileFolder);
     std::vector<TSyncRow> rows = analysis.takeRows();
     preselectRows(rows, cbDirect->currentIndex());

@@ -82,11 +82,12 @@ void TSyncAnalysis::AnalyseFolders(const QString& pcFolder, const QString& mobil
     analyseLevel(pcFolder, mobileFolder, QString(), QString());
 }
 
-void TSyncAnalysis::load(Side& pc, Side& mobile)
+void TSyncAnalysis::load(Side& pc, Side& mobile) const
 {
     // Reading a folder is mostly waiting for the file system; the two sides are read at once.
-    auto mobileEntries = std::async(std::launch::async, platform::files::listFolder, mobile.folder);
-    pc.entries = platform::files::listFolder(pc.folder);
+    auto mobileEntries =
+        std::async(std::launch::async, platform::files::listFolder, mobile.folder, m_swept.mobile);
+    pc.entries = platform::files::listFolder(pc.folder, m_swept.pc);
     mobile.entries = mobileEntries.get();
     for (Side* side : {&pc, &mobile}) {
         side->byName.reserve(qsizetype(side->entries.size()));
@@ -191,11 +192,15 @@ void TSyncAnalysis::AnalyseMobileSide(Side& pc, const Side& mobile)
     }
 }
 
+SyncTargets syncTargets(int direction)
+{
+    return SyncTargets{direction == 1 || direction == 2, direction == 0 || direction == 1};
+}
+
 void preselectRows(std::vector<TSyncRow>& rows, int direction)
 {
-    const bool toMobile = direction == 0 || direction == 1;
-    const bool toPc = direction == 1 || direction == 2;
+    const SyncTargets to = syncTargets(direction);
     for (TSyncRow& row : rows) {
-        row.Selected = !row.OtherSpelling && ((row.Mark == '>' && toMobile) || (row.Mark == '<' && toPc));
+        row.Selected = !row.OtherSpelling && ((row.Mark == '>' && to.mobile) || (row.Mark == '<' && to.pc));
     }
 }

@@ -35,10 +35,22 @@ std::uint32_t packDosDateTime(std::int64_t secondsSinceEpoch);
 // "yyyy/mm/dd hh:nn:ss"
 QString dosDateTimeText(std::uint32_t packed);
 
+// The sides a direction copies to: 0 the Mobile Disk, 1 both, 2 the PC, any other neither.
+struct SyncTargets
+{
+    bool pc = false;
+    bool mobile = false;
+};
+SyncTargets syncTargets(int direction);
+
 class TSyncAnalysis
 {
 public:
-    explicit TSyncAnalysis(bool subFolders) : m_subFolders(subFolders) {}
+    // The sides in `swept`, those the run copies to, are cleared of what copies cut short left
+    // there as they are read (platform/FolderEntries.h); a side the run only reads is left as it is.
+    explicit TSyncAnalysis(bool subFolders, SyncTargets swept = {}) : m_subFolders(subFolders), m_swept(swept)
+    {
+    }
 
     // Analyses the pair: its PC-side pass, then its Mobile-side pass. Both folders end in "/".
     void AnalyseFolders(const QString& pcFolder, const QString& mobileFolder);
@@ -65,9 +77,10 @@ private:
     void AnalyseMobileSide(Side& pc, const Side& mobile);
     bool listed(const platform::files::FolderEntry& entry) const;
     Counterpart find(Side& side, const QString& name) const;
-    static void load(Side& pc, Side& mobile);
+    void load(Side& pc, Side& mobile) const;
 
     bool m_subFolders;
+    SyncTargets m_swept;
     std::vector<TSyncRow> m_rows;
 };
 

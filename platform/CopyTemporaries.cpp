@@ -7,8 +7,6 @@
 #include <algorithm>
 #include <cstring>
 #include <ctime>
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace platform::files::temporaries {
 
@@ -41,12 +39,6 @@ bool isTemporary(const char* name)
         return false;
     const char* random = name + PrefixLength;
     return std::strlen(random) == RandomLength && std::all_of(random, random + RandomLength, isLetter);
-}
-
-void removeIfStale(int folderFd, const char* name, const struct stat& info, std::time_t started)
-{
-    if (leftovers::isStale(info.st_mtime, started))
-        ::unlinkat(folderFd, name, 0);
 }
 
 } // namespace platform::files::temporaries

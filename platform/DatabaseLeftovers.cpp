@@ -103,25 +103,58 @@ bool isTrialCopyOf(const QByteArray& entry, const QByteArray& fileName)
     return entry.startsWith(prefix) && rest.match(QString::fromLatin1(entry.mid(prefix.size()))).hasMatch();
 }
 
-// A copy of the file and its journal beside them, removed again unless taken.
+// Copies `source` to `copy`, a new name, held from its creation on (platform/Leftovers.h); the
+// copy open, or -1 when it could not be made whole, and then no part of it is left.
+int heldCopy(const QString& source, const QString& copy)
+{
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray name = QFile::encodeName(copy);
+    const int fd = leftovers::createHeld(name, 0666);
+    if (fd < 0)
+        return -1;
+    QFile out;
+    bool whole = out.open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle);
+    while (whole && !in.atEnd()) {
+        const QByteArray chunk = in.read(1 << 20);
+        whole = in.error() == QFileDevice::NoError && out.write(chunk) == chunk.size();
+    }
+    out.close();
+    if (!whole) {
+        ::close(fd);
+        ::unlink(name.constData());
+        return -1;
+    }
+    return fd;
+}
+
+// A copy of the file and its journal beside them, held until it has taken the file's place or
+// is removed again, so that no other start's sweep takes it in the middle of a check.
 class TrialCopy
 {
 public:
     TrialCopy(const QString& path, const QString& journal)
         : m_path(keptName(path, QStringLiteral("journal-check")))
     {
-        m_made = QFile::copy(path, m_path) && QFile::copy(journal, m_path + "-journal");
+        m_copy = heldCopy(path, m_path);
+        if (m_copy >= 0)
+            m_journalCopy = heldCopy(journal, m_path + "-journal");
     }
     TrialCopy(const TrialCopy&) = delete;
     TrialCopy& operator=(const TrialCopy&) = delete;
     ~TrialCopy()
     {
-        if (!m_taken)
+        for (const int fd : {m_copy, m_journalCopy})
+            if (fd >= 0)
+                ::close(fd);
+        if (m_copy >= 0 && !m_taken)
             QFile::remove(m_path);
-        QFile::remove(m_path + "-journal");
+        if (m_journalCopy >= 0)
+            QFile::remove(m_path + "-journal");
     }
 
-    bool made() const { return m_made; }
+    bool made() const { return m_copy >= 0 && m_journalCopy >= 0; }
     QString path() const { return m_path; }
     void take() { m_taken = true; }
 
@@ -145,7 +178,10 @@ public:
 
 private:
     QString m_path;
-    bool m_made = false;
+    // The engine's own locks on the copy go with any descriptor of it this process closes, so
+    // these stay open until the engine has closed it.
+    int m_copy = -1;
+    int m_journalCopy = -1;
     bool m_taken = false;
 };
 

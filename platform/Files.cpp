@@ -2,6 +2,7 @@
 
 #include "platform/CopyTemporaries.h"
 #include "platform/FileNames.h"
+#include "platform/Leftovers.h"
 #include "platform/SystemInfo.h"
 
 #include <QDir>
@@ -57,10 +58,9 @@ private:
     int m_fd;
 };
 
-// Walks the open folder `fd` named `path`; takes the descriptor over. Removes the copies' temporary
-// files last written well before `started`.
+// Walks the open folder `fd` named `path`; takes the descriptor over.
 void walkFolder(int fd, const QString& path, const FileVisitor& onFile, const UnreadableVisitor& onUnreadable,
-                bool recursive, std::time_t started)
+                bool recursive)
 {
     DIR* folder = ::fdopendir(fd);
     if (!folder) {
@@ -80,11 +80,8 @@ void walkFolder(int fd, const QString& path, const FileVisitor& onFile, const Un
         if (::fstatat(::dirfd(folder), name, &info, AT_SYMLINK_NOFOLLOW) != 0)
             continue; // removed while we walk
         if (S_ISREG(info.st_mode)) {
-            if (temporaries::isTemporary(name)) {
-                temporaries::removeIfStale(::dirfd(folder), name, info, started);
-                continue;
-            }
-            onFile(entryFor(prefix + decodeName(name), info));
+            if (!temporaries::isTemporary(name))
+                onFile(entryFor(prefix + decodeName(name), info));
         } else if (S_ISDIR(info.st_mode) && recursive) {
             const QString sub = prefix + decodeName(name);
             // O_NOFOLLOW: a folder replaced by a link since fstatat is not entered.
@@ -94,7 +91,7 @@ void walkFolder(int fd, const QString& path, const FileVisitor& onFile, const Un
                 if (onUnreadable)
                     onUnreadable(sub, errno);
             } else {
-                walkFolder(subFd, sub, onFile, onUnreadable, recursive, started);
+                walkFolder(subFd, sub, onFile, onUnreadable, recursive);
             }
         }
         errno = 0;
@@ -187,13 +184,13 @@ mode_t creationMask()
 
 constexpr int NameAttempts = 100;
 
-// Creates a new file of a temporary name in folder, open for writing. Sets name; -1 with errno on
-// failure.
+// Creates a new file of a temporary name in folder, open for writing and held. Sets name; -1 with
+// errno on failure.
 int createTemporary(const QByteArray& folder, mode_t mode, QByteArray& name)
 {
     for (int attempt = 0; attempt < NameAttempts; ++attempt) {
         name = temporaries::freshName(folder);
-        const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+        const int fd = leftovers::createHeld(name, mode);
         if (fd >= 0 || errno != EEXIST)
             return fd;
     }
@@ -289,6 +286,7 @@ SpaceReading readSpace(const QString& path)
 // an unnamed file that is linked in once complete (one folder entry to make instead of three
 // changes); a replaced one, or one on a file system without unnamed files (FAT, FUSE), as a
 // temporary name beside it that is renamed over it. Sets temporary (empty for an unnamed file).
+// Either is held until it has the target's name.
 int openDraft(const QByteArray& folder, mode_t mode, bool replacing, QByteArray& temporary)
 {
     // An unnamed file is linked in through its name under /proc.
@@ -296,8 +294,12 @@ int openDraft(const QByteArray& folder, mode_t mode, bool replacing, QByteArray&
     temporary.clear();
     if (!replacing && linkable) {
         const int fd = ::open(folder.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
-        if (fd >= 0 && kernelFileSystem(fd))
+        if (fd >= 0 && kernelFileSystem(fd)) {
+            // Where its target's name is taken meanwhile, it passes under a temporary name with
+            // the source's old time on its way there.
+            leftovers::hold(fd);
             return fd;
+        }
         if (fd >= 0)
             ::close(fd);
     }
@@ -378,7 +380,6 @@ QDateTime FileEntry::modified() const
 void walk(const QString& root, const FileVisitor& onFile, const UnreadableVisitor& onUnreadable,
           bool recursive)
 {
-    const std::time_t started = std::time(nullptr);
     // The root is opened following a link, so a root that is a link to a folder is walked.
     const int fd = ::open(encodeName(root).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) {
@@ -386,7 +387,7 @@ void walk(const QString& root, const FileVisitor& onFile, const UnreadableVisito
             onUnreadable(root, errno);
         return;
     }
-    walkFolder(fd, root, onFile, onUnreadable, recursive, started);
+    walkFolder(fd, root, onFile, onUnreadable, recursive);
 }
 
 WalkResult listFiles(const QString& root, bool recursive)
@@ -494,10 +495,9 @@ CopyResult copyFile(const QString& source, const QString& target)
         return CopyResult{};
     }
     const bool timeKept = kernelFileSystem(out.get());
-    if (out.reset() != 0)
-        return discard(errno);
-    if (::rename(temporary.constData(), targetName.constData()) != 0)
-        return discard(errno);
+    // Held through the rename: the temporary has the source's old time by now.
+    if (const int error = leftovers::closeAndRename(out.release(), temporary, targetName))
+        return discard(error);
     struct stat placed;
     if (!timeKept && ::stat(targetName.constData(), &placed) == 0 &&
         (placed.st_mtim.tv_sec != sourceInfo.st_mtim.tv_sec ||

@@ -4,9 +4,9 @@
 // walking a folder, copying a file safely, flushing a file system and reading free space.
 // Only regular files are listed and copied: symbolic links, FIFOs, sockets and devices below
 // a root are never followed, opened or copied. Nor is a copy's temporary file
-// (".tessary-copy-" and six letters or digits) ever listed: one that was last written more
-// than two seconds (FAT's time step) before the listing began was left by a copy cut short, and the
-// listing removes it.
+// (".tessary-copy-" and six letters or digits) ever listed; a listing removes none, as it may
+// read a folder the run only copies from. A run clears those that copies cut short left in the
+// folders it writes into (removeLeftovers, and listFolder of platform/FolderEntries.h).
 
 #include <QDateTime>
 #include <QHash>
@@ -80,14 +80,16 @@ struct CopyResult
 // Copies source over target, replacing a file there unless it is read-only or this user may
 // not write it. The data goes to a temporary file beside the target that is renamed into place
 // once complete, so a failure at any point leaves the old target whole and no partial file
-// behind. The copy holds the source's bytes up to its size when it was opened, and keeps its
-// modification time (the nearest one FAT holds, where the target is such a disk) and permission
-// bits (where the target file system has them). Uses the kernel's copy where it can. The target
-// file system is not flushed: see flushFileSystem.
+// behind. The temporary is held until it has the target's name (platform/Leftovers.h), so no
+// other program's sweep takes it meanwhile. The copy holds the source's bytes up to its size
+// when it was opened, and keeps its modification time (the nearest one FAT holds, where the
+// target is such a disk) and permission bits (where the target file system has them). Uses the
+// kernel's copy where it can. The target file system is not flushed: see flushFileSystem.
 CopyResult copyFile(const QString& source, const QString& target);
 
-// Removes the temporary files that copies cut short left in folder (see walk), reading it once:
-// for a run about to write into a folder it has not listed.
+// Removes the temporary files that copies cut short left in folder (those no copy holds and
+// last written more than two seconds, FAT's time step, before), reading it once: for a run about
+// to write into a folder it has not listed.
 void removeLeftovers(const QString& folder);
 
 // Writes the cached data of the file system that holds path to its device. False on failure.

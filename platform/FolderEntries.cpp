@@ -2,6 +2,7 @@
 
 #include "platform/CopyTemporaries.h"
 #include "platform/FileNames.h"
+#include "platform/Leftovers.h"
 
 #include <ctime>
 #include <dirent.h>
@@ -25,7 +26,7 @@ FolderEntry entryFrom(QString name, const struct stat& info)
 
 } // namespace
 
-std::vector<FolderEntry> listFolder(const QString& folder)
+std::vector<FolderEntry> listFolder(const QString& folder, bool sweep)
 {
     std::vector<FolderEntry> entries;
     const std::time_t started = std::time(nullptr);
@@ -41,7 +42,8 @@ std::vector<FolderEntry> listFolder(const QString& folder)
         if (::fstatat(fd, name, &info, AT_SYMLINK_NOFOLLOW) != 0)
             continue; // removed while being read
         if (S_ISREG(info.st_mode) && temporaries::isTemporary(name)) {
-            temporaries::removeIfStale(fd, name, info, started);
+            if (sweep)
+                leftovers::removeIfUnheld(fd, name, started);
             continue;
         }
         entries.push_back(entryFrom(decodeName(name), info));

@@ -22,9 +22,10 @@ struct FolderEntry
 };
 
 // The entries of `folder` but "." and ".." and the copies' temporary files (see walk in
-// platform/Files.h, which also says which of those it removes), in the order the file system
-// lists them; empty when the folder is missing or unreadable.
-std::vector<FolderEntry> listFolder(const QString& folder);
+// platform/Files.h), in the order the file system lists them; empty when the folder is missing or
+// unreadable. With `sweep`, for a folder the run writes into, the temporaries are removed as by
+// removeLeftovers.
+std::vector<FolderEntry> listFolder(const QString& folder, bool sweep = false);
 // The entry that `name` reaches in `folder`, nullopt when there is none. On a file system
 // that ignores letter case it may be listed under another spelling.
 std::optional<FolderEntry> entryAt(const QString& folder, const QString& name);

@@ -9,7 +9,6 @@
 #include <cctype>
 #include <cerrno>
 #include <ctime>
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -114,7 +113,7 @@ bool replaceWhole(const QString& path, const QByteArray& bytes)
     int fd = -1;
     for (int attempt = 0; attempt < 16 && fd < 0; ++attempt) {
         temporary = temporaryBeside(targetName);
-        fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        fd = leftovers::createHeld(temporary, 0666);
         if (fd < 0 && errno != EEXIST)
             return false;
     }
@@ -122,7 +121,9 @@ bool replaceWhole(const QString& path, const QByteArray& bytes)
         return false;
     const bool written = (mode == 0 || ::fchmod(fd, mode) == 0 || keepsNoModes(errno)) &&
                          writeAll(fd, bytes) && ::fsync(fd) == 0;
-    if (::close(fd) != 0 || !written || ::rename(temporary.constData(), targetName.constData()) != 0) {
+    if (!written)
+        ::close(fd);
+    if (!written || leftovers::closeAndRename(fd, temporary, targetName) != 0) {
         ::unlink(temporary.constData());
         return false;
     }

@@ -20,8 +20,9 @@ bool isRegularFile(const QString& path);
 
 // Writes the bytes to a new file beside the target ("<name>.tessary-" and six hex digits) and
 // renames it over the target; false when refused or when any step fails, leaving the old file
-// as it was. A file system that keeps no modes is written without one. Once the new file is in
-// place, temporaries of that name that a rewrite cut short left behind are removed.
+// as it was. A file system that keeps no modes is written without one. The temporary is held
+// until it has the target's name (platform/Leftovers.h). Once the new file is in place,
+// temporaries of that name that a rewrite cut short left behind are removed.
 bool replaceWhole(const QString& path, const QByteArray& bytes);
 
 } // namespace platform::wholefile

@@ -35,6 +35,9 @@ protected:
 
 TEST_F(BackupPageTest, AnalyseListsEachFolderDepthFirstWithItsTargetInANewDatedFolder)
 {
+    // Left by a restore cut short, in a folder that Backup only reads.
+    const QString leftover = documents + "/sub/.tessary-copy-Ab3xY9";
+    writeFile(leftover, "fragment", 1600000000);
     frame()->Analyse_Bn->click();
 
     const QString backup = backupFolder("20261207091530");
@@ -68,6 +71,7 @@ TEST_F(BackupPageTest, AnalyseListsEachFolderDepthFirstWithItsTargetInANewDatedF
     EXPECT_TRUE(frame()->Backup_Btn->isEnabled());
     EXPECT_EQ(frame()->PageControl1->currentIndex(), 1);
     EXPECT_FALSE(QFileInfo::exists(backup)); // Analyse makes no folder
+    EXPECT_TRUE(QFileInfo::exists(leftover));
 }
 
 TEST_F(BackupPageTest, TheSystemVersionChoosesTheFoldersAndTheSummaryFollowsTheLocale)

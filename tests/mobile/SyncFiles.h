@@ -15,6 +15,12 @@ inline std::int64_t localSeconds(int year, int month, int day, int hour = 12, in
     return QDateTime(QDate(year, month, day), QTime(hour, minute, second)).toSecsSinceEpoch();
 }
 
+inline void setModifiedTime(const QString& path, std::int64_t modified)
+{
+    const struct timespec times[2] = {{modified, 0}, {modified, 0}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0), 0) << path.toStdString();
+}
+
 inline void makeFile(const QString& path, const QByteArray& data, std::int64_t modified)
 {
     QDir().mkpath(QFileInfo(path).path());
@@ -22,8 +28,7 @@ inline void makeFile(const QString& path, const QByteArray& data, std::int64_t m
     ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
     ASSERT_EQ(file.write(data), data.size());
     file.close();
-    const struct timespec times[2] = {{modified, 0}, {modified, 0}};
-    ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0), 0) << path.toStdString();
+    setModifiedTime(path, modified);
 }
 
 inline QByteArray contentsOf(const QString& path)

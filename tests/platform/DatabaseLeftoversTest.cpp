@@ -1,6 +1,9 @@
+#include "platform/DatabaseLeftovers.h"
+
 #include "mobile/SyncFiles.h"
 #include "platform/Database.h"
 #include "support/TessaryTest.h"
+#include "support/TracedChild.h"
 
 #include <QDir>
 #include <QFile>
@@ -189,7 +192,7 @@ TEST_F(DatabaseLeftoversTest, CopiesLeftByAJournalCheckCutShortAreRemovedAtTheNe
         {"desktop.mdb.journal-check-20261207-101500", 3600, false},
         {"desktop.mdb.journal-check-20261207-101500-journal", 3600, false},
         {"desktop.mdb.journal-check-20261207-101500-2-journal", 60, false},
-        {"desktop.mdb.journal-check-20261207-101501", 0, true}, // another start's check in progress
+        {"desktop.mdb.journal-check-20261207-101501", -3600, true}, // written since this open began
         {"desktop.mdb.journal-check-notes", 3600, true},
         {"desktop.mdb.before-journal-20261207-101500", 3600, true},
         {"other.mdb.journal-check-20261207-101500", 3600, true},
@@ -207,6 +210,25 @@ TEST_F(DatabaseLeftoversTest, CopiesLeftByAJournalCheckCutShortAreRemovedAtTheNe
     connection.Open();
     EXPECT_TRUE(connection.notices().isEmpty());
     EXPECT_EQ(filesBeside(), kept);
+    connection.Close();
+
+    // Another start's check, about to put its copy in the file's place: it holds the copy, old as
+    // a long check on a stick leaves it.
+    writeAll(databasePath() + "-journal",
+             journalDuring(databasePath(), "delete from address where id > 400", true));
+    TracedChild checking(
+        [&] { return platform::db::settleLeftoverFiles(databasePath()).join(' ').toUtf8(); });
+    ASSERT_TRUE(checking.stopBefore(TracedChild::Call::Rename, ".journal-check-"));
+    QStringList held =
+        filesBeside().filter(QRegularExpression("^desktop\\.mdb\\.journal-check-\\d{8}-\\d{6}$"));
+    for (const auto& b : beside)
+        held.removeAll(b.name);
+    ASSERT_EQ(held.size(), 1);
+    setModifiedTime(programFolder() + held[0], now - 3600);
+    EXPECT_TRUE(platform::db::settleLeftoverFiles(databasePath()).isEmpty());
+    EXPECT_TRUE(filesBeside().contains(held[0]));
+    EXPECT_TRUE(checking.finish().contains("was brought back"));
+    EXPECT_EQ(addresses(databasePath()), 1000);
 }
 
 TEST_F(DatabaseLeftoversTest, AWriteAheadLogBesideADatabaseNeverInThatModeIsSetAside)

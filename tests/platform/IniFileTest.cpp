@@ -3,6 +3,7 @@
 #include "mobile/MountedDisk.h"
 #include "mobile/SyncFiles.h"
 #include "support/TessaryTest.h"
+#include "support/TracedChild.h"
 
 #include <QDir>
 #include <QFile>
@@ -393,7 +394,8 @@ TEST_F(IniFileTest, WritesReachOnlyRegularFilesFollowingLinksAndKeepingTheirMode
 }
 
 // A stick keeps no modes (the FUSE FAT driver refuses to set one), and a rewrite cut short there
-// leaves its temporary behind.
+// leaves its temporary behind. Another program's rewrite in progress holds its temporary, whose
+// time the stick does not advance while it is written.
 TEST_F(IniFileTest, ARewriteOnAFatDiskSucceedsAndRemovesOnlyOldLeftoversOfItsOwnTemporaries)
 {
     const QString stick = homeFolder() + "/stick";
@@ -411,7 +413,7 @@ TEST_F(IniFileTest, ARewriteOnAFatDiskSucceedsAndRemovesOnlyOldLeftoversOfItsOwn
     } beside[] = {
         {"Pelloran.ini.tessary-0a1b2c", 3600, false},
         {"Pelloran.ini.tessary-ffffff", 600, false},
-        {"Pelloran.ini.tessary-ffff0f", 0, true}, // another program's write in progress
+        {"Pelloran.ini.tessary-ffff0f", -3600, true}, // written since this rewrite began
         {"Pelloran.ini.bad", 3600, true},
         {"Pelloran.ini.cafe", 3600, true},
         {"Pelloran.ini.tessary-0a1b2", 3600, true},
@@ -424,6 +426,18 @@ TEST_F(IniFileTest, ARewriteOnAFatDiskSucceedsAndRemovesOnlyOldLeftoversOfItsOwn
         if (b.kept)
             kept.append(b.name);
     }
+    TracedChild rewriting([&] {
+        TIniFile(ini).WriteString("Favorites", "PC-Four", "/home/four");
+        return QByteArray("written");
+    });
+    ASSERT_TRUE(rewriting.stopBefore(TracedChild::Call::Rename, "Pelloran.ini.tessary-"));
+    // Its temporary, old as a long write on the stick leaves it.
+    QStringList held = QDir(stick).entryList({"Pelloran.ini.tessary-*"}, QDir::Files | QDir::Hidden);
+    for (const auto& b : beside)
+        held.removeAll(b.name);
+    ASSERT_EQ(held.size(), 1);
+    setModifiedTime(stick + '/' + held[0], now - 3600);
+    kept.append(held[0]);
 
     TIniFile settings(ini);
     settings.WriteString("Favorites", "PC-Three", "/home/three");
@@ -432,4 +446,9 @@ TEST_F(IniFileTest, ARewriteOnAFatDiskSucceedsAndRemovesOnlyOldLeftoversOfItsOwn
     EXPECT_EQ(settings.ReadValue("Favorites", "PC-Two"), std::nullopt);
     kept.sort(Qt::CaseInsensitive);
     EXPECT_EQ(QDir(stick).entryList(QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase), kept);
+
+    EXPECT_EQ(rewriting.finish(), "written");
+    kept.removeAll(held[0]);
+    EXPECT_EQ(QDir(stick).entryList(QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase), kept);
+    EXPECT_EQ(settings.ReadString("Favorites", "PC-Four", ""), "/home/four");
 }
