@@ -16,7 +16,9 @@
 #include "support/WhenModal.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -28,6 +30,7 @@
 #include <QToolButton>
 #include <QTreeView>
 #include <QTreeWidget>
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <sqlite3.h>
@@ -373,4 +376,72 @@ TEST_F(DesktopFrameTest, BannerOpensTheHomePageAndShowsAHand)
     EXPECT_EQ(dialogs.shellRequests[0].verb, "open");
     EXPECT_EQ(dialogs.shellRequests[0].file, "IEXPLORE.EXE");
     EXPECT_TRUE(dialogs.shellRequests[0].params.startsWith("http://"));
+}
+
+namespace {
+
+// Presses Tab from the focused widget until the focus comes back to the first one it reached, and
+// gives each widget it stopped on.
+std::vector<QWidget*> tabStops(QWidget* window)
+{
+    const auto tab = [window] {
+        QWidget* focused = QApplication::focusWidget();
+        QTest::keyClick(focused ? focused : window, Qt::Key_Tab);
+        return QApplication::focusWidget();
+    };
+    std::vector<QWidget*> stops{tab()};
+    for (QWidget* next = tab(); next != stops.front() && stops.size() < 500; next = tab())
+        stops.push_back(next);
+    return stops;
+}
+
+} // namespace
+
+// Both frames lay page buttons beneath their tool panel: nobody sees them, so nothing may reach them.
+TEST_F(DesktopFrameTest, ThePageButtonsBeneathTheToolPanelsTakeNoFocusAndNoAction)
+{
+    start();
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    TPelloranFrame* sync = form->PelloranFrame1;
+    const std::vector<QAbstractButton*> covered = {
+        frame()->DateSpeedButton,   frame()->AddressSpeedButton, frame()->EmailSpeedButton,
+        frame()->HotSynSpeedButton, frame()->MP3SpeedButton,     sync->DateSpeedButton,
+        sync->AddressSpeedButton,   sync->EmailSpeedButton,      sync->HotSynSpeedButton,
+        sync->SpeedButton1,         sync->MP3SpeedButton};
+    const auto isCovered = [&covered](QWidget* widget) {
+        return std::find(covered.begin(), covered.end(), widget) != covered.end();
+    };
+    const bool dayButtonChecked = frame()->DateSpeedButton->isChecked();
+
+    for (const bool inSyncView : {false, true}) {
+        SCOPED_TRACE(inSyncView ? "sync view" : "desktop frame");
+        if (inSyncView)
+            frame()->miSynchronize->trigger();
+        const auto shownFrameStays = [&] {
+            EXPECT_EQ(sync->isVisible(), inSyncView);
+            EXPECT_EQ(frame()->isVisible(), !inSyncView);
+        };
+        const std::vector<QWidget*> stops = tabStops(form.get());
+        EXPECT_GT(stops.size(), 5u);
+        for (QWidget* stop : stops)
+            EXPECT_FALSE(isCovered(stop)) << stop->objectName().toStdString();
+        shownFrameStays();
+
+        for (QAbstractButton* button : covered) {
+            SCOPED_TRACE(button->objectName().toStdString());
+            QTest::keyClick(button, Qt::Key_Space);
+            QAccessibleActionInterface* actions =
+                QAccessible::queryAccessibleInterface(button)->actionInterface();
+            ASSERT_TRUE(actions);
+            for (const QString& name :
+                 {QAccessibleActionInterface::pressAction(), QAccessibleActionInterface::toggleAction(),
+                  QAccessibleActionInterface::setFocusAction()})
+                actions->doAction(name);
+            EXPECT_FALSE(isCovered(QApplication::focusWidget()));
+            shownFrameStays();
+        }
+    }
+    EXPECT_EQ(frame()->DateSpeedButton->isChecked(), dayButtonChecked);
+    EXPECT_EQ(frame()->HotSynSpeedButton->text(), "Synchronize");
 }
