@@ -76,10 +76,10 @@ void TDesktopFrame::createComponents()
         QPalette buttonPalette = button->palette();
         buttonPalette.setColor(QPalette::ButtonText, Qt::white);
         button->setPalette(buttonPalette);
+        coverWithToolPanel(button);
         *s.member = button;
     }
     HotSynSpeedButton->setToolTip("Syncronize");
-    MP3SpeedButton->hide();
     QuorvaneFrame1 = new TQuorvaneFrame(TQuorvaneFrame::Copy::Desktop, ToolPanel);
     QuorvaneFrame1->setDesktopFrame(this);
     alignChildren(ToolPanel, {{QuorvaneFrame1, Align::Client}});

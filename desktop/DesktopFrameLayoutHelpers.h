@@ -2,6 +2,7 @@
 
 // Small helpers shared by the desktop frame's layout files.
 
+#include <QAbstractButton>
 #include <QColor>
 #include <QFrame>
 #include <QPalette>
@@ -28,6 +29,16 @@ inline QFrame* panel(QWidget* parent, const char* name, int width, int height)
     auto* frame = make<QFrame>(parent, name);
     frame->resize(width, height);
     return frame;
+}
+
+// A page button that lies beneath the tool panel laid over it keeps its caption and checked
+// state for the code that reads them; as nobody can see or click it, no key or assistive tool
+// may reach it either.
+inline void coverWithToolPanel(QAbstractButton* button)
+{
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setEnabled(false);
+    button->hide();
 }
 
 } // namespace layout

@@ -142,22 +142,21 @@ void TPelloranFrame::createComponents()
         const char* name;
         const char* caption;
         int top;
-        bool visible;
     };
     const Speed speeds[] = {
-        {&DateSpeedButton, "DateSpeedButton", "Schedule", 0, true},
-        {&AddressSpeedButton, "AddressSpeedButton", "Address Book", 70, true},
-        {&EmailSpeedButton, "EmailSpeedButton", "Email", 140, true},
-        {&HotSynSpeedButton, "HotSynSpeedButton", "Synchronize", 210, true},
-        {&SpeedButton1, "SpeedButton1", "Favorites Ghost", 280, false},
-        {&MP3SpeedButton, "MP3SpeedButton", "MP3 Player", 350, false},
+        {&DateSpeedButton, "DateSpeedButton", "Schedule", 0},
+        {&AddressSpeedButton, "AddressSpeedButton", "Address Book", 70},
+        {&EmailSpeedButton, "EmailSpeedButton", "Email", 140},
+        {&HotSynSpeedButton, "HotSynSpeedButton", "Synchronize", 210},
+        {&SpeedButton1, "SpeedButton1", "Favorites Ghost", 280},
+        {&MP3SpeedButton, "MP3SpeedButton", "MP3 Player", 350},
     };
     for (const Speed& speed : speeds) {
         QToolButton* button = placed<QToolButton>(ToolPanel, speed.name, 0, speed.top, 90, 70);
         button->setText(speed.caption);
         button->setAutoRaise(true);
         button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-        button->setVisible(speed.visible);
+        coverWithToolPanel(button);
         *speed.member = button;
     }
     QuorvaneFrame1 = new TQuorvaneFrame(TQuorvaneFrame::Copy::SyncView, ToolPanel);

@@ -2,7 +2,8 @@
 
 // Pages with tabs along the bottom. A hidden tab hides only the tab: its page stays the
 // active, showing page, which a tab widget cannot do. Switching by code changes the page
-// silently; only a click on a tab announces the change first, with the old page still
+// silently; only the user's switch (a click on a tab, a tab's assistive press, Ctrl+Tab or
+// Ctrl+Shift+Tab over the shown tabs) announces the change first, with the old page still
 // active, so the handler can refuse it.
 
 #include <QWidget>
@@ -10,6 +11,7 @@
 
 class QAbstractButton;
 class QHBoxLayout;
+class QShortcut;
 class QStackedWidget;
 
 class TPageControl : public QWidget
@@ -32,16 +34,20 @@ public:
     QAbstractButton* tabButton(int index) const { return m_tabs.at(index); }
 
 signals:
-    // Raised by a click on another tab, before the change; clearing *allowChange keeps the page.
+    // Raised by the user's switch to another page, before it; clearing *allowChange keeps the page.
     void changing(bool* allowChange);
     void changed();
 
 private:
     void tabClicked(int index);
     void markActiveTab();
+    void stepToShownTab(int step);
+    void updateTabKeys();
 
     QStackedWidget* m_stack;
     QHBoxLayout* m_tabRow;
     std::vector<QAbstractButton*> m_tabs;
     int m_active = -1;
+    QShortcut* m_nextTabKey;
+    QShortcut* m_priorTabKey;
 };

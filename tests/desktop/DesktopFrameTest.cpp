@@ -16,7 +16,9 @@
 #include "support/WhenModal.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -24,10 +26,12 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
 #include <QTreeView>
 #include <QTreeWidget>
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <sqlite3.h>
@@ -373,4 +377,161 @@ TEST_F(DesktopFrameTest, BannerOpensTheHomePageAndShowsAHand)
     EXPECT_EQ(dialogs.shellRequests[0].verb, "open");
     EXPECT_EQ(dialogs.shellRequests[0].file, "IEXPLORE.EXE");
     EXPECT_TRUE(dialogs.shellRequests[0].params.startsWith("http://"));
+}
+
+namespace {
+
+// Presses Tab from the focused widget until the focus comes back to the first one it reached, and
+// gives each widget it stopped on.
+std::vector<QWidget*> tabStops(QWidget* window)
+{
+    const auto tab = [window] {
+        QWidget* focused = QApplication::focusWidget();
+        QTest::keyClick(focused ? focused : window, Qt::Key_Tab);
+        return QApplication::focusWidget();
+    };
+    std::vector<QWidget*> stops{tab()};
+    for (QWidget* next = tab(); next != stops.front() && stops.size() < 500; next = tab())
+        stops.push_back(next);
+    return stops;
+}
+
+} // namespace
+
+// Both frames lay page buttons beneath their tool panel: nobody sees them, so nothing may reach them.
+TEST_F(DesktopFrameTest, ThePageButtonsBeneathTheToolPanelsTakeNoFocusAndNoAction)
+{
+    start();
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    TPelloranFrame* sync = form->PelloranFrame1;
+    const std::vector<QAbstractButton*> covered = {
+        frame()->DateSpeedButton,   frame()->AddressSpeedButton, frame()->EmailSpeedButton,
+        frame()->HotSynSpeedButton, frame()->MP3SpeedButton,     sync->DateSpeedButton,
+        sync->AddressSpeedButton,   sync->EmailSpeedButton,      sync->HotSynSpeedButton,
+        sync->SpeedButton1,         sync->MP3SpeedButton};
+    const auto isCovered = [&covered](QWidget* widget) {
+        return std::find(covered.begin(), covered.end(), widget) != covered.end();
+    };
+    const bool dayButtonChecked = frame()->DateSpeedButton->isChecked();
+
+    for (const bool inSyncView : {false, true}) {
+        SCOPED_TRACE(inSyncView ? "sync view" : "desktop frame");
+        if (inSyncView)
+            frame()->miSynchronize->trigger();
+        const auto shownFrameStays = [&] {
+            EXPECT_EQ(sync->isVisible(), inSyncView);
+            EXPECT_EQ(frame()->isVisible(), !inSyncView);
+        };
+        const std::vector<QWidget*> stops = tabStops(form.get());
+        EXPECT_GT(stops.size(), 5u);
+        for (QWidget* stop : stops)
+            EXPECT_FALSE(isCovered(stop)) << stop->objectName().toStdString();
+        shownFrameStays();
+
+        for (QAbstractButton* button : covered) {
+            SCOPED_TRACE(button->objectName().toStdString());
+            QTest::keyClick(button, Qt::Key_Space);
+            QAccessibleActionInterface* actions =
+                QAccessible::queryAccessibleInterface(button)->actionInterface();
+            ASSERT_TRUE(actions);
+            for (const QString& name :
+                 {QAccessibleActionInterface::pressAction(), QAccessibleActionInterface::toggleAction(),
+                  QAccessibleActionInterface::setFocusAction()})
+                actions->doAction(name);
+            EXPECT_FALSE(isCovered(QApplication::focusWidget()));
+            shownFrameStays();
+        }
+    }
+    EXPECT_EQ(frame()->DateSpeedButton->isChecked(), dayButtonChecked);
+    EXPECT_EQ(frame()->HotSynSpeedButton->text(), "Synchronize");
+}
+
+// A tab's assistive action and Ctrl+Tab or Ctrl+Shift+Tab over the shown tabs switch pages as a
+// click does: the change is announced first, with the old page still active, and may be refused.
+TEST_F(DesktopFrameTest, AssistiveToolsAndCtrlTabSwitchPagesAsAClickDoes)
+{
+    start();
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    std::vector<int> announcedFrom;
+    bool refuse = false;
+    QObject::connect(pages(), &TPageControl::changing, form.get(), [&](bool* allow) {
+        announcedFrom.push_back(pages()->ActivePageIndex());
+        if (refuse)
+            *allow = false;
+    });
+    // The tabs that read as chosen, checked or selected, to an assistive tool.
+    const auto chosenTabs = [this] {
+        std::vector<int> chosen;
+        for (int i = 0; i < pages()->pageCount(); ++i) {
+            const QAccessible::State state =
+                QAccessible::queryAccessibleInterface(pages()->tabButton(i))->state();
+            if (state.checked || state.selected)
+                chosen.push_back(i);
+        }
+        return chosen;
+    };
+    const auto expectOn = [&](int page, std::vector<int> announced) {
+        EXPECT_EQ(pages()->ActivePageIndex(), page);
+        EXPECT_TRUE(pages()->page(page)->isVisible());
+        EXPECT_EQ(chosenTabs(), std::vector<int>{page});
+        EXPECT_EQ(announcedFrom, announced);
+        announcedFrom.clear();
+    };
+    expectOn(0, {});
+
+    QAccessibleActionInterface* week =
+        QAccessible::queryAccessibleInterface(pages()->tabButton(1))->actionInterface();
+    ASSERT_TRUE(week);
+    ASSERT_FALSE(week->actionNames().isEmpty());
+    for (const QString& action : week->actionNames()) {
+        SCOPED_TRACE(action.toStdString());
+        pages()->setActivePageIndex(0);
+        refuse = true;
+        week->doAction(action);
+        expectOn(0, {0});
+        refuse = false;
+        week->doAction(action);
+        expectOn(1, {0});
+    }
+
+    // Only the shown tabs are visited, round and round.
+    for (int i = 0; i < pages()->pageCount(); ++i)
+        pages()->setTabVisible(i, i == 0 || i == 1 || i == 3);
+    pages()->setActivePageIndex(0);
+    QWidget* inPage = nullptr;
+    for (QWidget* child : pages()->page(0)->findChildren<QWidget*>())
+        if (!inPage && child->isVisible() && (child->focusPolicy() & Qt::TabFocus))
+            inPage = child;
+    ASSERT_TRUE(inPage);
+    inPage->setFocus();
+    const auto press = [](Qt::Key key, Qt::KeyboardModifiers modifiers) {
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    };
+    const Qt::KeyboardModifiers back = Qt::ControlModifier | Qt::ShiftModifier;
+    press(Qt::Key_Tab, Qt::ControlModifier);
+    expectOn(1, {0});
+    press(Qt::Key_Tab, Qt::ControlModifier);
+    expectOn(3, {1});
+    press(Qt::Key_Tab, Qt::ControlModifier);
+    expectOn(0, {3});
+    press(Qt::Key_Backtab, back);
+    expectOn(3, {0});
+    refuse = true;
+    press(Qt::Key_Backtab, back);
+    expectOn(3, {3});
+    refuse = false;
+    press(Qt::Key_Backtab, back);
+    expectOn(1, {3});
+
+    // With no other tab shown, the keys are left to the Backup page's own page control.
+    frame()->QuorvaneFrame1->sbBackup->click();
+    ASSERT_EQ(pages()->ActivePageIndex(), 5);
+    QTabWidget* inner = frame()->PageControl1;
+    const int innerPage = inner->currentIndex();
+    inner->setFocus();
+    press(Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(inner->currentIndex(), (innerPage + 1) % inner->count());
+    expectOn(5, {});
 }
