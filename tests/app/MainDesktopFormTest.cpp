@@ -358,7 +358,7 @@ TEST_F(StartupTest, ASettingsFileThatRefusesWritesIsSaidOnceEachTimeAndTheSyncVi
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].text, refusal);
 
-    form.DesktopFrame->HotSynSpeedButton->click();
+    form.DesktopFrame->miSynchronize->trigger();
     ASSERT_EQ(dialogs.messages.size(), 2u);
     EXPECT_EQ(dialogs.messages[1].text, refusal);
     EXPECT_FALSE(form.PelloranFrame1->isHidden());
