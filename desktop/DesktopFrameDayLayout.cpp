@@ -168,7 +168,7 @@ void TDesktopFrame::createWeekPage()
     WeekScrollContent->resize(1300, calendarview::ContentHeight);
     WeekScrollBox = scrollBox(WeekClientPanel, "WeekScrollBox", WeekScrollContent);
     // Made before everything else in the content, so that it lies beneath it.
-    FWeekShapes = new TShapeCanvas(WeekScrollContent);
+    FWeekShapes = new TShapeCanvas(WeekScrollContent, QColor(viewcolours::WeekClient));
     FWeekShapes->setObjectName("WeekCells");
     FWeekShapes->resize(WeekScrollContent->size());
     WeekTimeStringGrid = make<TDrawGrid>(WeekScrollContent, "WeekTimeStringGrid");
