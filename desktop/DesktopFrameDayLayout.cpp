@@ -113,6 +113,7 @@ void TDesktopFrame::createDayPage()
     DateStringGrid->setFont(sansSerif(false));
     DateStringGrid->setEnabled(false);
     DateStringGrid->setGeometry(0, 0, 70, 24 * calendarview::HourHeight);
+    // Not fixed cells, unlike the week's hour column: drawing a cell also shows the date texts.
 
     mifunction = new QMenu(this);
     mifunction->setObjectName("mifunction");
@@ -180,6 +181,8 @@ void TDesktopFrame::createWeekPage()
     WeekTimeStringGrid->setGridLineColor(QColor(viewcolours::HourColumn));
     WeekTimeStringGrid->setFont(sansSerif(false));
     WeekTimeStringGrid->setGeometry(0, 0, 70, 24 * calendarview::HourHeight);
+    // The hour labels never change, and every rebuild of the view repaints them.
+    WeekTimeStringGrid->setFixedCells(true);
     alignChildren(WeekClientPanel, {{WeekScrollBox, Align::Client}});
 
     alignChildren(WeekSheet,
