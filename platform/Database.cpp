@@ -153,6 +153,7 @@ void TADOConnection::setConnected(bool connected)
     if (connected == Connected())
         return;
     if (!connected) {
+        dropKeptStatements();
         sqlite3_close_v2(m_db);
         m_db = nullptr;
         return;
@@ -297,11 +298,24 @@ struct TADOQuery::Statement
     Statement() = default;
     Statement(const Statement&) = delete;
     Statement& operator=(const Statement&) = delete;
-    Statement(Statement&& other) noexcept : db(other.db), stmt(std::exchange(other.stmt, nullptr)) {}
-    ~Statement() { sqlite3_finalize(stmt); }
+    Statement(Statement&& other) noexcept
+        : db(other.db), stmt(std::exchange(other.stmt, nullptr)), kept(other.kept)
+    {
+    }
+    ~Statement()
+    {
+        if (!kept) {
+            sqlite3_finalize(stmt);
+            return;
+        }
+        // Ready for its next run, holding no lock and no value meanwhile.
+        sqlite3_reset(stmt);
+        sqlite3_clear_bindings(stmt);
+    }
 
     sqlite3* db = nullptr;
     sqlite3_stmt* stmt = nullptr;
+    bool kept = false; // the connection's, which keeps it compiled
 };
 
 TADOQuery::TADOQuery() : Parameters(this) {}
@@ -333,15 +347,24 @@ TADOQuery::Statement TADOQuery::prepare()
     const auto engine =
         platform::db::sql::expand(platform::db::sql::parse(m_paramsForText),
                                   [this](const QString& name) { return Parameters.find(name)->Value; });
-    const char* tail = nullptr;
-    if (sqlite3_prepare_v2(statement.db, engine.sql.constData(), static_cast<int>(engine.sql.size()),
-                           &statement.stmt, &tail) != SQLITE_OK)
-        Connection->failStatement(statement.db);
-    if (!statement.stmt)
-        fail(QStringLiteral("The query has no statement"));
-    // One statement per query, so nothing rides along after a ";".
-    if (!QByteArray(tail).trimmed().isEmpty())
-        fail(QStringLiteral("The query holds more than one statement"));
+    if (Prepared)
+        statement.stmt = Connection->keptStatement(engine.sql);
+    statement.kept = statement.stmt != nullptr;
+    if (!statement.kept) {
+        const char* tail = nullptr;
+        if (sqlite3_prepare_v2(statement.db, engine.sql.constData(), static_cast<int>(engine.sql.size()),
+                               &statement.stmt, &tail) != SQLITE_OK)
+            Connection->failStatement(statement.db);
+        if (!statement.stmt)
+            fail(QStringLiteral("The query has no statement"));
+        // One statement per query, so nothing rides along after a ";".
+        if (!QByteArray(tail).trimmed().isEmpty())
+            fail(QStringLiteral("The query holds more than one statement"));
+        if (Prepared) {
+            Connection->keepStatement(engine.sql, statement.stmt);
+            statement.kept = true;
+        }
+    }
     for (size_t i = 0; i < engine.values.size(); ++i)
         bindValue(statement.db, statement.stmt, static_cast<int>(i + 1), engine.values[i]);
     return statement;
