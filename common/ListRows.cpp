@@ -178,6 +178,9 @@ void removeRows(QTreeWidget* list, std::vector<int> rowNumbers)
             i = end;
         }
     }
+    // The rows that stay are laid out now: left to the next paint, the layout would ask from
+    // within that paint for another one, and the whole list would be painted twice.
+    list->doItemsLayout();
     emit list->itemSelectionChanged();
 }
 
