@@ -223,7 +223,7 @@ TEST_F(ListRowsDeleteTest, DeletingRemovesExactlyTheRowsWhoseRecordWent)
     EXPECT_EQ(reloads, 0);
 }
 
-TEST_F(ListRowsDeleteTest, TheListIsPaintedOnceAfterADelete)
+TEST_F(ListRowsDeleteTest, ADeleteRepaintsTheListOnceAndTellsItsHandlerOnceOfWhatIsLeft)
 {
     for (int i = 0; i < 200; ++i)
         list.addTopLevelItem(new QTreeWidgetItem(QStringList(QString::number(i))));
@@ -246,12 +246,17 @@ TEST_F(ListRowsDeleteTest, TheListIsPaintedOnceAfterADelete)
     } counter;
     list.viewport()->installEventFilter(&counter);
 
+    std::vector<int> rowsTold;
+    QObject::connect(&list, &QTreeWidget::itemSelectionChanged,
+                     [this, &rowsTold] { rowsTold.push_back(list.topLevelItemCount()); });
+
     listrows::deleteSelected(
         &list, connection, [](QTreeWidgetItem*) {}, [] {});
     for (int i = 0; i < 5; ++i)
         QCoreApplication::processEvents();
     EXPECT_EQ(list.topLevelItemCount(), 137);
     EXPECT_EQ(counter.paints, 1);
+    EXPECT_EQ(rowsTold, std::vector<int>({137}));
 }
 
 TEST_F(ListRowsTest, AKeyReleasedInTheListReachesItsHandlerOnly)
