@@ -113,7 +113,8 @@ void TDesktopFrame::createDayPage()
     DateStringGrid->setFont(sansSerif(false));
     DateStringGrid->setEnabled(false);
     DateStringGrid->setGeometry(0, 0, 70, 24 * calendarview::HourHeight);
-    // Not fixed cells, unlike the week's hour column: drawing a cell also shows the date texts.
+    // The hour labels never change, and every rebuild of the view repaints them.
+    DateStringGrid->setFixedCells(true);
 
     mifunction = new QMenu(this);
     mifunction->setObjectName("mifunction");
