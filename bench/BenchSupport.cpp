@@ -6,6 +6,8 @@
 #include "platform/Application.h"
 #include "platform/SqlFunctions.h"
 
+#include <QApplication>
+#include <QCursor>
 #include <QDateTime>
 #include <QElapsedTimer>
 #include <QScreen>
@@ -58,6 +60,34 @@ void waitUntilExposed(QWidget* window)
 {
     while (!window->windowHandle() || !window->windowHandle()->isExposed())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+}
+
+void parkPointerOutsideWindows()
+{
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    auto covered = [&windows](const QPoint& point) {
+        return std::any_of(windows.begin(), windows.end(), [&point](const QWidget* window) {
+            return window->isVisible() && window->frameGeometry().contains(point);
+        });
+    };
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const QPoint corners[] = {screen.bottomRight(), screen.bottomLeft(), screen.topRight(), screen.topLeft()};
+    const QPoint* spot = std::find_if_not(std::begin(corners), std::end(corners), covered);
+    if (spot == std::end(corners))
+        throw std::runtime_error(
+            "the windows cover every corner of the screen: no place to park the pointer");
+    QCursor::setPos(*spot);
+    auto underPointer = [&windows] {
+        return std::any_of(windows.begin(), windows.end(),
+                           [](const QWidget* window) { return window->underMouse(); });
+    };
+    QElapsedTimer waited;
+    waited.start();
+    while (underPointer()) {
+        if (waited.elapsed() > 5000)
+            throw std::runtime_error("a window still takes itself to be under the parked pointer");
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    }
 }
 
 void addViewEvents(Database& db, const QDate& day, const QDate& sunday, int perView)

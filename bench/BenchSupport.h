@@ -111,6 +111,11 @@ void compareChanges(const char* name, double target, int runs, const std::functi
 // Waits until the top-level `window` is on screen.
 void waitUntilExposed(QWidget* window);
 
+// Moves the pointer to a point of the screen outside every visible window and waits until no
+// window takes itself to be under it: a widget shown or hidden under the pointer makes Qt ask
+// the display where the pointer is, which a side that happens to lie under it would pay alone.
+void parkPointerOutsideWindows();
+
 // Creates the main window, shows it maximised and waits until it is on screen.
 TDesktopFrame* showMainWindow();
 

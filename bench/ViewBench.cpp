@@ -127,10 +127,12 @@ void run(const QString& folder, int runs)
 
     // A rebuild includes freeing the memos of the one before.
     auto settle = [] { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); };
-    // Each side is timed to its viewport painted; what it left posted is then handled, untimed,
-    // as the event loop would, so that neither side's events pile up for the next run to sort.
+    // Each side is timed to its viewport painted, with the pointer over neither window; what it
+    // left posted is then handled, untimed, as the event loop would, so that neither side's
+    // events pile up for the next run to sort.
     auto thenIdle = [](const std::function<void()>& work) {
         return [work] {
+            bench::parkPointerOutsideWindows();
             const double ms = bench::millisecondsOf(work);
             QCoreApplication::sendPostedEvents();
             return ms;

@@ -178,6 +178,9 @@ void removeRows(QTreeWidget* list, std::vector<int> rowNumbers)
             i = end;
         }
     }
+    // The rows that stay are laid out now: left to the next paint, the layout would ask from
+    // within that paint for another one, and the whole list would be painted twice.
+    list->doItemsLayout();
     emit list->itemSelectionChanged();
 }
 
@@ -200,8 +203,12 @@ void deleteSelected(QTreeWidget* list, TADOConnection& connection,
         reloadList();
     else if (outcome.kept == static_cast<int>(selected.size())) {
         // Every selected row leaves: dropping the selection first spares the view from moving
-        // each selected range at every removal.
-        list->clearSelection();
+        // each selected range at every removal. Quietly, as the rows it held go, the list is
+        // painted anew, and removeRows tells the handlers of the selection that is left.
+        {
+            const QSignalBlocker quiet(list->selectionModel());
+            list->clearSelection();
+        }
         removeRows(list, selected);
     } else
         removeRows(list, std::vector<int>(selected.begin(), selected.begin() + outcome.kept));

@@ -4,8 +4,8 @@
 #include "common/widgets/TPageControl.h"
 #include "desktop/DesktopFrame.h"
 #include "desktop/DesktopStarts.h"
+#include "desktop/EventWatcher.h"
 #include "desktop/PaneSplitter.h"
-#include "desktop/ResizeWatcher.h"
 #include "platform/Application.h"
 #include "platform/Dialogs.h"
 #include "platform/SystemInfo.h"
@@ -52,7 +52,7 @@ void TDesktopFrame::connectFrameCommands()
     connect(miTessary, &QAction::triggered, this, guarded(this, &TDesktopFrame::HelpToolButtonClick));
     connect(miAmbrelHomepage, &QAction::triggered, this,
             guarded(this, &TDesktopFrame::miAmbrelHomepageClick));
-    new ResizeWatcher(ToolPanel, [this] { ToolPanelResize(); });
+    new EventWatcher(ToolPanel, QEvent::Resize, [this] { ToolPanelResize(); });
 }
 
 void TDesktopFrame::connectSplitters()

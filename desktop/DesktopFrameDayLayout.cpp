@@ -113,6 +113,8 @@ void TDesktopFrame::createDayPage()
     DateStringGrid->setFont(sansSerif(false));
     DateStringGrid->setEnabled(false);
     DateStringGrid->setGeometry(0, 0, 70, 24 * calendarview::HourHeight);
+    // The hour labels never change, and every rebuild of the view repaints them.
+    DateStringGrid->setFixedCells(true);
 
     mifunction = new QMenu(this);
     mifunction->setObjectName("mifunction");
@@ -168,7 +170,7 @@ void TDesktopFrame::createWeekPage()
     WeekScrollContent->resize(1300, calendarview::ContentHeight);
     WeekScrollBox = scrollBox(WeekClientPanel, "WeekScrollBox", WeekScrollContent);
     // Made before everything else in the content, so that it lies beneath it.
-    FWeekShapes = new TShapeCanvas(WeekScrollContent);
+    FWeekShapes = new TShapeCanvas(WeekScrollContent, QColor(viewcolours::WeekClient));
     FWeekShapes->setObjectName("WeekCells");
     FWeekShapes->resize(WeekScrollContent->size());
     WeekTimeStringGrid = make<TDrawGrid>(WeekScrollContent, "WeekTimeStringGrid");
@@ -180,6 +182,8 @@ void TDesktopFrame::createWeekPage()
     WeekTimeStringGrid->setGridLineColor(QColor(viewcolours::HourColumn));
     WeekTimeStringGrid->setFont(sansSerif(false));
     WeekTimeStringGrid->setGeometry(0, 0, 70, 24 * calendarview::HourHeight);
+    // The hour labels never change, and every rebuild of the view repaints them.
+    WeekTimeStringGrid->setFixedCells(true);
     alignChildren(WeekClientPanel, {{WeekScrollBox, Align::Client}});
 
     alignChildren(WeekSheet,

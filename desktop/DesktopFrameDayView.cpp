@@ -7,6 +7,7 @@
 #include "desktop/DesktopFrame.h"
 #include "desktop/DesktopFrameLayoutHelpers.h"
 #include "desktop/EventMemo.h"
+#include "desktop/EventWatcher.h"
 #include "desktop/ShapeCanvas.h"
 #include "desktop/SlotPanel.h"
 #include "desktop/UnreadableEvents.h"
@@ -31,6 +32,8 @@ void TDesktopFrame::connectDayViewEvents()
     DateStringGrid->setDrawCell([this](QPainter& painter, int col, int row, const QRect& rect) {
         DateStringGridDrawCell(painter, col, row, rect);
     });
+    // The date texts follow every paint of the hour column, whose cells are drawn only once.
+    new EventWatcher(DateStringGrid, QEvent::Paint, [this] { showDateTexts(); });
     connect(NewEventButton, &QPushButton::clicked, this, guarded(this, &TDesktopFrame::NewEventButtonClick));
     connect(EditEventButton, &QPushButton::clicked, this,
             guarded(this, &TDesktopFrame::EditEventButtonClick));
@@ -244,6 +247,5 @@ void TDesktopFrame::showDateTexts()
 
 void TDesktopFrame::DateStringGridDrawCell(QPainter& painter, int ACol, int ARow, const QRect& Rect)
 {
-    showDateTexts();
     calendarview::drawHourCell(painter, ACol, ARow, Rect, 3);
 }

@@ -2,8 +2,8 @@
 #include "common/ListRows.h"
 #include "common/widgets/AlignLayout.h"
 #include "desktop/DesktopFrame.h"
+#include "desktop/EventWatcher.h"
 #include "desktop/PageLayoutHelpers.h"
-#include "desktop/ResizeWatcher.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -152,7 +152,7 @@ void TDesktopFrame::createListPages()
     AddressMemo = detailText(AddressMemoPanel, "AddressMemo");
     AddressMemo->setGeometry(DetailMargin, 58, 244, 600);
     // The splitter moves the pane's edge; the name line and the details keep their margins in it.
-    new ResizeWatcher(AddressMemoPanel, [this] {
+    new EventWatcher(AddressMemoPanel, QEvent::Resize, [this] {
         const int width = AddressMemoPanel->width() - 2 * DetailMargin;
         for (QWidget* detail : {static_cast<QWidget*>(AddressNameLabel), static_cast<QWidget*>(AddressMemo)})
             detail->resize(width, detail->height());

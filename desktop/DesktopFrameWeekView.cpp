@@ -9,7 +9,7 @@
 #include "desktop/DesktopFrame.h"
 #include "desktop/DesktopStarts.h"
 #include "desktop/EventMemo.h"
-#include "desktop/ResizeWatcher.h"
+#include "desktop/EventWatcher.h"
 #include "desktop/ShapeCanvas.h"
 #include "desktop/ViewColours.h"
 #include "platform/Application.h"
@@ -45,7 +45,7 @@ void TDesktopFrame::connectWeekViewEvents()
         connect(grid, &TDrawGrid::selectCell, this,
                 guarded(this, &TDesktopFrame::WeekDateStringGridSelectCell));
     // The scroll box is sized after the header, so by then both have their new widths.
-    new ResizeWatcher(WeekScrollBox, [this] { layoutWeekColumns(); });
+    new EventWatcher(WeekScrollBox, QEvent::Resize, [this] { layoutWeekColumns(); });
 }
 
 void TDesktopFrame::createWeekCells()

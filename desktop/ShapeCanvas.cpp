@@ -29,7 +29,12 @@ void TRectShape::paintEvent(QPaintEvent*)
     drawShape(painter, rect(), m_brush, m_pen);
 }
 
-TShapeCanvas::TShapeCanvas(QWidget* parent) : QWidget(parent) {}
+TShapeCanvas::TShapeCanvas(QWidget* parent, const QColor& background)
+    : QWidget(parent), m_background(background)
+{
+    // An opaque picture is copied rather than blended, and spares the parent's background.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
 
 void TShapeCanvas::add(const QRect& rect, const QColor& brush, const QColor& pen)
 {
@@ -51,7 +56,7 @@ void TShapeCanvas::paintEvent(QPaintEvent* event)
     if (m_picture.isNull() || m_picture.deviceIndependentSize() != QSizeF(size())) {
         m_picture = QPixmap(size() * ratio);
         m_picture.setDevicePixelRatio(ratio);
-        m_picture.fill(Qt::transparent);
+        m_picture.fill(m_background);
         QPainter picture(&m_picture);
         for (const Shape& shape : m_shapes)
             drawShape(picture, shape.rect, shape.brush, shape.pen);

@@ -2,8 +2,9 @@
 
 // Filled rectangles with an outline. TRectShape is one such rectangle filling its widget;
 // TShapeCanvas paints any number of them in the order they were added, later ones in front,
-// so a grid of hundreds of cells costs one widget instead of hundreds; it draws them once into
-// a picture, and every paint after copies from it, until the shapes or its size change.
+// on a background colour, so a grid of hundreds of cells costs one widget instead of hundreds;
+// it draws them once into a picture, and every paint after copies from it, until the shapes or
+// its size change. It covers all it spans, so nothing beneath it is painted.
 
 #include <QColor>
 #include <QPixmap>
@@ -36,7 +37,7 @@ public:
         QColor pen;
     };
 
-    explicit TShapeCanvas(QWidget* parent);
+    TShapeCanvas(QWidget* parent, const QColor& background);
 
     void add(const QRect& rect, const QColor& brush, const QColor& pen);
     void clear();
@@ -47,6 +48,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    QColor m_background;
     std::vector<Shape> m_shapes;
     QPixmap m_picture;
 };

@@ -1,5 +1,6 @@
 #include "desktop/UnreadableEvents.h"
 
+#include "common/statements/EventStatements.h"
 #include "desktop/EventRec.h"
 #include "platform/Database.h"
 #include "platform/Dialogs.h"
@@ -40,12 +41,9 @@ void reportEventsWithoutDay(QWidget* parent, TADOConnection& connection)
     // A damaged file has been told of already, and its count would be no count of the events.
     if (!connection.Connected() || connection.damaged())
         return;
-    // The stored form the table's check asks for: anything else reads as no date at all.
     TADOQuery query;
     query.Connection = &connection;
-    query.SQL.Add(
-        "select count(*) as n from journal where jstarttime is null or not ("
-        "jstarttime is datetime(julianday(jstarttime)) or jstarttime is date(julianday(jstarttime)))");
+    eventstatements::setWithoutDayCount(query);
     query.Open();
     const int count = query.FieldByName("n").AsInteger();
     if (count == 0)

@@ -2,7 +2,6 @@
 
 #include "platform/DatabaseCheck.h"
 #include "platform/DatabaseLeftovers.h"
-#include "platform/Locale.h"
 #include "platform/SqlFunctions.h"
 #include "platform/SqlText.h"
 
@@ -154,6 +153,7 @@ void TADOConnection::setConnected(bool connected)
     if (connected == Connected())
         return;
     if (!connected) {
+        dropKeptStatements();
         sqlite3_close_v2(m_db);
         m_db = nullptr;
         return;
@@ -298,11 +298,24 @@ struct TADOQuery::Statement
     Statement() = default;
     Statement(const Statement&) = delete;
     Statement& operator=(const Statement&) = delete;
-    Statement(Statement&& other) noexcept : db(other.db), stmt(std::exchange(other.stmt, nullptr)) {}
-    ~Statement() { sqlite3_finalize(stmt); }
+    Statement(Statement&& other) noexcept
+        : db(other.db), stmt(std::exchange(other.stmt, nullptr)), kept(other.kept)
+    {
+    }
+    ~Statement()
+    {
+        if (!kept) {
+            sqlite3_finalize(stmt);
+            return;
+        }
+        // Ready for its next run, holding no lock and no value meanwhile.
+        sqlite3_reset(stmt);
+        sqlite3_clear_bindings(stmt);
+    }
 
     sqlite3* db = nullptr;
     sqlite3_stmt* stmt = nullptr;
+    bool kept = false; // the connection's, which keeps it compiled
 };
 
 TADOQuery::TADOQuery() : Parameters(this) {}
@@ -334,15 +347,24 @@ TADOQuery::Statement TADOQuery::prepare()
     const auto engine =
         platform::db::sql::expand(platform::db::sql::parse(m_paramsForText),
                                   [this](const QString& name) { return Parameters.find(name)->Value; });
-    const char* tail = nullptr;
-    if (sqlite3_prepare_v2(statement.db, engine.sql.constData(), static_cast<int>(engine.sql.size()),
-                           &statement.stmt, &tail) != SQLITE_OK)
-        Connection->failStatement(statement.db);
-    if (!statement.stmt)
-        fail(QStringLiteral("The query has no statement"));
-    // One statement per query, so nothing rides along after a ";".
-    if (!QByteArray(tail).trimmed().isEmpty())
-        fail(QStringLiteral("The query holds more than one statement"));
+    if (Prepared)
+        statement.stmt = Connection->keptStatement(engine.sql);
+    statement.kept = statement.stmt != nullptr;
+    if (!statement.kept) {
+        const char* tail = nullptr;
+        if (sqlite3_prepare_v2(statement.db, engine.sql.constData(), static_cast<int>(engine.sql.size()),
+                               &statement.stmt, &tail) != SQLITE_OK)
+            Connection->failStatement(statement.db);
+        if (!statement.stmt)
+            fail(QStringLiteral("The query has no statement"));
+        // One statement per query, so nothing rides along after a ";".
+        if (!QByteArray(tail).trimmed().isEmpty())
+            fail(QStringLiteral("The query holds more than one statement"));
+        if (Prepared) {
+            Connection->keepStatement(engine.sql, statement.stmt);
+            statement.kept = true;
+        }
+    }
     for (size_t i = 0; i < engine.values.size(); ++i)
         bindValue(statement.db, statement.stmt, static_cast<int>(i + 1), engine.values[i]);
     return statement;
@@ -465,129 +487,4 @@ TField TADOQuery::FieldByName(const QString& name) const
     const size_t row = std::min(m_row, m_rowCount - 1);
     return TField(&m_values[row * static_cast<size_t>(m_columns.size()) + static_cast<size_t>(column)],
                   m_bytes.data(), m_columnKinds[column]);
-}
-
-// ---- fields ----
-
-namespace {
-
-bool isWholeNumber(const QVariant& value)
-{
-    return value.typeId() == QMetaType::LongLong;
-}
-
-} // namespace
-
-TField::TField(QVariant value, const QString& declaredType)
-    : m_value(std::move(value)), m_kind(kindOf(declaredType))
-{
-}
-
-bool TField::IsNull() const
-{
-    return m_stored ? m_stored->type == SQLITE_NULL : m_value.isNull();
-}
-
-QVariant TField::Value() const
-{
-    if (!m_stored)
-        return m_value;
-    switch (m_stored->type) {
-    case SQLITE_INTEGER:
-        return QVariant(static_cast<qlonglong>(m_stored->integer));
-    case SQLITE_FLOAT:
-        return QVariant(m_stored->real);
-    case SQLITE_TEXT:
-        return QVariant(QString::fromUtf8(bytes()));
-    case SQLITE_BLOB:
-        return QVariant(bytes().toByteArray());
-    default:
-        return QVariant();
-    }
-}
-
-TField::Kind TField::kindOf(const QString& declaredType)
-{
-    if (declaredType.contains(QLatin1String("DATE"), Qt::CaseInsensitive) ||
-        declaredType.contains(QLatin1String("TIME"), Qt::CaseInsensitive))
-        return Kind::DateTime;
-    static const char* const fractions[] = {"REAL",    "FLOA",     "DOUB", "NUMERIC",
-                                            "DECIMAL", "CURRENCY", "MONEY"};
-    for (const char* fraction : fractions)
-        if (declaredType.contains(QLatin1String(fraction), Qt::CaseInsensitive))
-            return Kind::Fraction;
-    return Kind::Plain;
-}
-
-QString TField::AsString() const
-{
-    // The common cases straight from the stored bytes, without a QVariant in between.
-    if (m_stored && m_stored->type == SQLITE_TEXT) {
-        if (m_kind == Kind::DateTime) {
-            const QDateTime stamp =
-                platform::db::parseStoredDateTime(std::string_view(bytes().data(), bytes().size()));
-            if (stamp.isValid())
-                return platform::locale::dateTimeToStr(stamp);
-        }
-        return QString::fromUtf8(bytes());
-    }
-    if (m_stored && m_stored->type == SQLITE_INTEGER && m_kind != Kind::Fraction)
-        return QString::number(m_stored->integer);
-    const QVariant data = Value();
-    if (data.isNull())
-        return QString();
-    if (data.typeId() == QMetaType::QString && m_kind == Kind::DateTime) {
-        const QString text = data.toString();
-        const QDateTime stamp = platform::db::parseStoredDateTime(text.toStdString());
-        return stamp.isValid() ? platform::locale::dateTimeToStr(stamp) : text;
-    }
-    if (data.typeId() == QMetaType::Double || (isWholeNumber(data) && m_kind == Kind::Fraction))
-        return platform::locale::floatToStr(data.toDouble());
-    if (data.typeId() == QMetaType::QByteArray)
-        return QString::fromUtf8(data.toByteArray());
-    return data.toString();
-}
-
-int TField::AsInteger() const
-{
-    if (m_stored && m_stored->type == SQLITE_INTEGER)
-        return static_cast<int>(m_stored->integer);
-    const QVariant data = Value();
-    if (data.isNull())
-        return 0;
-    if (isWholeNumber(data))
-        return static_cast<int>(data.toLongLong());
-    if (data.typeId() == QMetaType::Double)
-        return static_cast<int>(qRound64(data.toDouble()));
-    bool ok = false;
-    const int value = data.toString().trimmed().toInt(&ok);
-    if (!ok)
-        fail(QStringLiteral("'%1' is not a valid integer value").arg(data.toString()));
-    return value;
-}
-
-double TField::AsFloat() const
-{
-    const QVariant data = Value();
-    if (data.isNull())
-        return 0.0;
-    if (isWholeNumber(data) || data.typeId() == QMetaType::Double)
-        return data.toDouble();
-    bool ok = false;
-    const double value = data.toString().trimmed().toDouble(&ok);
-    if (!ok)
-        fail(QStringLiteral("'%1' is not a valid floating point value").arg(data.toString()));
-    return value;
-}
-
-QDateTime TField::AsDateTime() const
-{
-    const QVariant data = Value();
-    if (data.isNull())
-        return QDateTime();
-    const QString text = data.toString();
-    const QDateTime stamp = platform::db::parseStoredDateTime(text.toStdString());
-    if (!stamp.isValid())
-        fail(QStringLiteral("'%1' is not a valid date and time").arg(text));
-    return stamp;
 }

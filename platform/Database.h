@@ -18,6 +18,7 @@
 #include <vector>
 
 struct sqlite3;
+struct sqlite3_stmt;
 
 namespace platform::db {
 
@@ -88,9 +89,17 @@ public:
     // (this connection's handle); one that reports damage marks the connection damaged().
     [[noreturn]] void failStatement(sqlite3* db);
 
+    // The compiled statements of queries marked Prepared, by their engine text, kept while
+    // this open of the file lasts: such a query runs the same statement again and again (a
+    // delete per selected row), and compiling it costs more than running it. A few at most are
+    // kept, the oldest making way; the connection finalizes them before it closes.
+    sqlite3_stmt* keptStatement(const QByteArray& sql) const;
+    void keepStatement(const QByteArray& sql, sqlite3_stmt* statement);
+
 private:
     bool fileReplaced() const;
     void reopenReplaced();
+    void dropKeptStatements();
 
     sqlite3* m_db = nullptr;
     QString m_path;
@@ -101,6 +110,7 @@ private:
     // Which open of any connection in this run the current one is, counted from 1.
     qint64 m_opening = 0;
     bool m_damaged = false;
+    std::vector<std::pair<QByteArray, sqlite3_stmt*>> m_kept;
 };
 
 // A statement's text as lines, joined by line breaks for the engine.

@@ -21,4 +21,12 @@ void setDaySelect(TADOQuery& query, const QDate& day)
     query.ParamByName("d").Value = day.toString(Qt::ISODate);
 }
 
+void setWithoutDayCount(TADOQuery& query)
+{
+    query.SQL.Clear();
+    query.SQL.Add(
+        "select count(*) as n from journal where jstarttime is null or not ("
+        "jstarttime is datetime(julianday(jstarttime)) or jstarttime is date(julianday(jstarttime)))");
+}
+
 } // namespace eventstatements

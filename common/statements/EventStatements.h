@@ -15,4 +15,9 @@ namespace eventstatements {
 // engine find the day through the start-time index instead of reading every event.
 void setDaySelect(TADOQuery& query, const QDate& day);
 
+// Makes `query` the count, as column "n", of the events whose stored start is not in the form
+// the table's check asks for, so that they belong to no day. Its condition is that of the
+// index journal_unreadable_start (app/schema.sql), which lets the engine read those alone.
+void setWithoutDayCount(TADOQuery& query);
+
 } // namespace eventstatements

@@ -5,6 +5,7 @@
 // them, a current cell, and a draw hook per cell. Cells may hold text, which is drawn when
 // no draw hook is set.
 
+#include <QPixmap>
 #include <QStringList>
 #include <QWidget>
 #include <functional>
@@ -45,7 +46,12 @@ public:
 
     // Paints one cell; the painter is clipped to the cell's rectangle.
     using DrawCell = std::function<void(QPainter& painter, int col, int row, const QRect& rect)>;
-    void setDrawCell(DrawCell draw) { m_drawCell = std::move(draw); }
+    void setDrawCell(DrawCell draw);
+
+    // For an opaque grid whose cells show nothing but what its own settings, font and colours
+    // give (an hour column): the cells are drawn once into a picture that later paints copy,
+    // until one of those changes.
+    void setFixedCells(bool fixed);
 
 signals:
     // A click on a cell, before it becomes current; clearing *canSelect keeps the old one.
@@ -54,10 +60,15 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    // Drops the picture of fixed cells and repaints the area.
+    void cellsChanged(const QRect& area);
+    void paintCells(QPainter& painter, const QRect& area);
+
     std::vector<int> m_colWidths;
     std::vector<int> m_rowHeights;
     std::vector<QStringList> m_cells; // by row
@@ -68,4 +79,6 @@ private:
     int m_col = 0;
     int m_row = 0;
     DrawCell m_drawCell;
+    bool m_fixedCells = false;
+    QPixmap m_picture;
 };

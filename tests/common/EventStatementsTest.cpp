@@ -6,6 +6,9 @@
 #include "support/TimeZone.h"
 
 #include <QDateTime>
+#include <QFile>
+#include <cstdio>
+#include <sqlite3.h>
 
 namespace {
 
@@ -97,6 +100,54 @@ TEST_F(EventStatementsTest, DaySelectFindsTheSameRowsAsAFullScanThroughTheStartI
     for (query.First(); !query.Eof(); query.Next())
         plan << query.FieldByName("detail").AsString();
     EXPECT_TRUE(plan.join('\n').contains("USING INDEX journal_jstarttime")) << plan.join('\n').toStdString();
+}
+
+TEST_F(EventStatementsTest, CountOfEventsWithoutADayReadsOnlyThoseAndFollowsEveryChange)
+{
+    // Starts the table's check refuses, as a file from before the check holds them.
+    exec("pragma ignore_check_constraints = on");
+    for (const char* start : {"'2027-01-01 09:00:00'", "'2027-01-02'", "null", "'2027-13-01 09:00:00'",
+                              "'2027-02-30'", "'2027-01-03T09:00:00'", "5"})
+        exec(QString("insert into journal (jstarttime, jendtime, memo) values (%1, null, 'x')").arg(start));
+    const auto count = [this] {
+        query.Close();
+        eventstatements::setWithoutDayCount(query);
+        query.Open();
+        return query.FieldByName("n").AsInteger();
+    };
+    EXPECT_EQ(count(), 5);
+    exec("update journal set jstarttime = '2027-01-02 25:00:00' where jstarttime = '2027-01-02'");
+    EXPECT_EQ(count(), 6);
+    exec("update journal set jstarttime = '2027-02-28' where jstarttime = '2027-02-30'");
+    EXPECT_EQ(count(), 5);
+    exec("delete from journal where jstarttime is null");
+    EXPECT_EQ(count(), 4);
+
+    query.Close();
+    eventstatements::setWithoutDayCount(query);
+    const QString select = query.SQL.Text();
+    query.SQL.Clear();
+    query.SQL.Add("explain query plan " + select);
+    query.Open();
+    QStringList plan;
+    for (query.First(); !query.Eof(); query.Next())
+        plan << query.FieldByName("detail").AsString();
+    EXPECT_EQ(plan.join('\n').toStdString(), "SCAN journal USING COVERING INDEX journal_unreadable_start");
+
+    // A file made before the index, put in the database's place, is counted all the same.
+    const QString older = programFolder() + "older.mdb";
+    ASSERT_TRUE(QFile::copy(databasePath(), older));
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(older).constData(), &db), SQLITE_OK);
+    EXPECT_EQ(sqlite3_exec(db,
+                           "drop index journal_unreadable_start; pragma ignore_check_constraints = on; "
+                           "insert into journal (jstarttime) values ('2027-04-31')",
+                           nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    sqlite3_close(db);
+    ASSERT_EQ(
+        std::rename(QFile::encodeName(older).constData(), QFile::encodeName(databasePath()).constData()), 0);
+    EXPECT_EQ(count(), 5);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QTest>
 #include <QTreeWidget>
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -220,6 +221,42 @@ TEST_F(ListRowsDeleteTest, DeletingRemovesExactlyTheRowsWhoseRecordWent)
         &list, connection, [](QTreeWidgetItem*) {}, reload);
     EXPECT_EQ(texts(), QStringList({"c"}));
     EXPECT_EQ(reloads, 0);
+}
+
+TEST_F(ListRowsDeleteTest, ADeleteRepaintsTheListOnceAndTellsItsHandlerOnceOfWhatIsLeft)
+{
+    for (int i = 0; i < 200; ++i)
+        list.addTopLevelItem(new QTreeWidgetItem(QStringList(QString::number(i))));
+    list.resize(200, 300);
+    list.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&list));
+    for (int row = 0; row < list.topLevelItemCount(); row += 3)
+        list.topLevelItem(row)->setSelected(true);
+    // Everything the show and the selection left to paint is painted first.
+    for (int i = 0; i < 5; ++i)
+        QCoreApplication::processEvents();
+    struct PaintCounter : QObject
+    {
+        int paints = 0;
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            paints += event->type() == QEvent::Paint;
+            return false;
+        }
+    } counter;
+    list.viewport()->installEventFilter(&counter);
+
+    std::vector<int> rowsTold;
+    QObject::connect(&list, &QTreeWidget::itemSelectionChanged,
+                     [this, &rowsTold] { rowsTold.push_back(list.topLevelItemCount()); });
+
+    listrows::deleteSelected(
+        &list, connection, [](QTreeWidgetItem*) {}, [] {});
+    for (int i = 0; i < 5; ++i)
+        QCoreApplication::processEvents();
+    EXPECT_EQ(list.topLevelItemCount(), 137);
+    EXPECT_EQ(counter.paints, 1);
+    EXPECT_EQ(rowsTold, std::vector<int>({137}));
 }
 
 TEST_F(ListRowsTest, AKeyReleasedInTheListReachesItsHandlerOnly)

@@ -207,6 +207,10 @@ TEST_F(DayViewTest, SecondInitKeepsSlotPanelsAndWeekCells)
 
     frame->DateStringGrid->grab();
     EXPECT_EQ(frame->DateLabel->text(), "3/6/2024");
+    // A later paint of the hour column, its cells unchanged, shows the day chosen since.
+    frame->FCurrentDate = QDate(2024, 3, 9);
+    frame->DateStringGrid->grab();
+    EXPECT_EQ(frame->DateLabel->text().toStdString(), "3/9/2024");
 }
 
 TEST_F(DayViewTest, ARepeatedInitKeepsTodaysMemosOnlyWhileNothingChanged)

@@ -11,6 +11,7 @@
 #include <QFile>
 #include <cstdio>
 #include <functional>
+#include <sqlite3.h>
 #include <utility>
 
 using platform::db::DatabaseError;
@@ -254,6 +255,41 @@ TEST_F(DatabaseTest, AFileFoundDamagedTakesNoMoreChangesUntilAnotherFileIsOpened
     EXPECT_FALSE(connection.damaged());
     addMemo();
     EXPECT_EQ(count("mmemo"), 1);
+}
+
+TEST_F(DatabaseTest, APreparedQueryRunsOneCompiledStatementUntilItsTextOrFileChanges)
+{
+    // The statements the engine holds compiled for the connection's current file.
+    const auto compiled = [this] {
+        std::vector<sqlite3_stmt*> found;
+        for (sqlite3_stmt* s = sqlite3_next_stmt(connection.handle(), nullptr); s;
+             s = sqlite3_next_stmt(connection.handle(), s))
+            found.push_back(s);
+        return found;
+    };
+    const QString older = programFolder() + "older.mdb";
+    ASSERT_TRUE(QFile::copy(databasePath(), older));
+    const QStringList insert = {" Insert Into expense ( item , amount )", " values ( :item , :amount )"};
+    query.Prepared = true;
+    exec(insert, {{"item", "first"}, {"amount", "12.5"}});
+    const std::vector<sqlite3_stmt*> kept = compiled();
+    ASSERT_EQ(kept.size(), 1u);
+    // A run that fails leaves the statement ready for the next, holding no lock.
+    EXPECT_THROW(exec(insert, {{"item", "refused"}, {"amount", "abc"}}), DatabaseError);
+    EXPECT_FALSE(sqlite3_stmt_busy(kept[0]));
+    exec(insert, {{"item", "second"}, {"amount", QVariant()}});
+    EXPECT_EQ(compiled(), kept);
+    EXPECT_EQ(column({"select item , amount from expense order by id"}, "item"),
+              QStringList({"first", "second"}));
+    EXPECT_EQ(column({"select item , amount from expense order by id"}, "amount"), QStringList({"12.5", ""}));
+    EXPECT_EQ(compiled().size(), 2u) << "the select is kept beside the insert";
+
+    // Another file under the name gets statements of its own, the old ones finalized.
+    ASSERT_EQ(
+        std::rename(QFile::encodeName(older).constData(), QFile::encodeName(databasePath()).constData()), 0);
+    exec(insert, {{"item", "in the new file"}, {"amount", 1}});
+    EXPECT_EQ(compiled().size(), 1u);
+    EXPECT_EQ(count("expense"), 1);
 }
 
 TEST_F(DatabaseTest, QueryWithoutOpenConnectionRaises)
