@@ -92,6 +92,7 @@ QComboBox* dropDown(QWidget* parent, const char* name, const QRect& geometry)
 QPlainTextEdit* detailText(QWidget* parent, const char* name)
 {
     auto* text = make<QPlainTextEdit>(parent, name);
+    text->setTabChangesFocus(true);
     text->setFrameShape(QFrame::NoFrame);
     QPalette pal = text->palette();
     pal.setColor(QPalette::Base, Qt::white);

@@ -142,6 +142,7 @@ void TQuorvaneFrame::createComponents(Copy copy)
 
     Debug_Memo = new QPlainTextEdit(this);
     Debug_Memo->setObjectName("Debug_Memo");
+    Debug_Memo->setTabChangesFocus(true);
     Debug_Memo->setGeometry(desktop ? QRect(2, 724, 104, 240) : QRect(0, 756, 104, 240));
     Debug_Memo->setPlainText(QString());
     Debug_Memo->hide();

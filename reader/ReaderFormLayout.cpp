@@ -34,6 +34,7 @@ QLabel* label(QWidget* parent, const char* name, const char* text, int x, int y)
 QPlainTextEdit* logMemo(QWidget* parent, const char* name, const QRect& place)
 {
     auto* memo = make<QPlainTextEdit>(parent, name);
+    memo->setTabChangesFocus(true);
     memo->setGeometry(place);
     memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     QFont terminal("Terminal");

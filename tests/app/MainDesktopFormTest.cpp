@@ -14,12 +14,14 @@
 #include "platform/IniFile.h"
 #include "platform/Registry.h"
 #include "platform/ShellFolders.h"
+#include "reader/ReaderForm.h"
 #include "support/TessaryTest.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -464,6 +466,27 @@ TEST_F(WheelTest, OtherPagesNeitherScrollNorCount)
     EXPECT_EQ(bar()->value(), 0);
     turn(-120);
     EXPECT_EQ(bar()->value(), 22);
+}
+
+TEST_F(StartupTest, TabMovesOnFromEveryMultiLineTextBoxAndTypesNothing)
+{
+    createDatabase();
+    TMainDesktopForm form;
+    TForm1 reader;
+    const QList<QPlainTextEdit*> boxes =
+        form.findChildren<QPlainTextEdit*>() + reader.findChildren<QPlainTextEdit*>();
+    ASSERT_GE(boxes.size(), 8);
+    for (QPlainTextEdit* box : boxes) {
+        box->setPlainText("kept");
+        QTest::keyClick(box, Qt::Key_Tab);
+        EXPECT_EQ(box->toPlainText().toStdString(), "kept") << qPrintable(box->objectName());
+    }
+
+    reader.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&reader));
+    reader.RFID_Memo->setFocus();
+    QTest::keyClick(reader.RFID_Memo, Qt::Key_Tab);
+    EXPECT_NE(QApplication::focusWidget(), reader.RFID_Memo);
 }
 
 class ThrowingReceiver : public QObject
