@@ -52,20 +52,26 @@ public:
     QStringList actionNames() const override
     {
         QStringList names = QAccessibleWidget::actionNames();
-        if (m_tab->isEnabled())
+        if (canPress())
             names.prepend(pressAction());
         return names;
     }
 
     void doAction(const QString& name) override
     {
-        if (name == pressAction())
-            m_tab->click();
-        else
+        if (name == pressAction()) {
+            if (canPress())
+                m_tab->click();
+        } else {
             QAccessibleWidget::doAction(name);
+        }
     }
 
 private:
+    // Only a tab that a mouse could click: a click reaches no hidden tab, and a hidden tab's page
+    // is shown only through the buttons that load what it lists.
+    bool canPress() const { return m_tab->isVisible() && m_tab->isEnabled(); }
+
     PageTab* m_tab;
 };
 

@@ -481,6 +481,16 @@ TEST_F(DesktopFrameTest, AssistiveToolsAndCtrlTabSwitchPagesAsAClickDoes)
     };
     expectOn(0, {});
 
+    // A hidden tab, such as Address on the Day page, can no more be pressed than clicked.
+    for (int hidden = 2; hidden < pages()->pageCount(); ++hidden) {
+        SCOPED_TRACE(hidden);
+        QAccessibleInterface* tab = QAccessible::queryAccessibleInterface(pages()->tabButton(hidden));
+        EXPECT_TRUE(tab->state().invisible);
+        EXPECT_TRUE(tab->actionInterface()->actionNames().isEmpty());
+        tab->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        expectOn(0, {});
+    }
+
     QAccessibleActionInterface* week =
         QAccessible::queryAccessibleInterface(pages()->tabButton(1))->actionInterface();
     ASSERT_TRUE(week);
