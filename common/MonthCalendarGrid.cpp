@@ -39,6 +39,16 @@ void TMonthCalendarGrid::setCurrentCell(int col, int row)
     m_row = row;
 }
 
+MonthGrid::CellPos TMonthCalendarGrid::currentCell() const
+{
+    if (m_selectedCell) {
+        const MonthGrid::CellPos selected = m_selectedCell();
+        if (selected.row > 0)
+            return selected;
+    }
+    return {m_row, m_col};
+}
+
 void TMonthCalendarGrid::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
@@ -75,8 +85,9 @@ void TMonthCalendarGrid::mouseReleaseEvent(QMouseEvent* event)
 
 void TMonthCalendarGrid::keyPressEvent(QKeyEvent* event)
 {
-    int col = m_col;
-    int row = m_row;
+    const MonthGrid::CellPos from = currentCell();
+    int col = from.col;
+    int row = from.row;
     switch (event->key()) {
     case Qt::Key_Left:
         --col;
@@ -94,7 +105,7 @@ void TMonthCalendarGrid::keyPressEvent(QKeyEvent* event)
         QWidget::keyPressEvent(event);
         return;
     }
-    if (col >= 0 && col < Columns && row >= 0 && row < Rows && (col != m_col || row != m_row))
+    if (col >= 0 && col < Columns && row >= 0 && row < Rows && (col != from.col || row != from.row))
         moveTo(col, row);
 }
 

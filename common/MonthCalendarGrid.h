@@ -7,6 +7,12 @@
 // Every left click on a cell asks selectCell, also on the current cell: the owner moves its
 // selection by code (arrows, popups, ToDay), so the current cell may show another date by
 // then, and a click on it must not be lost.
+//
+// Given the owner's selected cell, the grid's current cell is that cell whenever there is one,
+// so the arrow keys move from the selected day however the selection got there, also after a
+// day of another month rebuilt the grid around that month.
+
+#include "common/MonthGrid.h"
 
 #include <QColor>
 #include <QWidget>
@@ -28,10 +34,14 @@ public:
     // The cell under a point; false outside every cell.
     bool cellAt(const QPoint& point, int* col, int* row) const;
 
-    int Col() const { return m_col; }
-    int Row() const { return m_row; }
+    int Col() const { return currentCell().col; }
+    int Row() const { return currentCell().row; }
     // Moves the current cell without asking selectCell.
     void setCurrentCell(int col, int row);
+
+    // The owner's selected cell; row 0 while it has none.
+    using SelectedCell = std::function<MonthGrid::CellPos()>;
+    void setSelectedCell(SelectedCell selected) { m_selectedCell = std::move(selected); }
 
     // Paints one cell; the painter is clipped to the cell's rectangle.
     using DrawCell = std::function<void(QPainter& painter, int col, int row, const QRect& rect)>;
@@ -49,6 +59,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    MonthGrid::CellPos currentCell() const;
     void moveTo(int col, int row);
 
     int m_colWidth;
@@ -58,4 +69,5 @@ private:
     QColor m_background{0xF0, 0xF0, 0xF0};
     QColor m_lineColour{0xC0, 0xC0, 0xC0};
     DrawCell m_drawCell;
+    SelectedCell m_selectedCell;
 };

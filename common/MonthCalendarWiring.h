@@ -3,7 +3,8 @@
 // The connections every form with a month mini-calendar makes: the grid's drawing, cell
 // choice and mouse-up, the two arrows, the month and year buttons and the popups' items, each
 // to the form's own named handler. A form leaves out (nullptr) a handler it does not have;
-// the grid's drawing and cell choice, the arrows and the two buttons it always has.
+// the grid's drawing and cell choice, the arrows and the two buttons it always has. The grid's
+// current cell follows the form's selection, FSelCol and FSelRow.
 
 #include "common/MonthCalendar.h"
 #include "common/MonthCalendarGrid.h"
@@ -31,6 +32,7 @@ void connectMonthCalendar(Form* form, TMonthCalendar* calendar, const MonthCalen
     grid->setDrawCell([form, draw = on.drawCell](QPainter& painter, int col, int row, const QRect& rect) {
         (form->*draw)(painter, col, row, rect);
     });
+    grid->setSelectedCell([form] { return MonthGrid::CellPos{form->FSelRow, form->FSelCol}; });
     QObject::connect(grid, &TMonthCalendarGrid::selectCell, form, guarded(form, on.selectCell));
     if (on.gridMouseUp)
         QObject::connect(grid, &TMonthCalendarGrid::mouseUp, form, guarded(form, on.gridMouseUp));

@@ -22,7 +22,9 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <functional>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -56,7 +58,14 @@ protected:
     void SetUp() override
     {
         createDatabase();
-        platform::clock::setFixedNow(QDateTime(Today, QTime(10, 0)));
+        startOn(Today);
+    }
+
+    // A main window started afresh with the clock on `today`.
+    void startOn(const QDate& today)
+    {
+        m_form.reset();
+        platform::clock::setFixedNow(QDateTime(today, QTime(10, 0)));
         m_form = std::make_unique<TMainDesktopForm>();
         frame = m_form->DesktopFrame;
         grid = frame->CalStringGrid;
@@ -141,16 +150,51 @@ TEST_F(MonthCalendarTest, HeaderRowSelectsNothing)
     }
 }
 
-TEST_F(MonthCalendarTest, KeysMoveTheSelectionButNotOntoTheHeaderRow)
+// Keys move from the selected day however it was chosen, also from start-up on, never onto
+// the header row; a key onto a grey day brings its month as a click does.
+TEST_F(MonthCalendarTest, ArrowKeysMoveFromTheSelectedDay)
 {
-    showDate(QDate(2003, 3, 5));
-    QTest::keyClick(grid, Qt::Key_Right);
-    expectSelection(QDate(2003, 3, 6), 2, 4);
-    QTest::keyClick(grid, Qt::Key_Up);
-    expectSelection(QDate(2003, 2, 27), 5, 4);
-    QTest::keyClick(grid, Qt::Key_Up);
-    expectSelection(QDate(2003, 2, 27), 5, 4);
-    EXPECT_EQ(grid->Row(), 1);
+    const QDate startDay(2026, 12, 7);
+    const auto key = [this](Qt::Key pressed) { return [this, pressed] { QTest::keyClick(grid, pressed); }; };
+    const auto click = [this](const QDate& date) {
+        return [this, date] {
+            const MonthGrid::CellPos cell = MonthGrid::locate(frame->FCellDates, date);
+            clickCell(cell.col, cell.row);
+        };
+    };
+    const auto toDay = [this] { frame->ToDayButton->click(); };
+    const auto nextMonth = [this] { QTest::mouseClick(frame->CalRightSpeedButton, Qt::LeftButton); };
+    const auto nextYear = [this] { item("Year6")->trigger(); };
+    struct Step
+    {
+        std::function<void()> act;
+        QDate selected;
+    };
+    const std::vector<std::vector<Step>> cases = {
+        {{key(Qt::Key_Down), QDate(2026, 12, 14)}},
+        {{key(Qt::Key_Right), QDate(2026, 12, 8)}, {key(Qt::Key_Left), QDate(2026, 12, 7)}},
+        // 30 November stands in row 6 of November's grid.
+        {{key(Qt::Key_Up), QDate(2026, 11, 30)}, {key(Qt::Key_Up), QDate(2026, 11, 23)}},
+        {{click(QDate(2026, 12, 1)), QDate(2026, 12, 1)}, {key(Qt::Key_Up), QDate(2026, 12, 1)}},
+        {{click(QDate(2026, 12, 10)), QDate(2026, 12, 10)},
+         {toDay, startDay},
+         {key(Qt::Key_Right), QDate(2026, 12, 8)}},
+        {{click(QDate(2026, 12, 31)), QDate(2026, 12, 31)},
+         {key(Qt::Key_Down), QDate(2027, 1, 7)},
+         {key(Qt::Key_Right), QDate(2027, 1, 8)}},
+        {{nextMonth, QDate(2027, 1, 7)}, {key(Qt::Key_Down), QDate(2027, 1, 14)}},
+        {{nextYear, QDate(2027, 12, 7)}, {key(Qt::Key_Down), QDate(2027, 12, 14)}},
+    };
+    for (size_t k = 0; k < cases.size(); ++k) {
+        SCOPED_TRACE(k);
+        startOn(startDay);
+        for (const Step& step : cases[k]) {
+            SCOPED_TRACE(step.selected.toString(Qt::ISODate).toStdString());
+            step.act();
+            const qint64 days = MonthGrid::firstCellDate(step.selected).daysTo(step.selected);
+            expectSelection(step.selected, static_cast<int>(days / 7) + 1, static_cast<int>(days % 7));
+        }
+    }
 }
 
 TEST_F(MonthCalendarTest, ClickingTheSelectedDayDoesNotRebuildTheDayView)

@@ -1,11 +1,13 @@
 #include "editors/GoToForm.h"
 
 #include "common/MonthCalendarGrid.h"
+#include "common/MonthGrid.h"
 #include "editors/EditorFixture.h"
 
 #include <QPushButton>
 #include <QToolButton>
 #include <functional>
+#include <vector>
 
 class GoToFormTest : public EditorTest
 {
@@ -119,4 +121,60 @@ TEST_F(GoToFormTest, ToDayThenOKBringsTheFrameBackToToday)
     });
     EXPECT_EQ(frame->FCurrentDate, Today);
     EXPECT_EQ(frame->FDayEvents.size(), 1u);
+}
+
+// The dialog's keys move from its selected day, from its opening on and after a click, ToDay, an
+// arrow or a key onto a grey day; OK takes the day the keys chose.
+TEST_F(GoToFormTest, ArrowKeysMoveFromTheSelectedDay)
+{
+    using Act = std::function<void(TGoToForm&)>;
+    const auto key = [](Qt::Key pressed) -> Act {
+        return [pressed](TGoToForm& dialog) { QTest::keyClick(dialog.CalStringGrid, pressed); };
+    };
+    const auto clickDay = [](const QDate& date) -> Act {
+        return [date](TGoToForm& dialog) {
+            const MonthGrid::CellPos cell = MonthGrid::locate(dialog.FCellDates, date);
+            click(dialog, cell.col, cell.row);
+        };
+    };
+    const Act toDay = [](TGoToForm& dialog) { dialog.ToDayButton->click(); };
+    const Act nextMonth = [](TGoToForm& dialog) {
+        QTest::mouseClick(dialog.RightSpeedButton, Qt::LeftButton);
+    };
+    struct Step
+    {
+        Act act;
+        QDate selected;
+    };
+    const QDate startDay(2026, 12, 7);
+    const std::vector<std::vector<Step>> cases = {
+        {{key(Qt::Key_Down), QDate(2026, 12, 14)}},
+        {{clickDay(QDate(2026, 12, 10)), QDate(2026, 12, 10)},
+         {toDay, startDay},
+         {key(Qt::Key_Right), QDate(2026, 12, 8)}},
+        {{clickDay(QDate(2026, 12, 31)), QDate(2026, 12, 31)},
+         {key(Qt::Key_Down), QDate(2027, 1, 7)},
+         {key(Qt::Key_Right), QDate(2027, 1, 8)}},
+        {{nextMonth, QDate(2027, 1, 7)}, {key(Qt::Key_Left), QDate(2027, 1, 6)}},
+    };
+    platform::clock::setFixedNow(QDateTime(startDay, QTime(8, 0)));
+    for (size_t k = 0; k < cases.size(); ++k) {
+        SCOPED_TRACE(k);
+        frame->ToDayButton->click();
+        goTo([&](TGoToForm& dialog) {
+            for (const Step& step : cases[k]) {
+                SCOPED_TRACE(step.selected.toString(Qt::ISODate).toStdString());
+                step.act(dialog);
+                // The day is marked on its own month's grid.
+                const QDate firstCell = MonthGrid::firstCellDate(step.selected);
+                const qint64 days = firstCell.daysTo(step.selected);
+                EXPECT_EQ(dialog.FCurrentDate, step.selected);
+                EXPECT_EQ(dialog.FFirstCellDate, firstCell);
+                EXPECT_EQ(dialog.FSelRow, days / 7 + 1);
+                EXPECT_EQ(dialog.FSelCol, days % 7);
+            }
+            dialog.OKButton->click();
+        });
+        EXPECT_EQ(frame->FCurrentDate, cases[k].back().selected);
+    }
 }
