@@ -6,6 +6,7 @@
 #include "desktop/ShellListView.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
+#include "platform/FolderEntries.h"
 #include "platform/Locale.h"
 #include "platform/ShellFolders.h"
 #include "platform/SystemInfo.h"
@@ -52,6 +53,18 @@ qint64 totalBytes(const QTreeWidget* list)
     for (int i = 0; i < list->topLevelItemCount(); ++i)
         total += double(list->topLevelItem(i)->text(diskpage::SizeColumn).toLongLong());
     return qint64(total);
+}
+
+// Copies of earlier backups cut short left their temporary files deep in those backups' folders,
+// where no later run writes. Every dated folder of the program folder but `own`, this run's, is
+// cleared of them; a link of such a name leads to no folder a backup made, and is not entered.
+void clearEarlierBackups(const QString& own)
+{
+    const QString program = platform::sys::programFolder();
+    for (const platform::files::FolderEntry& entry : platform::files::listFolder(program))
+        if (entry.kind == platform::files::FolderEntry::Folder &&
+            diskpage::backupMoment(entry.name.trimmed()).isValid() && program + entry.name != own)
+            platform::files::removeLeftoversBelow(program + entry.name);
 }
 
 } // namespace
@@ -180,6 +193,7 @@ void TDesktopFrame::Backup_BtnClick()
         timer.start();
         FileProgressBar->setMaximum(ProcessListView->topLevelItemCount() + 10);
         FileProgressBar->setValue(FileProgressBar->value() + 10);
+        clearEarlierBackups(FBackupFolder);
 
         const diskpage::CopyPage page{ProcessListView,
                                       ActionMemo,

@@ -23,20 +23,6 @@ namespace {
 
 constexpr int FolderNameRole = Qt::UserRole;
 
-// The moment a backup folder's 14-digit name stands for; invalid for any other name.
-QDateTime backupMoment(const QString& name)
-{
-    if (name.size() != 14)
-        return QDateTime();
-    for (const QChar c : name)
-        if (c < '0' || c > '9')
-            return QDateTime();
-    const auto number = [&](int from, int length) { return name.mid(from, length).toInt(); };
-    const QDate date(number(0, 4), number(4, 2), number(6, 2));
-    const QTime time(number(8, 2), number(10, 2), number(12, 2));
-    return date.isValid() && time.isValid() ? QDateTime(date, time) : QDateTime();
-}
-
 QString selectedBackup(const QListWidget* list)
 {
     const QList<QListWidgetItem*> selected = list->selectedItems();
@@ -67,7 +53,7 @@ void TDesktopFrame::ListBackups()
     for (int i = 0; i < DirListView->count(); ++i) {
         const QString name = DirListView->item(i)->text();
         // Only a name that is a date and time: any other folder is not a backup.
-        const QDateTime moment = backupMoment(name.trimmed());
+        const QDateTime moment = diskpage::backupMoment(name.trimmed());
         if (!moment.isValid())
             continue;
         auto* row = new QListWidgetItem(platform::locale::dateTimeToStr(moment), RestoreListView);

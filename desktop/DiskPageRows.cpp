@@ -24,6 +24,19 @@ void processEvents()
 }
 } // namespace
 
+QDateTime backupMoment(const QString& name)
+{
+    if (name.size() != 14)
+        return QDateTime();
+    for (const QChar c : name)
+        if (c < '0' || c > '9')
+            return QDateTime();
+    const auto number = [&](int from, int length) { return name.mid(from, length).toInt(); };
+    const QDate date(number(0, 4), number(4, 2), number(6, 2));
+    const QTime time(number(8, 2), number(10, 2), number(12, 2));
+    return date.isValid() && time.isValid() ? QDateTime(date, time) : QDateTime();
+}
+
 QString modifiedText(std::int64_t modifiedNs)
 {
     const std::time_t seconds = std::time_t(modifiedNs / 1000000000 - (modifiedNs % 1000000000 < 0 ? 1 : 0));

@@ -1,10 +1,12 @@
 #pragma once
 
 // The file list shared by the Backup and Restore pages (one row per file: its path, its
-// target, size, modification time and state) and the copy run both pages make over it.
+// target, size, modification time and state), the copy run both pages make over it, and the
+// names of the backup folders.
 
 #include "platform/Files.h"
 
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -19,6 +21,9 @@ namespace diskpage {
 // The file and target texts are paths as platform/FileNames.h reads them: a name that is not
 // UTF-8 keeps its bytes there, so those texts go to the file layer as they stand.
 enum Column { FileColumn, TargetColumn, SizeColumn, ModifiedColumn, StateColumn };
+
+// The moment a backup folder's 14-digit name stands for; invalid for any other name.
+QDateTime backupMoment(const QString& name);
 
 // "yyyy/mm/dd hh:nn:ss" in local time with the user's date and time separators; the seconds
 // are even, as the file system's packed date-time keeps them.

@@ -45,11 +45,23 @@ bool isTemporary(const char* name)
 
 namespace platform::files {
 
+namespace {
+
+bool isTemporaryName(const QByteArray& name)
+{
+    return temporaries::isTemporary(name.constData());
+}
+
+} // namespace
+
 void removeLeftovers(const QString& folder)
 {
-    leftovers::removeOlder(
-        folder, [](const QByteArray& name) { return temporaries::isTemporary(name.constData()); },
-        std::time(nullptr));
+    leftovers::removeOlder(folder, isTemporaryName, std::time(nullptr));
+}
+
+void removeLeftoversBelow(const QString& folder)
+{
+    leftovers::removeOlderBelow(folder, isTemporaryName, std::time(nullptr));
 }
 
 } // namespace platform::files

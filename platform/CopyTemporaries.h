@@ -2,8 +2,8 @@
 
 // The names a copy writes under before its target's name: made and recognised here only. A
 // copy cut short (a kill, a pulled disk, a power cut) leaves such a file behind; the listings
-// never show one, and the folders a run writes into are cleared of those that no copy holds
-// (platform/Leftovers.h).
+// never show one, and the folders a run writes into, and the earlier backups, are cleared of those
+// that no copy holds (platform/Leftovers.h).
 
 #include <QByteArray>
 

@@ -6,7 +6,8 @@
 // a root are never followed, opened or copied. Nor is a copy's temporary file
 // (".tessary-copy-" and six letters or digits) ever listed; a listing removes none, as it may
 // read a folder the run only copies from. A run clears those that copies cut short left in the
-// folders it writes into (removeLeftovers, and listFolder of platform/FolderEntries.h).
+// folders it writes into (removeLeftovers, and listFolder of platform/FolderEntries.h), and a
+// backup those left in the earlier backups (removeLeftoversBelow).
 
 #include <QDateTime>
 #include <QHash>
@@ -91,6 +92,9 @@ CopyResult copyFile(const QString& source, const QString& target);
 // last written more than two seconds, FAT's time step, before), reading it once: for a run about
 // to write into a folder it has not listed.
 void removeLeftovers(const QString& folder);
+// As removeLeftovers, in folder and every folder below it, entering no link (folder included):
+// for a finished backup, whose copies cut short left their temporary files deep in its tree.
+void removeLeftoversBelow(const QString& folder);
 
 // Writes the cached data of the file system that holds path to its device. False on failure.
 bool flushFileSystem(const QString& path);

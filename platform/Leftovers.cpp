@@ -3,6 +3,7 @@
 #include "platform/FileNames.h"
 
 #include <cerrno>
+#include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
 #include <memory>
@@ -77,18 +78,49 @@ void removeIfUnheld(int folderFd, const char* name, std::time_t started)
     ::close(fd);
 }
 
+namespace {
+
+// Sweeps the folder open as `fd`, and with `below` every folder under it; takes `fd` over.
+void sweep(int fd, const std::function<bool(const QByteArray& name)>& isLeftover, std::time_t started,
+           bool below)
+{
+    const std::unique_ptr<DIR, int (*)(DIR*)> dir(::fdopendir(fd), ::closedir);
+    if (!dir) {
+        ::close(fd);
+        return;
+    }
+    const int folderFd = ::dirfd(dir.get());
+    while (const dirent* entry = ::readdir(dir.get())) {
+        const char* name = entry->d_name;
+        if (isLeftover(QByteArray(name))) {
+            removeIfUnheld(folderFd, name, started);
+        } else if (below && (entry->d_type == DT_DIR || entry->d_type == DT_UNKNOWN) &&
+                   std::strcmp(name, ".") != 0 && std::strcmp(name, "..") != 0) {
+            // O_DIRECTORY opens nothing but a folder, O_NOFOLLOW enters no link.
+            const int sub = ::openat(folderFd, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+            if (sub >= 0)
+                sweep(sub, isLeftover, started, true);
+        }
+    }
+}
+
+} // namespace
+
 void removeOlder(const QString& folder, const std::function<bool(const QByteArray& name)>& isLeftover,
                  std::time_t started)
 {
-    const std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(files::encodeName(folder).constData()),
-                                                  ::closedir);
-    if (!dir)
-        return;
-    const int fd = ::dirfd(dir.get());
-    while (const dirent* entry = ::readdir(dir.get())) {
-        if (isLeftover(QByteArray(entry->d_name)))
-            removeIfUnheld(fd, entry->d_name, started);
-    }
+    const int fd = ::open(files::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0)
+        sweep(fd, isLeftover, started, false);
+}
+
+void removeOlderBelow(const QString& folder, const std::function<bool(const QByteArray& name)>& isLeftover,
+                      std::time_t started)
+{
+    const int fd =
+        ::open(files::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd >= 0)
+        sweep(fd, isLeftover, started, true);
 }
 
 } // namespace platform::leftovers

@@ -40,5 +40,9 @@ void removeIfUnheld(int folderFd, const char* name, std::time_t started);
 // Removes, as removeIfUnheld, the files directly in `folder` whose names `isLeftover` accepts.
 void removeOlder(const QString& folder, const std::function<bool(const QByteArray& name)>& isLeftover,
                  std::time_t started);
+// As removeOlder, in `folder` and every folder below it. Links are never entered, `folder` too
+// being passed over when it is one.
+void removeOlderBelow(const QString& folder, const std::function<bool(const QByteArray& name)>& isLeftover,
+                      std::time_t started);
 
 } // namespace platform::leftovers

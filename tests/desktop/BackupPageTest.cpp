@@ -3,6 +3,7 @@
 #include "desktop/ShellListView.h"
 #include "platform/Locale.h"
 #include "platform/WindowsVersion.h"
+#include "support/TracedChild.h"
 
 #include <QLabel>
 #include <QScreen>
@@ -187,6 +188,47 @@ TEST_F(BackupPageTest, AnAnalyseInTheSecondOfAnEarlierBackupTakesTheNextSecond)
 
     EXPECT_EQ(readFile(backupFolder("20261207091530") + "/Dokumente/a.txt"), "alpha");
     EXPECT_EQ(readFile(backupFolder("20261207091531") + "/Dokumente/a.txt"), "changed");
+}
+
+// A backup cut short leaves its temporary file deep in its dated folder, where no later run writes.
+TEST_F(BackupPageTest, ABackupClearsWhatCopiesCutShortLeftInEarlierBackupsAndNothingElse)
+{
+    const QString earlier = backupFolder("20250101000000") + projects;
+    const QStringList kept = {"x.txt", ".hidden", ".tessary-copy-notes.txt"};
+    for (const QString& name : kept)
+        writeFile(earlier + '/' + name, "kept", 1600000000);
+    writeFile(earlier + "/.tessary-copy-Ab3xY9", "fragment", 1600000000);
+    // Elsewhere in the program folder, and behind links: one of a backup's name, one inside it.
+    const QStringList elsewhere = {programFolder() + "Pelloran/.tessary-copy-Ab3xY9",
+                                   sourceRoot() + "/linked/.tessary-copy-Ab3xY9"};
+    for (const QString& path : elsewhere)
+        writeFile(path, "fragment", 1600000000);
+    ASSERT_TRUE(QFile::link(sourceRoot() + "/linked", backupFolder("20250202000000")));
+    ASSERT_TRUE(QFile::link(sourceRoot() + "/linked", earlier + "/inner"));
+    // Another copy of the organiser writing into the earlier backup, its temporary as old.
+    writeFile(earlier + "/held.txt", "old", 1600000000);
+    TracedChild writing([&] {
+        return QByteArray::number(
+            platform::files::copyFile(documents + "/a.txt", earlier + "/held.txt").ok());
+    });
+    ASSERT_TRUE(writing.stopBefore(TracedChild::Call::Rename, ".tessary-copy-"));
+    const auto temporaries = [&] {
+        return QDir(earlier).entryList({".tessary-copy-??????"}, QDir::Files | QDir::Hidden);
+    };
+    QStringList held = temporaries();
+    ASSERT_TRUE(held.removeOne(".tessary-copy-Ab3xY9"));
+    ASSERT_EQ(held.size(), 1);
+
+    frame()->Analyse_Bn->click();
+    frame()->Backup_Btn->click();
+
+    EXPECT_EQ(temporaries(), held);
+    for (const QString& name : kept)
+        EXPECT_EQ(readFile(earlier + '/' + name), "kept") << name.toStdString();
+    for (const QString& path : elsewhere)
+        EXPECT_EQ(readFile(path), "fragment") << path.toStdString();
+    EXPECT_EQ(writing.finish(), "1");
+    EXPECT_EQ(readFile(earlier + "/held.txt"), "alpha");
 }
 
 TEST_F(BackupPageTest, WhileABackupRunsItsButtonsStayDisabledAndTheWindowClosesOnlyAtTheEnd)
