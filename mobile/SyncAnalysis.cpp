@@ -53,6 +53,18 @@ bool localTime(std::int64_t seconds, struct tm& out)
     return true;
 }
 
+// The name with every ASCII letter in the other case; other characters as they are.
+QString withAsciiCaseSwapped(const QString& name)
+{
+    QString swapped = name;
+    for (QChar& c : swapped) {
+        const char16_t lower = c.unicode() | 0x20;
+        if (lower >= u'a' && lower <= u'z')
+            c = QChar(char16_t(c.unicode() ^ 0x20));
+    }
+    return swapped;
+}
+
 } // namespace
 
 std::uint32_t packDosDateTime(std::int64_t secondsSinceEpoch)
@@ -121,7 +133,9 @@ TSyncAnalysis::Counterpart TSyncAnalysis::find(Side& side, const QString& name) 
         const FolderEntry& entry = side.entries[std::size_t(*it)];
         return usable(entry) ? Counterpart{&entry, false} : Counterpart{};
     }
-    if (side.byFoldedName.isEmpty() && !side.entries.empty()) {
+    if (!mayIgnoreCase(side))
+        return Counterpart{};
+    if (side.byFoldedName.isEmpty()) {
         for (std::size_t i = 0; i < side.entries.size(); ++i)
             side.byFoldedName.insert(platform::files::foldCase(side.entries[i].name), int(i));
     }
@@ -133,8 +147,30 @@ TSyncAnalysis::Counterpart TSyncAnalysis::find(Side& side, const QString& name) 
     return usable(entry) ? Counterpart{&entry, true} : Counterpart{};
 }
 
+bool TSyncAnalysis::mayIgnoreCase(Side& side)
+{
+    // Folding every name of a folder is a good part of an analysis, and where the file system
+    // keeps letter case apart no name spelt otherwise can reach an entry: one entry's name in
+    // the other case tells which kind of file system holds the folder. Every file system that
+    // ignores case does so for ASCII letters.
+    if (side.letterCase == Side::Case::Unasked) {
+        side.letterCase = side.entries.empty() ? Side::Case::Kept : Side::Case::MayBeIgnored;
+        for (const FolderEntry& entry : side.entries) {
+            const QString swapped = withAsciiCaseSwapped(entry.name);
+            if (swapped == entry.name)
+                continue;
+            const bool kept =
+                side.byName.contains(swapped) || !platform::files::entryAt(side.folder, swapped);
+            side.letterCase = kept ? Side::Case::Kept : Side::Case::MayBeIgnored;
+            break;
+        }
+    }
+    return side.letterCase == Side::Case::MayBeIgnored;
+}
+
 void TSyncAnalysis::AnalysePcSide(const Side& pc, Side& mobile)
 {
+    const bool sameRelative = pc.relative == mobile.relative;
     for (const FolderEntry& entry : pc.entries) {
         if (!listed(entry))
             continue;
@@ -145,7 +181,9 @@ void TSyncAnalysis::AnalysePcSide(const Side& pc, Side& mobile)
         row.PcTime = packDosDateTime(entry.modifiedSeconds);
         const Counterpart other = find(mobile, entry.name);
         if (other.entry) {
-            row.MobileName = mobile.relative + other.entry->name;
+            // Spelt alike on both sides, the row's two names share one text.
+            row.MobileName =
+                sameRelative && !other.otherSpelling ? row.Name : mobile.relative + other.entry->name;
             row.MobileSize = other.entry->kind == FolderEntry::Folder ? 0 : other.entry->size;
             row.MobileTime = packDosDateTime(other.entry->modifiedSeconds);
             row.OtherSpelling = other.otherSpelling;

@@ -63,7 +63,9 @@ private:
         QString relative; // the rows' prefix: empty at the top, else ending in "/"
         std::vector<platform::files::FolderEntry> entries;
         QHash<QString, int> byName;
-        QHash<QString, int> byFoldedName; // filled on the first lookup that misses byName
+        QHash<QString, int> byFoldedName; // filled on the first lookup that needs it
+        // Asked of the file system on the first name that misses byName.
+        enum class Case : std::uint8_t { Unasked, Kept, MayBeIgnored } letterCase = Case::Unasked;
     };
     struct Counterpart
     {
@@ -77,6 +79,7 @@ private:
     void AnalyseMobileSide(Side& pc, const Side& mobile);
     bool listed(const platform::files::FolderEntry& entry) const;
     Counterpart find(Side& side, const QString& name) const;
+    static bool mayIgnoreCase(Side& side);
     void load(Side& pc, Side& mobile) const;
 
     bool m_subFolders;
