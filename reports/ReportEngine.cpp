@@ -9,6 +9,7 @@
 #include <QHash>
 #include <QPainter>
 #include <QTextLayout>
+#include <algorithm>
 #include <stdexcept>
 
 namespace report {
@@ -69,6 +70,8 @@ public:
     {
         const QDateTime now = platform::clock::now();
         m_stamp = platform::locale::dateToStr(now.date()) + ' ' + platform::locale::timeToStr(now.time());
+        for (const Band& band : report.bands)
+            m_orders.push_back(drawingOrder(band));
     }
 
     void run()
@@ -94,6 +97,59 @@ public:
     }
 
 private:
+    // An element with the index of its font.
+    struct Step
+    {
+        const Element* element;
+        int font;
+    };
+
+    // Each font switch costs the painter a font look-up, so a band draws its elements one font at
+    // a time. An element still follows every earlier one whose lines share some of its height: a
+    // text may run into its neighbour, and where texts overlap the band's later one lies on top.
+    std::vector<Step> drawingOrder(const Band& band)
+    {
+        const std::vector<Element>& elements = band.elements;
+        std::vector<int> fonts;
+        std::vector<double> tops, bottoms;
+        for (const Element& element : elements) {
+            fonts.push_back(fontIndex(element.font));
+            tops.push_back(px(element.top));
+            // The first line shows even where the box is lower.
+            bottoms.push_back(tops.back() +
+                              std::max(boxHeight(element, band), metricsOf(element).lineHeight));
+        }
+        std::vector<bool> drawn(elements.size(), false);
+        const auto unblocked = [&](size_t i) {
+            for (size_t j = 0; j < i; ++j)
+                if (!drawn[j] && tops[j] < bottoms[i] && tops[i] < bottoms[j])
+                    return false;
+            return true;
+        };
+        std::vector<Step> order;
+        for (size_t first = 0; first < elements.size();) {
+            const int font = fonts[first];
+            for (size_t i = first; i < elements.size(); ++i) {
+                if (!drawn[i] && fonts[i] == font && unblocked(i)) {
+                    drawn[i] = true;
+                    order.push_back({&elements[i], font});
+                }
+            }
+            while (first < elements.size() && drawn[first])
+                ++first;
+        }
+        return order;
+    }
+
+    int fontIndex(const QFont& font)
+    {
+        const auto found = std::find(m_fonts.begin(), m_fonts.end(), font);
+        if (found != m_fonts.end())
+            return int(found - m_fonts.begin());
+        m_fonts.push_back(font);
+        return int(m_fonts.size()) - 1;
+    }
+
     // Title (first page only) and column header; the top of the details.
     double startPage()
     {
@@ -125,8 +181,8 @@ private:
             const double rule = px(band.bottomRule * MmPerScreenPixel);
             m_painter.fillRect(QRectF(area.left(), area.bottom() - rule, area.width(), rule), Qt::black);
         }
-        for (const Element& element : band.elements)
-            drawElement(element, band, area.topLeft());
+        for (const Step& step : m_orders[&band - m_report.bands.data()])
+            drawElement(*step.element, step.font, band, area.topLeft());
     }
 
     QString textOf(const Element& element) const
@@ -165,20 +221,20 @@ private:
         return *found;
     }
 
-    void useFont(const Element& element)
+    void useFont(int font)
     {
-        if (m_font != &element) {
-            m_painter.setFont(element.font);
-            m_font = &element;
+        if (m_font != font) {
+            m_painter.setFont(m_fonts[font]);
+            m_font = font;
         }
     }
 
-    void drawElement(const Element& element, const Band& band, const QPointF& bandOrigin)
+    void drawElement(const Element& element, int font, const Band& band, const QPointF& bandOrigin)
     {
         const QString text = textOf(element);
         if (text.isEmpty())
             return;
-        useFont(element);
+        useFont(font);
         const QPointF at = bandOrigin + QPointF(px(element.left), px(element.top));
         const Metrics& metrics = metricsOf(element);
         // The common case, one line as wide as its text, needs no layout of its own.
@@ -189,10 +245,14 @@ private:
         const double width = element.width > 0  ? px(element.width)
                              : element.wordWrap ? px(m_page.bandWidth - element.left)
                                                 : 0;
-        const double height = element.height > 0 ? px(element.height)
-                              : element.wordWrap ? px(band.height - element.top)
-                                                 : metrics.lineHeight;
-        drawBox(element, text, QRectF(at, QSizeF(width, height)));
+        drawBox(element, text, QRectF(at, QSizeF(width, boxHeight(element, band))));
+    }
+
+    double boxHeight(const Element& element, const Band& band)
+    {
+        return element.height > 0 ? px(element.height)
+               : element.wordWrap ? px(band.height - element.top)
+                                  : metricsOf(element).lineHeight;
     }
 
     // The lines of `text` that fit whole in the box (at least the first), clipped at its edges.
@@ -225,10 +285,8 @@ private:
         }
         for (int i = 0; i < kept; ++i)
             layout.lineAt(i).draw(&m_painter, box.topLeft());
-        if (clip) {
+        if (clip)
             m_painter.restore();
-            m_font = nullptr;
-        }
     }
 
     const Report& m_report;
@@ -240,7 +298,9 @@ private:
     QString m_stamp;
     int m_pageNumber = 1;
     QHash<const Element*, Metrics> m_metrics;
-    const Element* m_font = nullptr;
+    std::vector<QFont> m_fonts;              // the report's distinct fonts
+    std::vector<std::vector<Step>> m_orders; // by band, in the report's order
+    int m_font = -1;                         // the painter's font, an index into m_fonts
 };
 
 } // namespace

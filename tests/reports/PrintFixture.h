@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSpinBox>
 #include <QStringList>
 #include <memory>
@@ -38,6 +39,19 @@ inline QStringList pages(const QString& pdf)
 inline QString info(const QString& pdf)
 {
     return run("pdfinfo", {pdf});
+}
+
+// Each text of the pages and whether its font is bold.
+inline QList<std::pair<QString, bool>> styledTexts(const QString& pdf)
+{
+    static const QRegularExpression text("<text [^>]*>(<b>)?([^<]*)");
+    QList<std::pair<QString, bool>> result;
+    auto matches = text.globalMatch(run("pdftohtml", {"-xml", "-i", "-stdout", pdf}));
+    while (matches.hasNext()) {
+        const QRegularExpressionMatch match = matches.next();
+        result.append({match.captured(2), match.hasCaptured(1)});
+    }
+    return result;
 }
 
 } // namespace pdftext

@@ -166,6 +166,9 @@ TEST_F(ReportsTest, AddressBookPrintsAGroupByFirstNameAndEveryoneOtherwise)
                      << "0114";
         expectInOrder(text, expected);
         EXPECT_EQ(text.count("FirstName:"), c.firstNames.size());
+        // The title and the captions in bold, the values and the footer not.
+        for (const auto& [shown, bold] : pdftext::styledTexts(pdf))
+            EXPECT_EQ(bold, shown.endsWith(':') || shown == "Address Book ") << qPrintable(shown);
         expectPages(pdf, pdftext::pages(pdf), "Tessary Printing Address ");
     }
 }
