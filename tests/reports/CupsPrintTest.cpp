@@ -1,6 +1,8 @@
 #include "platform/CupsConnection.h"
 #include "reports/PrintFixture.h"
+#include "support/DelayingProxy.h"
 
+#include <QDateTime>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -290,4 +292,17 @@ TEST_F(CupsPrintTest, AJobsTemporaryFileNeverGoesBesideTheProgram)
     EXPECT_TRUE(dialogs.messages.empty())
         << qPrintable(dialogs.messages.empty() ? "" : dialogs.messages[0].text);
     EXPECT_NE(heldJob(), 0);
+}
+
+TEST_F(CupsPrintTest, AServerThatAnswersWithinThreeSecondsIsNeverTakenAsUnreachable)
+{
+    const DelayingProxy slow(socket(), std::chrono::milliseconds(2500));
+    cupsSetServer(slow.address().constData());
+    // Started late in a second of the system's clock, where a silence counted in whole seconds looks
+    // a second longer than it is.
+    while (QDateTime::currentMSecsSinceEpoch() % 1000 < 850)
+        QThread::msleep(5);
+    auto form = dialog("Expense");
+    EXPECT_EQ(form->StatusLabel->text().toStdString(), "not ready");
+    EXPECT_EQ(form->PrintComboBox->currentText().toStdString(), "Held");
 }
