@@ -136,9 +136,11 @@ bool TPrintForm::printCopies(platform::printing::Printer& printer, const report:
         if (file.isEmpty())
             return false;
     }
+    // The printer is looked up once for all the copies: each request may wait on a slow service.
+    platform::printing::PrintRun run = printer.beginPrint(printerName);
     for (int copy = 1; copy <= copies; ++copy) {
-        const auto job = printer.beginJob(printerName, {report.jobTitle, report.page.paperSource},
-                                          copyFileName(file, copy, copies));
+        const auto job =
+            run.beginJob({report.jobTitle, report.page.paperSource}, copyFileName(file, copy, copies));
         report::print(report, rows, *job);
         job->finish();
     }

@@ -294,6 +294,23 @@ TEST_F(CupsPrintTest, AJobsTemporaryFileNeverGoesBesideTheProgram)
     EXPECT_NE(heldJob(), 0);
 }
 
+TEST_F(CupsPrintTest, AnOkListsAndAsksOnceOnOneConnectionThenSendsEachCopy)
+{
+    auto form = dialog("Expense", 2);
+    ASSERT_EQ(form->PrintComboBox->currentText(), "Held");
+    const DelayingProxy server(socket(), std::chrono::milliseconds(0));
+    cupsSetServer(server.address().constData());
+    form->OKButton->click();
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_TRUE(dialogs.messages.empty())
+        << qPrintable(dialogs.messages.empty() ? "" : dialogs.messages[0].text);
+
+    EXPECT_EQ(server.connections(), 1);
+    EXPECT_EQ(server.requests().join(", ").toStdString(),
+              "CUPS-Get-Default, CUPS-Get-Printers, Get-Printer-Attributes, Create-Job, Send-Document, "
+              "Create-Job, Send-Document");
+}
+
 TEST_F(CupsPrintTest, AServerThatAnswersWithinThreeSecondsIsNeverTakenAsUnreachable)
 {
     const DelayingProxy slow(socket(), std::chrono::milliseconds(2500));
