@@ -52,6 +52,31 @@ private:
     QByteArray m_address;
 };
 
+// libcups takes HOME once, at its first call in a thread, and keeps it, while each test has a HOME of
+// its own: so the tests of one process give libcups this folder at its first call, and write the
+// user's lpoptions there.
+class LibcupsHome
+{
+public:
+    static QString lpoptions()
+    {
+        static const LibcupsHome home;
+        return home.m_folder.filePath(".cups/lpoptions");
+    }
+
+private:
+    LibcupsHome()
+    {
+        QDir(m_folder.path()).mkdir(".cups");
+        const QByteArray home = qgetenv("HOME");
+        qputenv("HOME", QFile::encodeName(m_folder.path()));
+        cupsUser();
+        qputenv("HOME", home);
+    }
+
+    QTemporaryDir m_folder;
+};
+
 } // namespace
 
 // A cupsd of the test's own, never the system's: its files and its socket in a temporary folder, and
@@ -60,9 +85,14 @@ private:
 class CupsPrintTest : public PrintTest
 {
 protected:
-    CupsPrintTest() { m_failure = startCupsd(); }
+    CupsPrintTest()
+    {
+        QFile::remove(LibcupsHome::lpoptions());
+        m_failure = startCupsd();
+    }
     ~CupsPrintTest() override
     {
+        QFile::remove(LibcupsHome::lpoptions());
         platform::printing::setPrinterSystem(nullptr);
         cupsSetServer(nullptr);
         qputenv("TMPDIR", m_oldTmpDir);
@@ -244,10 +274,8 @@ TEST_F(CupsPrintTest, AServiceThatDoesNotAnswerHoldsTheDialogSecondsAndLeavesThe
 
 TEST_F(CupsPrintTest, AnInstancePrintsOnItsQueueWithItsOwnOptionsButOneCopyOnA4)
 {
-    ASSERT_TRUE(QDir(homeFolder()).mkpath(".cups"));
-    writeFile(homeFolder() + "/.cups/lpoptions",
-              "Dest Held/draft copies=3 sides=two-sided-long-edge job-priority=20 "
-              "media=na_letter_8.5x11in PageSize=Letter\n");
+    writeFile(LibcupsHome::lpoptions(), "Dest Held/draft copies=3 sides=two-sided-long-edge job-priority=20 "
+                                        "media=na_letter_8.5x11in PageSize=Letter\n");
     auto form = dialog("Expense");
     ASSERT_EQ(form->PrintComboBox->count(), 2);
     EXPECT_EQ(form->PrintComboBox->itemText(0), "Held");
