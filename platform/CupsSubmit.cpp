@@ -15,6 +15,17 @@ std::vector<const char*> sourceNames(PaperSource source)
     return {CUPS_MEDIA_SOURCE_AUTO};
 }
 
+// Options that choose the paper's size, in the names of IPP and of PPD drivers, matched as libcups
+// matches option names, without regard to case. A job is always on A4, and a driver's page size or
+// a media collection would win over the media it asks for.
+bool setsPaperSize(const char* name)
+{
+    for (const char* sizeOption : {"PageSize", "PageRegion", "media", "media-col"})
+        if (QLatin1String(name).compare(QLatin1String(sizeOption), Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
+
 // Options owned until the job is submitted.
 class JobOptions
 {
@@ -28,7 +39,6 @@ public:
     {
         m_count = cupsAddOption(name, value, m_count, &m_options);
     }
-    void remove(const char* name) { m_count = cupsRemoveOption(name, m_count, &m_options); }
     int count() const { return m_count; }
     cups_option_t* options() const { return m_options; }
 
@@ -79,10 +89,9 @@ void CupsQueue::submit(const QString& pdfPath, const JobSetup& setup)
     // The dialog makes one job per copy, so an instance's copies are overridden too.
     JobOptions options;
     for (int i = 0; i < m_dest->num_options; ++i)
-        options.set(m_dest->options[i].name, m_dest->options[i].value);
+        if (!setsPaperSize(m_dest->options[i].name))
+            options.set(m_dest->options[i].name, m_dest->options[i].value);
     options.set(CUPS_COPIES, "1");
-    // A driver's own page size would win over media.
-    options.remove("PageSize");
     options.set(CUPS_MEDIA, CUPS_MEDIA_A4);
     for (const char* source : sourceNames(setup.paperSource)) {
         if (cupsCheckDestSupported(m_connection.http(), m_dest, m_info, CUPS_MEDIA_SOURCE, source)) {

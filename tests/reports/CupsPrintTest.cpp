@@ -274,28 +274,39 @@ TEST_F(CupsPrintTest, AServiceThatDoesNotAnswerHoldsTheDialogSecondsAndLeavesThe
 
 TEST_F(CupsPrintTest, AnInstancePrintsOnItsQueueWithItsOwnOptionsButOneCopyOnA4)
 {
-    writeFile(LibcupsHome::lpoptions(), "Dest Held/draft copies=3 sides=two-sided-long-edge job-priority=20 "
-                                        "media=na_letter_8.5x11in PageSize=Letter\n");
-    auto form = dialog("Expense");
-    ASSERT_EQ(form->PrintComboBox->count(), 2);
-    EXPECT_EQ(form->PrintComboBox->itemText(0), "Held");
-    ASSERT_EQ(form->PrintComboBox->itemText(1), "Held/draft");
-    form->PrintComboBox->setCurrentIndex(1);
-    form->OKButton->click();
-    EXPECT_FALSE(form->isVisible());
-    EXPECT_TRUE(dialogs.messages.empty())
-        << qPrintable(dialogs.messages.empty() ? "" : dialogs.messages[0].text);
+    // Every option that sets the paper, in any case, for the queue as for its instance.
+    writeFile(LibcupsHome::lpoptions(), "Dest Held pageregion=Letter\n"
+                                        "Dest Held/draft copies=3 sides=two-sided-long-edge job-priority=20 "
+                                        "media=na_letter_8.5x11in PageSize=Letter PageRegion=Letter "
+                                        "media-col={media-size={x-dimension=21590 y-dimension=27940}}\n");
+    for (const QString& printer : {QStringLiteral("Held/draft"), QStringLiteral("Held")}) {
+        SCOPED_TRACE(printer.toStdString());
+        auto form = dialog("Expense");
+        ASSERT_EQ(form->PrintComboBox->count(), 2);
+        EXPECT_EQ(form->PrintComboBox->itemText(0), "Held");
+        ASSERT_EQ(form->PrintComboBox->itemText(1), "Held/draft");
+        form->PrintComboBox->setCurrentText(printer);
+        form->OKButton->click();
+        EXPECT_FALSE(form->isVisible());
+        EXPECT_TRUE(dialogs.messages.empty())
+            << qPrintable(dialogs.messages.empty() ? "" : dialogs.messages[0].text);
 
-    const int job = heldJob();
-    ASSERT_NE(job, 0);
-    EXPECT_EQ(jobAttribute(job, "sides"), "two-sided-long-edge");
-    EXPECT_EQ(jobAttribute(job, "job-priority"), "20");
-    EXPECT_EQ(jobAttribute(job, "copies"), "1");
-    EXPECT_EQ(jobAttribute(job, "media"), "iso_a4_210x297mm");
-    EXPECT_EQ(jobAttribute(job, "PageSize"), "");
-    const QStringList pages = pdftext::pages(spoolFile(job));
-    ASSERT_EQ(pages.size(), 1);
-    EXPECT_TRUE(pages[0].contains("Expense List")) << qPrintable(pages[0]);
+        const int job = heldJob();
+        ASSERT_NE(job, 0);
+        EXPECT_EQ(jobAttribute(job, "copies"), "1");
+        EXPECT_EQ(jobAttribute(job, "media"), "iso_a4_210x297mm");
+        for (const char* size : {"PageSize", "PageRegion", "pageregion"})
+            EXPECT_EQ(jobAttribute(job, size), "") << size;
+        EXPECT_EQ(jobAttribute(job, "media-col").find("21590"), std::string::npos);
+        if (printer == "Held/draft") {
+            EXPECT_EQ(jobAttribute(job, "sides"), "two-sided-long-edge");
+            EXPECT_EQ(jobAttribute(job, "job-priority"), "20");
+        }
+        const QStringList pages = pdftext::pages(spoolFile(job));
+        ASSERT_EQ(pages.size(), 1);
+        EXPECT_TRUE(pages[0].contains("Expense List")) << qPrintable(pages[0]);
+        cupsCancelJob2(CUPS_HTTP_DEFAULT, "Held", job, 1);
+    }
 }
 
 TEST_F(CupsPrintTest, AJobsTemporaryFileNeverGoesBesideTheProgram)
