@@ -136,7 +136,9 @@ bool TPrintForm::printCopies(platform::printing::Printer& printer, const report:
         if (file.isEmpty())
             return false;
     }
-    // The printer is looked up once for all the copies: each request may wait on a slow service.
+    // Each request to the print service may wait on a slow one: the printer is looked up once for
+    // all the copies, and the cursor is busy until the last one has gone out.
+    const BusyCursor busy;
     platform::printing::PrintRun run = printer.beginPrint(printerName);
     for (int copy = 1; copy <= copies; ++copy) {
         const auto job =

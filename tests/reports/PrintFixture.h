@@ -6,7 +6,9 @@
 #include "reports/PrintForm.h"
 #include "support/TessaryTest.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QCursor>
 #include <QDir>
 #include <QProcess>
 #include <QPushButton>
@@ -53,6 +55,7 @@ public:
         QString printer;
         QString title;
         QString file;
+        bool busyCursor = false; // the busy cursor was up when the job started
     };
 
     QList<platform::printing::SystemPrinter> list;
@@ -77,7 +80,8 @@ private:
         {
             const QString file =
                 QStringLiteral("%1/%2-%3.pdf").arg(m_owner.folder, m_name).arg(m_owner.jobs.size() + 1);
-            m_owner.jobs.push_back({m_name, setup.title, file});
+            const QCursor* cursor = QApplication::overrideCursor();
+            m_owner.jobs.push_back({m_name, setup.title, file, cursor && cursor->shape() == Qt::WaitCursor});
             return platform::printing::openPdfJob(file, setup);
         }
 
