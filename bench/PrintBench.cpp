@@ -31,8 +31,7 @@ class PdfOnly : public platform::printing::PrinterSystem, public platform::dialo
 public:
     explicit PdfOnly(QString file) : m_file(std::move(file)) {}
     platform::printing::PrinterList printers() override { return {}; }
-    std::unique_ptr<platform::printing::Job> openJob(const QString&,
-                                                     const platform::printing::JobSetup&) override
+    std::unique_ptr<platform::printing::Destination> openPrinter(const QString&) override
     {
         throw std::logic_error("no printer");
     }

@@ -22,6 +22,17 @@ public:
     static void showException(const std::exception& error);
 };
 
+// Shows the busy cursor over the whole program while it lives: around work in the main thread that
+// may wait on a slow service.
+class BusyCursor
+{
+public:
+    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
 // One user command: the outermost guarded handler or event in progress. Code that should speak
 // once per command compares command numbers.
 class CommandScope

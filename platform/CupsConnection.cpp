@@ -1,12 +1,29 @@
 #include "platform/CupsConnection.h"
 
-#include <ctime>
+#include <algorithm>
+#include <netinet/in.h>
+#include <netinet/tcp.h>
+#include <optional>
+#include <sys/socket.h>
 
 namespace platform::printing {
 namespace {
 
-// How often a silent wait asks whether to go on; libcups asks first after two such steps.
-constexpr double WaitStep = 0.25;
+using Seconds = std::chrono::duration<double>;
+
+// How often a wait asks how long the server has been silent.
+constexpr Seconds WaitStep{0.1};
+
+// How long the connection has carried no data either way, as the kernel keeps it for a TCP
+// connection, on the monotonic clock; nothing for a local socket, which keeps no such time.
+std::optional<std::chrono::milliseconds> quietFor(http_t* http)
+{
+    tcp_info info{};
+    socklen_t size = sizeof info;
+    if (getsockopt(httpGetFd(http), IPPROTO_TCP, TCP_INFO, &info, &size) != 0)
+        return std::nullopt;
+    return std::chrono::milliseconds(std::min(info.tcpi_last_data_recv, info.tcpi_last_data_sent));
+}
 
 } // namespace
 
@@ -20,7 +37,13 @@ CupsConnection::CupsConnection()
         m_connectFailure = QStringLiteral("no connection to %1").arg(QString::fromUtf8(cupsServer()));
         return;
     }
-    httpSetTimeout(m_http, WaitStep, &CupsConnection::keepWaiting, this);
+    // libcups asks keepWaiting each time a wait of this length passes without a byte (poll(),
+    // timed on the monotonic clock). Over TCP the silence is the kernel's own count, asked for in
+    // short steps, so that it covers also libcups's first wait after a request, of up to a second
+    // for the server's go-ahead, which asks nothing. A local socket keeps no such count: there a
+    // wait is given up after one whole AnswerWait of silence.
+    httpSetTimeout(m_http, quietFor(m_http) ? WaitStep.count() : Seconds(AnswerWait).count(),
+                   &CupsConnection::keepWaiting, this);
 }
 
 CupsConnection::~CupsConnection()
@@ -31,9 +54,14 @@ CupsConnection::~CupsConnection()
 int CupsConnection::keepWaiting(http_t* http, void* self)
 {
     auto* connection = static_cast<CupsConnection*>(self);
-    if (!connection->m_silent && std::time(nullptr) - httpGetActivity(http) < AnswerWait.count())
+    if (connection->m_silent)
+        return 0;
+    const std::optional<std::chrono::milliseconds> quiet = quietFor(http);
+    if (quiet && *quiet < AnswerWait)
         return 1;
+    // From now on every wait on this connection gives up at its first step.
     connection->m_silent = true;
+    httpSetTimeout(http, WaitStep.count(), &CupsConnection::keepWaiting, self);
     return 0;
 }
 

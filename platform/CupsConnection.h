@@ -1,7 +1,8 @@
 #pragma once
 
 // A connection of our own to the print server libcups is set to (CUPS_SERVER, client.conf,
-// cupsSetServer), on which no wait for an answer outlasts AnswerWait of silence. libcups's own
+// cupsSetServer), on which the server is taken as not answering once it has been silent for
+// AnswerWait (on a local socket, after a request, up to a second more). libcups's own
 // connection waits a minute for each answer, so a server that accepts connections but never answers
 // (hung, or lost on the network) would hold the program for minutes. Once a wait has run out, every
 // later request on the connection gives up at its first wait: the server is taken as silent.
@@ -14,8 +15,8 @@ namespace platform::printing {
 
 // How long the server may stay silent before it is taken as not answering, and how long a connection
 // may take to be made. A CUPS server answers a listing in well under a second; a busy one still gets
-// through, and a silent one holds the print dialog for about this long instead of minutes. libcups
-// keeps the last activity in whole seconds, so a wait may end up to a second sooner.
+// through, and a silent one holds the print dialog for about this long instead of minutes. The
+// silence is timed on the monotonic clock, so changes of the system's time do not shorten it.
 constexpr std::chrono::seconds AnswerWait{3};
 
 class CupsConnection

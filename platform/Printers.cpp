@@ -77,9 +77,8 @@ QString jobTempFolder()
 class CupsPdf : public PdfTarget
 {
 public:
-    explicit CupsPdf(const QString& printerName)
-        : m_printerName(printerName),
-          m_file(QDir(jobTempFolder()).filePath(QStringLiteral("tessary-XXXXXX.pdf")))
+    explicit CupsPdf(CupsQueue& queue)
+        : m_queue(queue), m_file(QDir(jobTempFolder()).filePath(QStringLiteral("tessary-XXXXXX.pdf")))
     {
         openFile(m_file, m_file.fileTemplate());
     }
@@ -88,11 +87,11 @@ public:
     {
         if (!m_file.flush())
             throw PrintError(cannotWrite(m_file.fileName(), m_file.errorString()));
-        submitToCups(m_printerName, m_file.fileName(), setup);
+        m_queue.submit(m_file.fileName(), setup);
     }
 
 private:
-    QString m_printerName;
+    CupsQueue& m_queue;
     QTemporaryFile m_file;
 };
 
@@ -141,6 +140,20 @@ private:
     QPainter m_painter;
 };
 
+// A CUPS queue or instance, looked up once for the copies of a print.
+class CupsPrinter : public Destination
+{
+public:
+    explicit CupsPrinter(const QString& printerName) : m_queue(printerName) {}
+    std::unique_ptr<Job> openJob(const JobSetup& setup) override
+    {
+        return std::make_unique<PdfJob>(std::make_unique<CupsPdf>(m_queue), setup);
+    }
+
+private:
+    CupsQueue m_queue;
+};
+
 // The system's print service, CUPS.
 class CupsPrinterSystem : public PrinterSystem
 {
@@ -154,9 +167,9 @@ public:
             list.printers.append({shownName(destinations.at(i)), destinations.at(i).is_default != 0});
         return list;
     }
-    std::unique_ptr<Job> openJob(const QString& printerName, const JobSetup& setup) override
+    std::unique_ptr<Destination> openPrinter(const QString& printerName) override
     {
-        return std::make_unique<PdfJob>(std::make_unique<CupsPdf>(printerName), setup);
+        return std::make_unique<CupsPrinter>(printerName);
     }
 };
 
@@ -246,20 +259,19 @@ void Printer::setPrinterIndex(int index)
     m_index = index;
 }
 
-std::unique_ptr<Job> Printer::beginJob(const QString& printerName, const JobSetup& setup,
-                                       const QString& pdfPath)
+PrintRun Printer::beginPrint(const QString& printerName)
 {
     if (printerName == pdfFileEntryName())
-        return std::make_unique<PrintingFlag>(openPdfJob(pdfPath, setup), *this);
-    // Checked before anything is drawn: neither a queue that is gone nor the one that took its place
-    // in the list may get the job.
-    const PrinterList list = printerSystem().printers();
-    if (!list.noAnswer.isEmpty())
-        throw serviceNotAnswering(printerName, list.noAnswer);
-    if (std::none_of(list.printers.begin(), list.printers.end(),
-                     [&](const SystemPrinter& entry) { return entry.name == printerName; }))
-        throw printerGone(printerName);
-    return std::make_unique<PrintingFlag>(printerSystem().openJob(printerName, setup), *this);
+        return PrintRun(*this, nullptr);
+    // Looked up before anything is drawn: neither a queue that is gone nor the one that took its
+    // place in the list may get the job.
+    return PrintRun(*this, printerSystem().openPrinter(printerName));
+}
+
+std::unique_ptr<Job> PrintRun::beginJob(const JobSetup& setup, const QString& pdfPath)
+{
+    return std::make_unique<PrintingFlag>(
+        m_destination ? m_destination->openJob(setup) : openPdfJob(pdfPath, setup), m_printer);
 }
 
 Printer& printer()

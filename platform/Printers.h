@@ -68,13 +68,24 @@ struct PrinterList
     QString noAnswer; // empty when the print service answered; else why it did not
 };
 
+// A printer looked up once for the copies of one print, each copy a job of its own; its jobs end
+// before it does.
+class Destination
+{
+public:
+    virtual ~Destination() = default;
+    virtual std::unique_ptr<Job> openJob(const JobSetup& setup) = 0;
+};
+
 // Where printers and their jobs come from.
 class PrinterSystem
 {
 public:
     virtual ~PrinterSystem() = default;
     virtual PrinterList printers() = 0;
-    virtual std::unique_ptr<Job> openJob(const QString& printerName, const JobSetup& setup) = 0;
+    // The printer named `printerName` as the system lists it now. Raises PrintError when the list
+    // lacks it (printerGone) or the service did not answer (serviceNotAnswering).
+    virtual std::unique_ptr<Destination> openPrinter(const QString& printerName) = 0;
 };
 
 // nullptr restores the system's print service. Either way the printer object starts afresh.
@@ -99,6 +110,25 @@ struct PrinterEntries
     QString noAnswer;
 };
 
+class Printer;
+
+// The copies of one print on one printer.
+class PrintRun
+{
+public:
+    PrintRun(Printer& printer, std::unique_ptr<Destination> destination)
+        : m_printer(printer), m_destination(std::move(destination))
+    {
+    }
+    // Starts the next copy's job: the PDF file entry writes it to `pdfPath`, a system printer is
+    // given it. The printer object's job flag is up until the job ends.
+    std::unique_ptr<Job> beginJob(const JobSetup& setup, const QString& pdfPath);
+
+private:
+    Printer& m_printer;
+    std::unique_ptr<Destination> m_destination; // null for the PDF file entry
+};
+
 class Printer
 {
 public:
@@ -107,11 +137,11 @@ public:
     void setPrinterIndex(int index);
     bool printing() const { return m_printing; }
 
-    // Starts a job on the printer named `printerName`, one of entries().names: the PDF file entry
-    // writes to `pdfPath`, a system printer is given the job by its name. A system printer that is
-    // no longer installed raises PrintError, whatever took its place in the list, as does a print
-    // service that does not answer.
-    std::unique_ptr<Job> beginJob(const QString& printerName, const JobSetup& setup, const QString& pdfPath);
+    // Starts a print on the printer named `printerName`, one of entries().names. A system printer
+    // is looked up once, by its name, before anything is drawn: one that is no longer installed
+    // raises PrintError, whatever took its place in the list, as does a print service that does
+    // not answer.
+    PrintRun beginPrint(const QString& printerName);
 
 private:
     friend class PrintingFlag;

@@ -136,9 +136,13 @@ bool TPrintForm::printCopies(platform::printing::Printer& printer, const report:
         if (file.isEmpty())
             return false;
     }
+    // Each request to the print service may wait on a slow one: the printer is looked up once for
+    // all the copies, and the cursor is busy until the last one has gone out.
+    const BusyCursor busy;
+    platform::printing::PrintRun run = printer.beginPrint(printerName);
     for (int copy = 1; copy <= copies; ++copy) {
-        const auto job = printer.beginJob(printerName, {report.jobTitle, report.page.paperSource},
-                                          copyFileName(file, copy, copies));
+        const auto job =
+            run.beginJob({report.jobTitle, report.page.paperSource}, copyFileName(file, copy, copies));
         report::print(report, rows, *job);
         job->finish();
     }

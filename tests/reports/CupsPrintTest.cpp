@@ -1,6 +1,8 @@
 #include "platform/CupsConnection.h"
 #include "reports/PrintFixture.h"
+#include "support/DelayingProxy.h"
 
+#include <QDateTime>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -50,6 +52,31 @@ private:
     QByteArray m_address;
 };
 
+// libcups takes HOME once, at its first call in a thread, and keeps it, while each test has a HOME of
+// its own: so the tests of one process give libcups this folder at its first call, and write the
+// user's lpoptions there.
+class LibcupsHome
+{
+public:
+    static QString lpoptions()
+    {
+        static const LibcupsHome home;
+        return home.m_folder.filePath(".cups/lpoptions");
+    }
+
+private:
+    LibcupsHome()
+    {
+        QDir(m_folder.path()).mkdir(".cups");
+        const QByteArray home = qgetenv("HOME");
+        qputenv("HOME", QFile::encodeName(m_folder.path()));
+        cupsUser();
+        qputenv("HOME", home);
+    }
+
+    QTemporaryDir m_folder;
+};
+
 } // namespace
 
 // A cupsd of the test's own, never the system's: its files and its socket in a temporary folder, and
@@ -58,9 +85,14 @@ private:
 class CupsPrintTest : public PrintTest
 {
 protected:
-    CupsPrintTest() { m_failure = startCupsd(); }
+    CupsPrintTest()
+    {
+        QFile::remove(LibcupsHome::lpoptions());
+        m_failure = startCupsd();
+    }
     ~CupsPrintTest() override
     {
+        QFile::remove(LibcupsHome::lpoptions());
         platform::printing::setPrinterSystem(nullptr);
         cupsSetServer(nullptr);
         qputenv("TMPDIR", m_oldTmpDir);
@@ -242,30 +274,39 @@ TEST_F(CupsPrintTest, AServiceThatDoesNotAnswerHoldsTheDialogSecondsAndLeavesThe
 
 TEST_F(CupsPrintTest, AnInstancePrintsOnItsQueueWithItsOwnOptionsButOneCopyOnA4)
 {
-    ASSERT_TRUE(QDir(homeFolder()).mkpath(".cups"));
-    writeFile(homeFolder() + "/.cups/lpoptions",
-              "Dest Held/draft copies=3 sides=two-sided-long-edge job-priority=20 "
-              "media=na_letter_8.5x11in PageSize=Letter\n");
-    auto form = dialog("Expense");
-    ASSERT_EQ(form->PrintComboBox->count(), 2);
-    EXPECT_EQ(form->PrintComboBox->itemText(0), "Held");
-    ASSERT_EQ(form->PrintComboBox->itemText(1), "Held/draft");
-    form->PrintComboBox->setCurrentIndex(1);
-    form->OKButton->click();
-    EXPECT_FALSE(form->isVisible());
-    EXPECT_TRUE(dialogs.messages.empty())
-        << qPrintable(dialogs.messages.empty() ? "" : dialogs.messages[0].text);
+    // Every option that sets the paper, in any case, for the queue as for its instance.
+    writeFile(LibcupsHome::lpoptions(), "Dest Held pageregion=Letter\n"
+                                        "Dest Held/draft copies=3 sides=two-sided-long-edge job-priority=20 "
+                                        "media=na_letter_8.5x11in PageSize=Letter PageRegion=Letter "
+                                        "media-col={media-size={x-dimension=21590 y-dimension=27940}}\n");
+    for (const QString& printer : {QStringLiteral("Held/draft"), QStringLiteral("Held")}) {
+        SCOPED_TRACE(printer.toStdString());
+        auto form = dialog("Expense");
+        ASSERT_EQ(form->PrintComboBox->count(), 2);
+        EXPECT_EQ(form->PrintComboBox->itemText(0), "Held");
+        ASSERT_EQ(form->PrintComboBox->itemText(1), "Held/draft");
+        form->PrintComboBox->setCurrentText(printer);
+        form->OKButton->click();
+        EXPECT_FALSE(form->isVisible());
+        EXPECT_TRUE(dialogs.messages.empty())
+            << qPrintable(dialogs.messages.empty() ? "" : dialogs.messages[0].text);
 
-    const int job = heldJob();
-    ASSERT_NE(job, 0);
-    EXPECT_EQ(jobAttribute(job, "sides"), "two-sided-long-edge");
-    EXPECT_EQ(jobAttribute(job, "job-priority"), "20");
-    EXPECT_EQ(jobAttribute(job, "copies"), "1");
-    EXPECT_EQ(jobAttribute(job, "media"), "iso_a4_210x297mm");
-    EXPECT_EQ(jobAttribute(job, "PageSize"), "");
-    const QStringList pages = pdftext::pages(spoolFile(job));
-    ASSERT_EQ(pages.size(), 1);
-    EXPECT_TRUE(pages[0].contains("Expense List")) << qPrintable(pages[0]);
+        const int job = heldJob();
+        ASSERT_NE(job, 0);
+        EXPECT_EQ(jobAttribute(job, "copies"), "1");
+        EXPECT_EQ(jobAttribute(job, "media"), "iso_a4_210x297mm");
+        for (const char* size : {"PageSize", "PageRegion", "pageregion"})
+            EXPECT_EQ(jobAttribute(job, size), "") << size;
+        EXPECT_EQ(jobAttribute(job, "media-col").find("21590"), std::string::npos);
+        if (printer == "Held/draft") {
+            EXPECT_EQ(jobAttribute(job, "sides"), "two-sided-long-edge");
+            EXPECT_EQ(jobAttribute(job, "job-priority"), "20");
+        }
+        const QStringList pages = pdftext::pages(spoolFile(job));
+        ASSERT_EQ(pages.size(), 1);
+        EXPECT_TRUE(pages[0].contains("Expense List")) << qPrintable(pages[0]);
+        cupsCancelJob2(CUPS_HTTP_DEFAULT, "Held", job, 1);
+    }
 }
 
 TEST_F(CupsPrintTest, AJobsTemporaryFileNeverGoesBesideTheProgram)
@@ -290,4 +331,34 @@ TEST_F(CupsPrintTest, AJobsTemporaryFileNeverGoesBesideTheProgram)
     EXPECT_TRUE(dialogs.messages.empty())
         << qPrintable(dialogs.messages.empty() ? "" : dialogs.messages[0].text);
     EXPECT_NE(heldJob(), 0);
+}
+
+TEST_F(CupsPrintTest, AnOkListsAndAsksOnceOnOneConnectionThenSendsEachCopy)
+{
+    auto form = dialog("Expense", 2);
+    ASSERT_EQ(form->PrintComboBox->currentText(), "Held");
+    const DelayingProxy server(socket(), std::chrono::milliseconds(0));
+    cupsSetServer(server.address().constData());
+    form->OKButton->click();
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_TRUE(dialogs.messages.empty())
+        << qPrintable(dialogs.messages.empty() ? "" : dialogs.messages[0].text);
+
+    EXPECT_EQ(server.connections(), 1);
+    EXPECT_EQ(server.requests().join(", ").toStdString(),
+              "CUPS-Get-Default, CUPS-Get-Printers, Get-Printer-Attributes, Create-Job, Send-Document, "
+              "Create-Job, Send-Document");
+}
+
+TEST_F(CupsPrintTest, AServerThatAnswersWithinThreeSecondsIsNeverTakenAsUnreachable)
+{
+    const DelayingProxy slow(socket(), std::chrono::milliseconds(2500));
+    cupsSetServer(slow.address().constData());
+    // Started late in a second of the system's clock, where a silence counted in whole seconds looks
+    // a second longer than it is.
+    while (QDateTime::currentMSecsSinceEpoch() % 1000 < 850)
+        QThread::msleep(5);
+    auto form = dialog("Expense");
+    EXPECT_EQ(form->StatusLabel->text().toStdString(), "not ready");
+    EXPECT_EQ(form->PrintComboBox->currentText().toStdString(), "Held");
 }

@@ -6,13 +6,16 @@
 #include "reports/PrintForm.h"
 #include "support/TessaryTest.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QCursor>
 #include <QDir>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSpinBox>
 #include <QStringList>
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -56,7 +59,8 @@ inline QList<std::pair<QString, bool>> styledTexts(const QString& pdf)
 
 } // namespace pdftext
 
-// Printers of the test's own: each job goes to a PDF file "<printer>-<job number>.pdf" in a folder.
+// Printers of the test's own, looked up by name: each job goes to a PDF file
+// "<printer>-<job number>.pdf" in a folder.
 class TestPrinters : public platform::printing::PrinterSystem
 {
 public:
@@ -65,6 +69,7 @@ public:
         QString printer;
         QString title;
         QString file;
+        bool busyCursor = false; // the busy cursor was up when the job started
     };
 
     QList<platform::printing::SystemPrinter> list;
@@ -72,13 +77,32 @@ public:
     std::vector<Job> jobs;
 
     platform::printing::PrinterList printers() override { return {list, {}}; }
-    std::unique_ptr<platform::printing::Job> openJob(const QString& printerName,
-                                                     const platform::printing::JobSetup& setup) override
+    std::unique_ptr<platform::printing::Destination> openPrinter(const QString& printerName) override
     {
-        const QString file = QStringLiteral("%1/%2-%3.pdf").arg(folder, printerName).arg(jobs.size() + 1);
-        jobs.push_back({printerName, setup.title, file});
-        return platform::printing::openPdfJob(file, setup);
+        if (std::none_of(list.begin(), list.end(),
+                         [&](const auto& entry) { return entry.name == printerName; }))
+            throw platform::printing::printerGone(printerName);
+        return std::make_unique<Printer>(*this, printerName);
     }
+
+private:
+    class Printer : public platform::printing::Destination
+    {
+    public:
+        Printer(TestPrinters& owner, const QString& name) : m_owner(owner), m_name(name) {}
+        std::unique_ptr<platform::printing::Job> openJob(const platform::printing::JobSetup& setup) override
+        {
+            const QString file =
+                QStringLiteral("%1/%2-%3.pdf").arg(m_owner.folder, m_name).arg(m_owner.jobs.size() + 1);
+            const QCursor* cursor = QApplication::overrideCursor();
+            m_owner.jobs.push_back({m_name, setup.title, file, cursor && cursor->shape() == Qt::WaitCursor});
+            return platform::printing::openPdfJob(file, setup);
+        }
+
+    private:
+        TestPrinters& m_owner;
+        QString m_name;
+    };
 };
 
 // A fresh database of the test's own, the printers above (none at first, so the list offers the

@@ -131,6 +131,8 @@ TEST_F(PrintFormTest, TheJobGoesByNameToTheEntryTheDialogShowedOrNowhere)
         form->PrintComboBox->setCurrentIndex(c.chosen);
         printers.list = c.atOk;
         const QString file = printToFile(*form);
+        // Up while the job went out, whatever became of it.
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 
         if (c.printedOn.isEmpty()) {
             EXPECT_TRUE(form->isVisible());
@@ -152,6 +154,7 @@ TEST_F(PrintFormTest, TheJobGoesByNameToTheEntryTheDialogShowedOrNowhere)
         } else {
             ASSERT_EQ(printers.jobs.size(), 1u);
             EXPECT_EQ(printers.jobs[0].printer, c.printedOn);
+            EXPECT_TRUE(printers.jobs[0].busyCursor);
             // The index stays the current choice, whatever it selects now.
             EXPECT_EQ(dialog("Expense")->PrintComboBox->currentText(), c.atOk[c.chosen].name);
         }

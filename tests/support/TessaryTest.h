@@ -38,8 +38,7 @@ private:
     {
     public:
         platform::printing::PrinterList printers() override { return {}; }
-        std::unique_ptr<platform::printing::Job> openJob(const QString&,
-                                                         const platform::printing::JobSetup&) override
+        std::unique_ptr<platform::printing::Destination> openPrinter(const QString&) override
         {
             throw platform::printing::PrintError("no printer");
         }
